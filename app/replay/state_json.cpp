@@ -1,0 +1,59 @@
+#include "app/replay/state_json.h"
+
+#include "lift/colors.h"
+#include "lift/floor_table.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+namespace lodarix::replay {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString grilleName(Grille grille)
+{
+    switch (grille) {
+    case Grille::Closed:
+        return QStringLiteral("closed");
+    case Grille::Open:
+        return QStringLiteral("open");
+    case Grille::None:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+} // namespace
+
+QByteArray stateLine(const LodarixModel& model, std::string_view command)
+{
+    const WindowModel& window = model.window();
+
+    QJsonArray colors;
+    for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
+        colors.append(fromUtf8(lift::toHexRgb(window.backColor("Option1", floor))));
+
+    const std::optional<int> selected = window.selectedIndex("Option1");
+
+    QJsonObject state;
+    state.insert(QStringLiteral("command"), fromUtf8(command));
+    state.insert(QStringLiteral("current"), model.controller().CurrentFloor());
+    state.insert(QStringLiteral("target"), model.controller().TargetFloor());
+    state.insert(QStringLiteral("timer"), window.isEnabled("Timer1"));
+    state.insert(QStringLiteral("grille"), grilleName(model.grille()));
+    state.insert(QStringLiteral("selectedFloor"), selected ? QJsonValue(*selected) : QJsonValue());
+    state.insert(QStringLiteral("listVisible"), window.isVisible("List1"));
+    state.insert(QStringLiteral("colors"), colors);
+    state.insert(QStringLiteral("status"), fromUtf8(window.statusText()));
+    return QJsonDocument(state).toJson(QJsonDocument::Compact);
+}
+
+} // namespace lodarix::replay

@@ -1,0 +1,37 @@
+// The building's floors. A floor index runs from 0 (ground) to 10 (top); the
+// same index addresses the floor's button and its name in the window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace lift {
+
+using FloorIndex = std::int16_t;
+
+class FloorTable {
+public:
+    static constexpr FloorIndex Count = 11;
+    static constexpr FloorIndex Lowest = 0;
+    static constexpr FloorIndex Highest = Count - 1;
+
+    // The floor names, index 0 first; the window's floor-name list holds them.
+    static constexpr std::array<std::string_view, Count> Names{
+        "Етаж I",   "Етаж II",   "Етаж III", "Етаж IV", "Етаж V",  "Етаж VI",
+        "Етаж VII", "Етаж VIII", "Етаж IX",  "Етаж X",  "Етаж XI",
+    };
+
+    static constexpr bool isValid(int index) { return index >= Lowest && index <= Highest; }
+
+    // The floor number on the button: "1" for index 0 up to "11" for index 10.
+    // Throws std::out_of_range for an invalid index.
+    static std::string caption(FloorIndex index);
+
+    // "Етаж" and the floor number in Roman numerals: "Етаж I" ... "Етаж XI".
+    // Throws std::out_of_range for an invalid index.
+    static std::string_view name(FloorIndex index);
+};
+
+} // namespace lift

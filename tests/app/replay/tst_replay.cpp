@@ -1,0 +1,176 @@
+// lodarix-replay end to end: a script in, JSON Lines out; bad input stops the
+// run with one line on standard error and status 2.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QList<QJsonObject> lines;
+    QByteArray rawOutput;
+    QByteArray errors;
+};
+
+Run replay(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(LODARIX_REPLAY), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        qFatal("lodarix-replay did not finish");
+    Run run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.rawOutput = process.readAllStandardOutput();
+    run.errors = process.readAllStandardError();
+    for (const QByteArray& line : run.rawOutput.split('\n')) {
+        if (!line.startsWith('{'))
+            continue;
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            qFatal("not a JSON object: %s", line.constData());
+        run.lines << document.object();
+    }
+    return run;
+}
+
+QJsonArray colors(std::initializer_list<const char*> hex)
+{
+    QJsonArray array;
+    for (const char* value : hex)
+        array.append(QString::fromLatin1(value));
+    return array;
+}
+
+const QString WorkedExample = QStringLiteral(LODARIX_SCRIPTS "/worked_example.txt");
+
+} // namespace
+
+class TestReplay : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theWorkedExampleLineByLine()
+    {
+        const Run run = replay({WorkedExample});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.errors.isEmpty());
+        QCOMPARE(run.lines.size(), 6);
+
+        const QJsonObject load = run.lines.first();
+        QCOMPARE(load.keys(), (QStringList{"colors", "command", "current", "grille", "listVisible",
+                                           "selectedFloor", "status", "target", "timer"}));
+        QCOMPARE(load["command"].toString(), QStringLiteral("load"));
+        QCOMPARE(load["grille"].toString(), QStringLiteral("open"));
+        QVERIFY(load["selectedFloor"].isNull());
+        QCOMPARE(load["listVisible"].toBool(true), false);
+        QCOMPARE(load["timer"].toBool(true), false);
+        QVERIFY(load["status"].toString().startsWith(QStringLiteral("Най-често срещаните")));
+        QCOMPARE(load["status"].toString().size(), 904);
+
+        const QJsonObject pick = run.lines.at(2);
+        QCOMPARE(pick["command"].toString(), QStringLiteral("pick 4"));
+        QCOMPARE(pick["current"].toInt(-1), 0);
+        QCOMPARE(pick["target"].toInt(-1), 3);
+        QCOMPARE(pick["timer"].toBool(false), true);
+        QCOMPARE(pick["grille"].toString(), QStringLiteral("closed"));
+        QCOMPARE(pick["selectedFloor"].toInt(-1), 3);
+        QCOMPARE(pick["colors"].toArray(),
+                 colors({"#FF8080", "#00FF00", "#00FF00", "#8080FF", "#00FF00", "#00FF00",
+                         "#00FF00", "#00FF00", "#00FF00", "#00FF00", "#00FF00"}));
+        QCOMPARE(pick["status"].toString(), QStringLiteral("Асансьорът се качва!\r\nЕтаж I\r\n"));
+
+        QCOMPARE(run.lines.at(3)["command"].toString(), QStringLiteral("tick"));
+        const QJsonObject arrival = run.lines.last();
+        QCOMPARE(arrival["current"].toInt(-1), 3);
+        QCOMPARE(arrival["timer"].toBool(true), false);
+        QCOMPARE(arrival["grille"].toString(), QStringLiteral("open"));
+        QCOMPARE(arrival["colors"].toArray(),
+                 colors({"#00FF00", "#00FF00", "#00FF00", "#FF8080", "#00FF00", "#00FF00",
+                         "#00FF00", "#00FF00", "#00FF00", "#00FF00", "#00FF00"}));
+        QCOMPARE(arrival["status"].toString(),
+                 QStringLiteral("Асансьорът се качва!\r\nЕтаж I\r\nЕтаж II\r\nЕтаж III\r\n"
+                                "Етаж IV\r\nПоследна спирка!\r\n"));
+    }
+
+    void standardInputGivesTheSameLines_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no file") << QStringList{};
+        QTest::newRow("dash") << QStringList{"-"};
+    }
+
+    void standardInputGivesTheSameLines()
+    {
+        QFETCH(QStringList, arguments);
+        QFile script(WorkedExample);
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QByteArray content = script.readAll();
+        const Run fromFile = replay({WorkedExample});
+        const Run fromStdin = replay(arguments, content);
+        QCOMPARE(fromStdin.exitCode, 0);
+        QCOMPARE(fromStdin.rawOutput, fromFile.rawOutput);
+    }
+
+    void badInputStopsAtTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("linesPrinted");
+        QTest::addColumn<QByteArray>("error");
+        QTest::newRow("unknown command") << QByteArray("close\nfly\ntick\n") << 2
+                                         << QByteArray("lodarix-replay: line 2: unknown command \"fly\" (expected close, open, pick N or tick)\n");
+        QTest::newRow("missing argument") << QByteArray("# start\n\npick\n") << 1
+                                          << QByteArray("lodarix-replay: line 3: \"pick\" needs a floor number from 1 to 11\n");
+        QTest::newRow("extra argument") << QByteArray("close\r\nopen now\r\n") << 2
+                                        << QByteArray("lodarix-replay: line 2: \"open\" takes no argument, but got \"now\"\n");
+        QTest::newRow("floor outside the building") << QByteArray("close\npick 4\npick 12\n") << 3
+                                                    << QByteArray("lodarix-replay: line 3: floor \"12\" is not a floor number from 1 to 11\n");
+    }
+
+    void badInputStopsAtTheLine()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(int, linesPrinted);
+        QFETCH(QByteArray, error);
+        const Run run = replay({}, script);
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.lines.size(), linesPrinted);
+        QCOMPARE(run.errors, error);
+    }
+
+    void unreadableScripts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << QStringLiteral("no-such-script.txt");
+        QTest::newRow("a folder") << QStringLiteral(".");
+    }
+
+    void unreadableScripts()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const Run run = replay({dir.filePath(name)});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.rawOutput.isEmpty());
+        QVERIFY(run.errors.startsWith("lodarix-replay: cannot read "));
+        QCOMPARE(run.errors.count('\n'), 1);
+    }
+
+    void helpDescribesTheScript()
+    {
+        const Run run = replay({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.rawOutput.contains("pick N"));
+        QVERIFY(run.rawOutput.contains("FILE"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReplay)
+#include "tst_replay.moc"

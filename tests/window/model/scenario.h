@@ -1,0 +1,69 @@
+// Small helpers for writing lift scenarios in tests: a command list such as
+// "close, pick 4, tick 3", marker strings such as "ciit" (one letter a floor:
+// i idle, c cabin, t target) and status lines joined with CR LF.
+#pragma once
+
+#include "lift/colors.h"
+#include "lift/floor_table.h"
+#include "window/model/lodarix_model.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace scenario {
+
+inline void run(lodarix::LodarixModel& model, const QString& commands)
+{
+    for (const QString& raw : commands.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList words = raw.simplified().split(QLatin1Char(' '));
+        const QString& verb = words.at(0);
+        const int count = words.size() > 1 ? words.at(1).toInt() : 1;
+        if (verb == QLatin1String("close"))
+            model.clickGrilleButton(lodarix::Grille::Closed);
+        else if (verb == QLatin1String("open"))
+            model.clickGrilleButton(lodarix::Grille::Open);
+        else if (verb == QLatin1String("pick"))
+            model.clickFloorButton(static_cast<lift::FloorIndex>(count - 1));
+        else if (verb == QLatin1String("tick"))
+            for (int i = 0; i < count; ++i)
+                model.timerPeriod();
+        else
+            qFatal("unknown scenario command %s", qPrintable(verb));
+    }
+}
+
+inline QString markers(const lodarix::WindowModel& window)
+{
+    QString result;
+    for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor) {
+        switch (window.backColor("Option1", floor)) {
+        case lift::ColorIdle:
+            result += QLatin1Char('i');
+            break;
+        case lift::ColorCabin:
+            result += QLatin1Char('c');
+            break;
+        case lift::ColorTarget:
+            result += QLatin1Char('t');
+            break;
+        default:
+            result += QLatin1Char('?');
+        }
+    }
+    return result;
+}
+
+inline QString lines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+inline QString status(const lodarix::WindowModel& window)
+{
+    return QString::fromStdString(window.statusText());
+}
+
+} // namespace scenario

@@ -1,0 +1,134 @@
+// The model window's own behaviour: radio groups per frame, the floor-name
+// list, the timer's switch, and run-time errors for missing elements.
+
+#include "lift/run_time_error.h"
+#include "window/description/lodarix_form.h"
+#include "window/model/lodarix_model.h"
+
+#include <QTest>
+
+using lodarix::Grille;
+using lodarix::LodarixModel;
+using lodarix::WindowModel;
+
+class TestWindowModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsAsDescribed()
+    {
+        const WindowModel window(lodarix::lodarixForm());
+        QVERIFY(window.isEnabled("Timer1"));
+        QVERIFY(window.isVisible("List1"));
+        QCOMPARE(window.selectedIndex("Option1"), std::nullopt);
+        QCOMPARE(window.selectedIndex("Option2"), std::nullopt);
+        QCOMPARE(window.statusText().size(), lodarix::lodarixForm().find("Text1", 0)->text.size());
+    }
+
+    void loadLeavesOnlyTheOpenGrilleSelected()
+    {
+        LodarixModel model;
+        model.load();
+        QCOMPARE(model.grille(), Grille::Open);
+        QVERIFY(!model.window().isEnabled("Timer1"));
+        QVERIFY(!model.window().isVisible("List1"));
+        QCOMPARE(model.window().selectedIndex("Option1"), std::nullopt);
+    }
+
+    void eachFrameIsItsOwnRadioGroup()
+    {
+        LodarixModel model;
+        model.load();
+        model.clickFloorButton(5);
+        model.clickGrilleButton(Grille::Closed);
+        QCOMPARE(model.window().selectedIndex("Option1"), std::optional<int>(5));
+        QCOMPARE(model.grille(), Grille::Closed);
+        model.clickFloorButton(2);
+        QCOMPARE(model.window().selectedIndex("Option1"), std::optional<int>(2));
+        QVERIFY(!model.window().isSelected("Option1", 5));
+        QCOMPARE(model.grille(), Grille::Closed);
+    }
+
+    void grilleClicksRunNoRule()
+    {
+        LodarixModel model;
+        model.load();
+        const std::string before = model.window().statusText();
+        model.clickGrilleButton(Grille::Closed);
+        model.clickGrilleButton(Grille::Open);
+        model.clickGrilleButton(Grille::Closed);
+        QCOMPARE(model.window().statusText(), before);
+        QVERIFY(!model.window().isEnabled("Timer1"));
+    }
+
+    void aRefusedPickStillSelectsTheButton()
+    {
+        LodarixModel model;
+        model.load();
+        model.clickFloorButton(7);
+        QCOMPARE(model.window().selectedIndex("Option1"), std::optional<int>(7));
+        QCOMPARE(model.window().backColor("Option1", 7), lift::ColorIdle);
+    }
+
+    void hiddenNamesStayReadable()
+    {
+        LodarixModel model;
+        model.load();
+        QVERIFY(!model.window().isVisible("List1"));
+        QCOMPARE(model.window().floorName(10), std::string("Етаж XI"));
+    }
+
+    void theTimerStepsOnlyWhileEnabled()
+    {
+        LodarixModel model;
+        model.load();
+        const std::string before = model.window().statusText();
+        model.timerPeriod();
+        QCOMPARE(model.window().statusText(), before);
+        QCOMPARE(model.window().backColor("Option1", 0), lift::ColorCabin);
+    }
+
+    void missingElementsAreRunTimeErrors_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("paint past the top") << 0 << "Option1(11).BackColor";
+        QTest::newRow("paint below the ground") << 1 << "Option1(-1).BackColor";
+        QTest::newRow("name past the list") << 2 << "List1.List(11)";
+        QTest::newRow("select a missing grille button") << 3 << "Option2(2).Value";
+        QTest::newRow("colour of a control without one") << 4 << "Text1(0).BackColor";
+    }
+
+    void missingElementsAreRunTimeErrors()
+    {
+        QFETCH(int, operation);
+        QFETCH(QString, where);
+        WindowModel window(lodarix::lodarixForm());
+        try {
+            switch (operation) {
+            case 0:
+                window.paintFloorButton(11, lift::ColorIdle);
+                break;
+            case 1:
+                window.paintFloorButton(-1, lift::ColorIdle);
+                break;
+            case 2:
+                window.floorName(11);
+                break;
+            case 3:
+                window.select("Option2", 2);
+                break;
+            case 4:
+                window.backColor("Text1", 0);
+                break;
+            }
+            QFAIL("no run-time error");
+        } catch (const lift::RunTimeError& error) {
+            QCOMPARE(QString::fromStdString(error.where()), where);
+            QVERIFY(QString::fromUtf8(error.what()).startsWith(where + QStringLiteral(": ")));
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWindowModel)
+#include "tst_window_model.moc"

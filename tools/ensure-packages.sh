@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages listed in tools/packages.txt that are missing.
+# As root it runs apt-get; as anyone else it names the command to run.
+set -euo pipefail
+
+list="$(dirname "$0")/packages.txt"
+missing=()
+while read -r package _; do
+    [[ -z "$package" || "$package" == \#* ]] && continue
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "installed" ]] || missing+=("$package")
+done < "$list"
+
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+    echo "Lodarix needs these Debian packages, which are not installed:" >&2
+    echo "    sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "Installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"
