@@ -16,8 +16,7 @@ build-asan: packages
 	cmake --build --preset asan
 
 run: build
-	@echo "The window comes next; meanwhile the worked example runs without one:"
-	build/app/replay/lodarix-replay tests/app/replay/scripts/worked_example.txt
+	build/app/lodarix/lodarix
 
 test: build build-asan
 	ctest --preset dev

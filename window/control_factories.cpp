@@ -1,0 +1,159 @@
+#include "window/control_factories.h"
+
+#include "window/color_style.h"
+#include "window/floor_button.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace lodarix {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Names a widget after its control, "Option1_3" for an array element, so that
+// style sheets and tests can find it.
+QString objectNameOf(const ControlDescription& control)
+{
+    QString name = qs(control.name);
+    if (control.index)
+        name += QStringLiteral("_%1").arg(*control.index);
+    return name;
+}
+
+template <class Widget>
+Widget* placed(Widget* widget, const ControlDescription& control)
+{
+    widget->setObjectName(objectNameOf(control));
+    widget->setGeometry(toPixels(control.rect));
+    widget->setEnabled(control.enabled);
+    if (!control.visible)
+        widget->hide();
+    return widget;
+}
+
+// Accessible names for controls whose text does not say what they are for.
+QString accessibleNameOf(const ControlDescription& control)
+{
+    if (control.name == "Frame1")
+        return QStringLiteral("Предпазна решетка");
+    if (control.name == "Frame2")
+        return QStringLiteral("Етажи");
+    if (control.name == "List1")
+        return QStringLiteral("Имена на етажите");
+    if (control.name == "Text1")
+        return control.index == 0 ? QStringLiteral("Съобщения") : QStringLiteral("Цитат");
+    return {};
+}
+
+} // namespace
+
+QRect toPixels(const TwipsRect& twips)
+{
+    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel,
+                 twips.width / TwipsPerPixel, twips.height / TwipsPerPixel);
+}
+
+QWidget* makeFrame(const ControlDescription& control, QWidget* container)
+{
+    // The stored caption is a placeholder; the frame shows none.
+    auto* frame = placed(new QGroupBox(container), control);
+    frame->setAccessibleName(accessibleNameOf(control));
+    if (control.background) {
+        const QColor border = toQColor(*control.background).darker(140);
+        frame->setStyleSheet(flatFill("QGroupBox", *control.background,
+                                      QStringLiteral("1px solid %1").arg(border.name()))
+                             + QStringLiteral(" QGroupBox { margin: 0; padding: 0; }"));
+    }
+    return frame;
+}
+
+QWidget* makeOptionButton(const ControlDescription& control, QWidget* container)
+{
+    if (control.graphical) {
+        auto* button = placed(new FloorButton(qs(control.text), container), control);
+        if (control.background)
+            button->setMarker(*control.background);
+        button->setChecked(control.selected);
+        return button;
+    }
+    auto* button = placed(new QRadioButton(qs(control.text), container), control);
+    if (control.background) {
+        button->setStyleSheet(flatFill("QRadioButton", *control.background,
+                                       QStringLiteral("1px solid %1")
+                                           .arg(toQColor(*control.background).name())));
+    }
+    button->setChecked(control.selected);
+    return button;
+}
+
+QWidget* makeListBox(const ControlDescription& control, QWidget* container)
+{
+    auto* list = placed(new QListWidget(container), control);
+    list->setAccessibleName(accessibleNameOf(control));
+    for (const std::string_view item : control.items)
+        list->addItem(qs(item));
+    return list;
+}
+
+QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
+{
+    auto* box = placed(new QPlainTextEdit(container), control);
+    box->setAccessibleName(accessibleNameOf(control));
+    box->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                               : Qt::ScrollBarAsNeeded);
+    box->setTabChangesFocus(true);
+    box->setPlainText(qs(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    return box;
+}
+
+QWidget* makeLabel(const ControlDescription& control, QWidget* container)
+{
+    auto* label = placed(new QLabel(qs(control.text), container), control);
+    label->setAlignment(Qt::AlignCenter);
+    if (control.background)
+        label->setStyleSheet(flatFill("QLabel", *control.background, QStringLiteral("none")));
+    return label;
+}
+
+QObject* makeTimer(const ControlDescription& control, QWidget* container)
+{
+    auto* timer = new QTimer(container);
+    timer->setObjectName(objectNameOf(control));
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(control.intervalMs);
+    if (control.enabled)
+        timer->start();
+    return timer;
+}
+
+QObject* makeControl(const ControlDescription& control, QWidget* container)
+{
+    switch (control.kind) {
+    case ControlKind::Frame:
+        return makeFrame(control, container);
+    case ControlKind::OptionButton:
+        return makeOptionButton(control, container);
+    case ControlKind::ListBox:
+        return makeListBox(control, container);
+    case ControlKind::TextBox:
+        return makeTextBox(control, container);
+    case ControlKind::Label:
+        return makeLabel(control, container);
+    case ControlKind::Timer:
+        return makeTimer(control, container);
+    }
+    return nullptr;
+}
+
+} // namespace lodarix

@@ -1,0 +1,29 @@
+// A floor button: a small push button showing its floor number on its marker
+// colour, raised when not selected and pressed while selected. The marker
+// also tells assistive technology whether the cabin is there or it is the
+// trip's final stop, since the colour alone would not.
+#pragma once
+
+#include "lift/colors.h"
+
+#include <QPushButton>
+
+namespace lodarix {
+
+class FloorButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    FloorButton(const QString& caption, QWidget* parent);
+
+    lift::Color marker() const { return marker_; }
+    void setMarker(lift::Color color);
+
+    // "кабината е тук", "крайна спирка" or "свободен", after the marker.
+    QString markerMeaning() const;
+
+private:
+    lift::Color marker_ = lift::ColorIdle;
+};
+
+} // namespace lodarix

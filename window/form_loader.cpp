@@ -1,0 +1,96 @@
+#include "window/form_loader.h"
+
+#include "window/color_style.h"
+#include "window/control_factories.h"
+#include "window/floor_button_accessible.h"
+#include "window/radio_group_keys.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+#include <QPalette>
+
+#include <map>
+
+namespace lodarix {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont fontOf(const FontDescription& description)
+{
+    QFont font(qs(description.family));
+    font.setPointSize(description.pointSize);
+    font.setWeight(static_cast<QFont::Weight>(description.weight));
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
+    return font;
+}
+
+void setTabOrder(const FormDescription& description, const ControlRegistry& controls)
+{
+    std::map<int, QWidget*> byTabIndex;
+    for (const ControlDescription& control : description.controls) {
+        auto* widget = qobject_cast<QWidget*>(controls.find(std::string(control.name), control.index));
+        if (control.tabIndex && widget && (widget->focusPolicy() & Qt::TabFocus))
+            byTabIndex.emplace(*control.tabIndex, widget);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& [tabIndex, widget] : byTabIndex) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace
+
+LoadedForm loadForm(const FormDescription& description)
+{
+    FloorButtonAccessible::install();
+
+    LoadedForm loaded;
+    loaded.form = std::make_unique<QWidget>();
+    QWidget& form = *loaded.form;
+    form.setObjectName(qs(description.name));
+    form.setWindowTitle(qs(description.caption));
+    form.setFixedSize(description.clientWidth / TwipsPerPixel,
+                      description.clientHeight / TwipsPerPixel);
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Window, toQColor(description.background));
+    form.setPalette(palette);
+    form.setAutoFillBackground(true);
+    form.setFont(fontOf(description.font));
+    if (!description.icon.empty())
+        form.setWindowIcon(QIcon(QStringLiteral(":/lodarix/") + qs(description.icon)));
+
+    for (const ControlDescription& control : description.controls) {
+        QWidget* container = &form;
+        if (!control.container.empty()) {
+            container = qobject_cast<QWidget*>(
+                loaded.controls.find(std::string(control.container), std::nullopt));
+            Q_ASSERT_X(container, "loadForm", "a container is stored before its controls");
+        }
+        QObject* made = makeControl(control, container);
+        // A widget with a style sheet of its own no longer inherits its
+        // parent's font, so every control gets the form's font explicitly.
+        if (auto* widget = qobject_cast<QWidget*>(made))
+            widget->setFont(form.font());
+        loaded.controls.add(std::string(control.name), control.index, made);
+    }
+
+    setTabOrder(description, loaded.controls);
+    for (const ControlDescription& control : description.controls) {
+        if (control.kind == ControlKind::OptionButton) {
+            installRadioGroupKeys(qobject_cast<QAbstractButton*>(
+                loaded.controls.find(std::string(control.name), control.index)));
+        }
+    }
+    return loaded;
+}
+
+} // namespace lodarix

@@ -1,0 +1,67 @@
+#include "window/lodarix_window.h"
+
+#include "window/description/lodarix_form.h"
+#include "window/floor_button.h"
+#include "window/run_time_error_report.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace lodarix {
+
+LodarixWindow::LodarixWindow()
+    : loaded_(loadForm(lodarixForm()))
+    , operations_(loaded_.controls)
+    , controller_(operations_)
+{
+    errorHandler_ = [this](const std::exception& error) {
+        showRunTimeError(loaded_.form.get(), error);
+        QCoreApplication::exit(RunTimeErrorExitCode);
+    };
+    wireEvents();
+}
+
+bool LodarixWindow::load()
+{
+    return handleEvent([this] { controller_.Form_Load(); });
+}
+
+void LodarixWindow::show()
+{
+    loaded_.form->show();
+}
+
+void LodarixWindow::wireEvents()
+{
+    for (const auto& [index, control] : loaded_.controls.elements("Option1")) {
+        auto* button = qobject_cast<FloorButton*>(control);
+        const auto floor = static_cast<lift::FloorIndex>(index);
+        QObject::connect(button, &FloorButton::clicked, button, [this, floor] {
+            handleEvent([this, floor] { controller_.Option1_Click(floor); });
+        });
+    }
+    auto* timer = qobject_cast<QTimer*>(loaded_.controls.find("Timer1", std::nullopt));
+    QObject::connect(timer, &QTimer::timeout, timer, [this] {
+        handleEvent([this] { controller_.Timer1_Timer(); });
+    });
+}
+
+bool LodarixWindow::handleEvent(const std::function<void()>& rule)
+{
+    try {
+        rule();
+        return true;
+    } catch (const std::exception& error) {
+        reportError(error);
+    }
+    return false;
+}
+
+void LodarixWindow::reportError(const std::exception& error)
+{
+    if (auto* timer = qobject_cast<QTimer*>(loaded_.controls.find("Timer1", std::nullopt)))
+        timer->stop();
+    errorHandler_(error);
+}
+
+} // namespace lodarix

@@ -1,0 +1,19 @@
+// How a run-time error reaches the user: a message box naming the control,
+// the element and the operation that failed.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+class QWidget;
+
+namespace lodarix {
+
+// The message text for the error: what failed and that the program ends.
+QString runTimeErrorText(const std::exception& error);
+
+// Shows the message box, modal to parent.
+void showRunTimeError(QWidget* parent, const std::exception& error);
+
+} // namespace lodarix
