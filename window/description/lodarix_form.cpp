@@ -31,7 +31,7 @@ constexpr ControlDescription floorButton(int index, std::string_view caption, in
     };
 }
 
-const std::array<ControlDescription, 21> Controls{{
+const auto Controls = std::to_array<ControlDescription>({
     {.name = "Frame2", .kind = ControlKind::Frame, .rect = {1080, 480, 5415, 615},
      .text = "", .background = FormBackground, .tabIndex = 5},
     floorButton(0, "1", 18),
@@ -63,7 +63,7 @@ const std::array<ControlDescription, 21> Controls{{
      .verticalScrollBar = true},
     {.name = "Label1", .index = 0, .kind = ControlKind::Label, .rect = {720, 0, 5055, 375},
      .text = texts::Title, .background = TitleBackground, .tabIndex = 2},
-}};
+});
 
 const FormDescription Form{
     .name = "Lodarix",

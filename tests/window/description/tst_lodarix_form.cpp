@@ -117,6 +117,17 @@ private slots:
         QCOMPARE(one.rect.left - (control("Option1", 0).rect.left + control("Option1", 0).rect.width), 105);
     }
 
+    void everyStoredControlIsNamedOnce()
+    {
+        QStringList names;
+        for (const ControlDescription& c : lodarixForm().controls) {
+            QVERIFY(!c.name.empty());
+            QVERIFY2(!names.contains(label(c)), qPrintable(label(c)));
+            names << label(c);
+        }
+        QCOMPARE(names.size(), 20);
+    }
+
     void textBoxesAreStoredQuotationFirst()
     {
         QStringList order;

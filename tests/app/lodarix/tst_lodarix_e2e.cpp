@@ -1,0 +1,106 @@
+// The built program in a real X server: the window's size and the floor
+// buttons' colours as a screenshot shows them, at start and through a trip
+// picked with real mouse clicks, at scale 1 and 2.
+
+#include "x_server.h"
+
+#include <QHash>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+const QString TitleText = QStringLiteral("Физика - движение на асансьор");
+const QColor Idle(0, 255, 0);
+const QColor Cabin(255, 128, 128);
+const QColor Target(128, 128, 255);
+const QColor FormBackground(192, 192, 255);
+
+// The floor button of index i in client coordinates at scale 1.
+QRect floorButton(int index)
+{
+    return QRect(72 + 32 * index, 32 + 8, 25, 19);
+}
+
+QColor dominantColor(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb best = 0;
+    int bestCount = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    }
+    return QColor(best);
+}
+
+QString markers(const QImage& shot, int scale)
+{
+    QString result;
+    for (int i = 0; i < 11; ++i) {
+        const QRect area = floorButton(i);
+        const QColor color = dominantColor(
+            shot, QRect(area.topLeft() * scale, area.size() * scale));
+        result += color == Cabin ? QLatin1Char('c')
+            : color == Target    ? QLatin1Char('t')
+            : color == Idle      ? QLatin1Char('i')
+                                 : QLatin1Char('?');
+    }
+    return result;
+}
+
+} // namespace
+
+class TestLodarixEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aTripSeenFromOutside_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("scale 1") << 1;
+        QTest::newRow("scale 2") << 2;
+    }
+
+    void aTripSeenFromOutside()
+    {
+        QFETCH(int, scale);
+        XServer x;
+        QVERIFY2(x.start(QSize(1280, 1024)), "Xvfb did not start");
+
+        QProcess program;
+        QProcessEnvironment environment = x.environment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QStringLiteral(LODARIX_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+
+        QString window;
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
+        QImage shot;
+        QTRY_VERIFY_WITH_TIMEOUT((shot = x.grab(window)).pixelColor(2 * scale, 300 * scale)
+                                     == FormBackground,
+                                 20000);
+        QCOMPARE(shot.size(), QSize(461, 345) * scale);
+        QCOMPARE(markers(shot, scale), QStringLiteral("ciiiiiiiiii"));
+
+        // The closed grille button, then the floor button "4".
+        QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13) * scale));
+        QVERIFY(x.click(window, floorButton(3).center() * scale));
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("ciitiiiiiii"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("iiiciiiiiii"), 10000);
+
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLodarixEndToEnd)
+#include "tst_lodarix_e2e.moc"

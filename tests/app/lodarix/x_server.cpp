@@ -1,0 +1,81 @@
+#include "x_server.h"
+
+#include <QRegularExpression>
+
+XServer::XServer() = default;
+
+XServer::~XServer()
+{
+    if (server_.state() != QProcess::NotRunning) {
+        server_.terminate();
+        if (!server_.waitForFinished(5000))
+            server_.kill();
+        server_.waitForFinished(5000);
+    }
+}
+
+bool XServer::start(const QSize& screen)
+{
+    // -displayfd makes the server pick a free display and tell its number when ready.
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"),
+                   QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    if (!server_.waitForStarted(10000))
+        return false;
+    QByteArray number;
+    while (!number.contains('\n')) {
+        if (!server_.waitForReadyRead(20000))
+            return false;
+        number += server_.readAllStandardOutput();
+    }
+    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    return true;
+}
+
+QProcessEnvironment XServer::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return environment;
+}
+
+QByteArray XServer::run(const QString& program, const QStringList& arguments) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+QString XServer::findWindow(const QString& text) const
+{
+    const QByteArray found = run(QStringLiteral("xdotool"),
+                                 {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--name"), QRegularExpression::escape(text)});
+    return QString::fromLatin1(found.split('\n').value(0).trimmed());
+}
+
+QImage XServer::grab(const QString& window) const
+{
+    const QByteArray png = run(QStringLiteral("import"),
+                               {QStringLiteral("-window"), window, QStringLiteral("png:-")});
+    return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+bool XServer::click(const QString& window, const QPoint& at) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                   window, QString::number(at.x()), QString::number(at.y()),
+                   QStringLiteral("click"), QStringLiteral("1")});
+    return process.waitForFinished(20000) && process.exitCode() == 0;
+}

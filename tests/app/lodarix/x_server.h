@@ -1,0 +1,35 @@
+// A private X server (Xvfb) for a test, and the few things a test does in it:
+// find a window by its title, take a picture of it, and click into it.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    // Starts the server with one screen of the given size; false on failure.
+    bool start(const QSize& screen);
+    QString display() const { return display_; }
+    // The caller's environment with DISPLAY pointing at this server.
+    QProcessEnvironment environment() const;
+
+    // The id of a mapped window whose title contains text, or an empty string.
+    QString findWindow(const QString& text) const;
+    // The window's contents (its client area) as drawn now.
+    QImage grab(const QString& window) const;
+    // A left click at a point of the window's client area.
+    bool click(const QString& window, const QPoint& at) const;
+
+private:
+    QByteArray run(const QString& program, const QStringList& arguments) const;
+
+    QProcess server_;
+    QString display_;
+};

@@ -1,0 +1,304 @@
+// The window at work: load, trips through real clicks with the step timer
+// driven through its own expiry, refusals, grille clicks, keyboard use, the
+// status box's line ends and scrolling, and the run-time error path.
+
+#include "window_test_support.h"
+
+#include "lift/run_time_error.h"
+#include "window/run_time_error_report.h"
+
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+using lodarix::LodarixWindow;
+using namespace window_test;
+
+namespace {
+
+const QString Up = QStringLiteral("Асансьорът се качва!\n");
+const QString Down = QStringLiteral("Асансьорът слиза!\n");
+const QString Last = QStringLiteral("Последна спирка!\n");
+
+QString markers(const LodarixWindow& window)
+{
+    QString result;
+    for (int i = 0; i < 11; ++i) {
+        const lift::Color marker = floorButton(window, i)->marker();
+        result += marker == lift::ColorCabin ? QLatin1Char('c')
+            : marker == lift::ColorTarget    ? QLatin1Char('t')
+                                             : QLatin1Char('i');
+    }
+    return result;
+}
+
+bool grilleClosed(const LodarixWindow& window)
+{
+    return control<QRadioButton>(window, "Option2", 0)->isChecked();
+}
+
+struct LoadedWindow {
+    LoadedWindow()
+    {
+        window.setErrorHandler([this](const std::exception& error) { errors << error.what(); });
+        window.load();
+        window.show();
+    }
+    LodarixWindow window;
+    QStringList errors;
+};
+
+} // namespace
+
+class TestLodarixWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadStopsTheTimerHidesTheListAndOpensTheGrille()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(!stepTimer(window)->isActive());
+        QVERIFY(control(window, "List1")->isHidden());
+        QVERIFY(control<QRadioButton>(window, "Option2", 1)->isChecked());
+        QVERIFY(!grilleClosed(window));
+        for (int i = 0; i < 11; ++i)
+            QVERIFY(!floorButton(window, i)->isChecked());
+        QCOMPARE(markers(window), QStringLiteral("ciiiiiiiiii"));
+        QVERIFY(loaded.errors.isEmpty());
+    }
+
+    void theTimerNeverFiresBeforeLoad()
+    {
+        LodarixWindow window;
+        QSignalSpy steps(stepTimer(window), &QTimer::timeout);
+        window.load();
+        QCoreApplication::processEvents();
+        QVERIFY(!stepTimer(window)->isActive());
+        QCOMPARE(steps.count(), 0);
+    }
+
+    void theWorkedExampleThroughClicks()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        QVERIFY(grilleClosed(window));
+        clickFloor(window, 3);
+        QVERIFY(floorButton(window, 3)->isChecked());
+        QCOMPARE(markers(window), QStringLiteral("ciitiiiiiii"));
+        QCOMPARE(statusText(window), Up + QStringLiteral("Етаж I\n"));
+        QVERIFY(stepTimer(window)->isActive());
+
+        timerPeriod(window);
+        QCOMPARE(markers(window), QStringLiteral("icitiiiiiii"));
+        timerPeriod(window);
+        timerPeriod(window);
+        QCOMPARE(markers(window), QStringLiteral("iiiciiiiiii"));
+        QCOMPARE(statusText(window),
+                 Up + QStringLiteral("Етаж I\nЕтаж II\nЕтаж III\nЕтаж IV\n") + Last);
+        QVERIFY(!stepTimer(window)->isActive());
+        QVERIFY(control<QRadioButton>(window, "Option2", 1)->isChecked());
+        QCOMPARE(window.controller().CurrentFloor(), lift::FloorIndex(3));
+        QVERIFY(loaded.errors.isEmpty());
+    }
+
+    void theRealTimerStepsEveryPeriod()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        clickFloor(window, 1);
+        QSignalSpy steps(stepTimer(window), &QTimer::timeout);
+        QVERIFY(steps.wait(2000));
+        QCOMPARE(markers(window), QStringLiteral("iciiiiiiiii"));
+        QVERIFY(statusText(window).endsWith(QStringLiteral("Етаж II\n") + Last));
+        QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void aRefusedPickKeepsTheButtonSelectedAndItsColour()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickFloor(window, 6);
+        QVERIFY(floorButton(window, 6)->isChecked());
+        QCOMPARE(floorButton(window, 6)->marker(), lift::ColorIdle);
+        QCOMPARE(statusText(window), QStringLiteral("Затворете предпазната решетка!"));
+        QCOMPARE(markers(window), QStringLiteral("ciiiiiiiiii"));
+        QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void grilleClicksRunNoRule()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        const QString before = statusText(window);
+        clickGrille(window, true);
+        clickGrille(window, false);
+        clickGrille(window, true);
+        QCOMPARE(statusText(window), before);
+        QCOMPARE(markers(window), QStringLiteral("ciiiiiiiiii"));
+        QVERIFY(!stepTimer(window)->isActive());
+        QVERIFY(grilleClosed(window));
+    }
+
+    void aPickDuringATripStartsFromTheOldTarget()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        clickFloor(window, 5);
+        timerPeriod(window);
+        timerPeriod(window);
+        clickFloor(window, 3);
+        QCOMPARE(markers(window), QStringLiteral("iiiticiiiii"));
+        QCOMPARE(statusText(window), Down + QStringLiteral("Етаж VI\n"));
+        timerPeriod(window);
+        timerPeriod(window);
+        QCOMPARE(statusText(window), Down + QStringLiteral("Етаж VI\nЕтаж V\nЕтаж IV\n") + Last);
+        QCOMPARE(markers(window), QStringLiteral("iiiciiiiiii"));
+    }
+
+    void startingTheRunningTimerRestartsItsPeriod()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        clickFloor(window, 10);
+        QTimer* timer = stepTimer(window);
+        QTRY_VERIFY(timer->remainingTime() < 700);
+        clickFloor(window, 9);
+        QVERIFY(timer->remainingTime() > 700);
+    }
+
+    void statusLineEndsAreCrLfAtTheBinding()
+    {
+        LoadedWindow loaded;
+        LodarixWindow& window = loaded.window;
+        window.operations().setStatusText("one\r\ntwo\r\n");
+        QCOMPARE(statusText(window), QStringLiteral("one\ntwo\n"));
+        QCOMPARE(window.operations().statusText(), std::string("one\r\ntwo\r\n"));
+        QCOMPARE(window.operations().statusText().size(), std::size_t(10));
+        const std::string statement = window.operations().statusText();
+        QVERIFY(statement.find("\r\n") != std::string::npos);
+        QCOMPARE(statement.find('\n', 0) - 1, statement.find('\r', 0));
+    }
+
+    void theStatusBoxShowsItsNewestLine()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        clickFloor(window, 10);
+        for (int i = 0; i < 10; ++i)
+            timerPeriod(window);
+        QScrollBar* bar = control<QPlainTextEdit>(window, "Text1", 0)->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+    }
+
+    void hiddenFloorNamesStayReadable()
+    {
+        LoadedWindow loaded;
+        QVERIFY(!control(loaded.window, "List1")->isVisible());
+        QCOMPARE(loaded.window.operations().floorName(7), std::string("Етаж VIII"));
+    }
+
+    void arrowKeysMoveTheFocusAndSpaceSelects()
+    {
+        LoadedWindow loaded;
+        LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowActive(&window.form()));
+        clickGrille(window, true);
+        floorButton(window, 4)->setFocus();
+        QTest::keyClick(floorButton(window, 4), Qt::Key_Right);
+        QVERIFY(floorButton(window, 5)->hasFocus());
+        QTest::keyClick(floorButton(window, 5), Qt::Key_Left);
+        QTest::keyClick(floorButton(window, 4), Qt::Key_Up);
+        QVERIFY(floorButton(window, 3)->hasFocus());
+        QVERIFY(!stepTimer(window)->isActive());
+        QTest::keyClick(floorButton(window, 3), Qt::Key_Space);
+        QVERIFY(floorButton(window, 3)->isChecked());
+        QCOMPARE(markers(window), QStringLiteral("ciitiiiiiii"));
+
+        floorButton(window, 0)->setFocus();
+        QTest::keyClick(floorButton(window, 0), Qt::Key_Left);
+        QVERIFY2(floorButton(window, 10)->hasFocus(), "the focus wraps round");
+
+        auto* open = control<QRadioButton>(window, "Option2", 1);
+        auto* closed = control<QRadioButton>(window, "Option2", 0);
+        closed->setFocus();
+        QTest::keyClick(closed, Qt::Key_Down);
+        QVERIFY(open->hasFocus());
+        QVERIFY(closed->isChecked());
+        QTest::keyClick(open, Qt::Key_Space);
+        QVERIFY(open->isChecked());
+    }
+
+    void aBadIndexAtTheBindingIsARunTimeError_data()
+    {
+        QTest::addColumn<int>("operation");
+        QTest::addColumn<QString>("where");
+        QTest::newRow("paint past the top") << 0 << "Option1(11).BackColor";
+        QTest::newRow("paint below the ground") << 1 << "Option1(-1).BackColor";
+        QTest::newRow("name past the list") << 2 << "List1.List(11)";
+        QTest::newRow("name before the list") << 3 << "List1.List(-1)";
+    }
+
+    void aBadIndexAtTheBindingIsARunTimeError()
+    {
+        QFETCH(int, operation);
+        QFETCH(QString, where);
+        LoadedWindow loaded;
+        LodarixWindow& window = loaded.window;
+        lift::WindowOperations& operations = window.operations();
+        try {
+            switch (operation) {
+            case 0:
+                operations.paintFloorButton(11, lift::ColorIdle);
+                break;
+            case 1:
+                operations.paintFloorButton(-1, lift::ColorIdle);
+                break;
+            case 2:
+                operations.floorName(11);
+                break;
+            case 3:
+                operations.floorName(-1);
+                break;
+            }
+            QFAIL("no run-time error");
+        } catch (const lift::RunTimeError& error) {
+            QCOMPARE(QString::fromStdString(error.where()), where);
+        }
+    }
+
+    void aFailingRuleStopsTheStepsAndReachesTheHandler()
+    {
+        LoadedWindow loaded;
+        LodarixWindow& window = loaded.window;
+        clickGrille(window, true);
+        clickFloor(window, 4);
+        QVERIFY(stepTimer(window)->isActive());
+        const bool succeeded = window.handleEvent(
+            [&window] { window.operations().paintFloorButton(11, lift::ColorTarget); });
+        QVERIFY(!succeeded);
+        QCOMPARE(loaded.errors.size(), 1);
+        QVERIFY(loaded.errors.first().startsWith(QStringLiteral("Option1(11).BackColor")));
+        QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void theErrorReportNamesControlIndexAndOperation()
+    {
+        const QString text = lodarix::runTimeErrorText(
+            lift::RunTimeError("Option1", 11, "BackColor", "no such control or element"));
+        QVERIFY(text.contains(QStringLiteral("Option1")));
+        QVERIFY(text.contains(QStringLiteral("11")));
+        QVERIFY(text.contains(QStringLiteral("BackColor")));
+        QVERIFY(text.contains(QStringLiteral("Грешка при изпълнение")));
+    }
+};
+
+QTEST_MAIN(TestLodarixWindow)
+#include "tst_lodarix_window.moc"
