@@ -3,13 +3,13 @@
 #include "window/color_style.h"
 #include "window/control_factories.h"
 #include "window/floor_button_accessible.h"
-#include "window/radio_group_keys.h"
+#include "window/radio_group.h"
 
-#include <QAbstractButton>
 #include <QIcon>
 #include <QPalette>
 
 #include <map>
+#include <set>
 
 namespace lodarix {
 
@@ -84,12 +84,16 @@ LoadedForm loadForm(const FormDescription& description)
     }
 
     setTabOrder(description, loaded.controls);
+    std::set<QWidget*> groups;
     for (const ControlDescription& control : description.controls) {
         if (control.kind == ControlKind::OptionButton) {
-            installRadioGroupKeys(qobject_cast<QAbstractButton*>(
-                loaded.controls.find(std::string(control.name), control.index)));
+            auto* button = qobject_cast<QWidget*>(
+                loaded.controls.find(std::string(control.name), control.index));
+            groups.insert(button->parentWidget());
         }
     }
+    for (QWidget* group : groups)
+        setUpRadioGroup(group);
     return loaded;
 }
 

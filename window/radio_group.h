@@ -1,0 +1,15 @@
+// The option buttons of one container form a radio group. Once its buttons
+// are made, setUpRadioGroup orders them as they appear, top to bottom and left
+// to right, for assistive technology, and gives them the keyboard use users
+// of radio groups expect: the arrow keys move the focus to the previous or
+// next button, wrapping at the ends, without selecting it; Space selects the
+// focused one.
+#pragma once
+
+class QWidget;
+
+namespace lodarix {
+
+void setUpRadioGroup(QWidget* container);
+
+} // namespace lodarix
