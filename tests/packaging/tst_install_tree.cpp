@@ -42,6 +42,8 @@ private slots:
             << "usr/share/icons/hicolor/64x64/apps/" LODARIX_APP_ID ".png" << false;
         QTest::newRow("icon 128 px")
             << "usr/share/icons/hicolor/128x128/apps/" LODARIX_APP_ID ".png" << false;
+        QTest::newRow("copyright") << "usr/share/doc/lodarix/copyright" << false;
+        QTest::newRow("changelog") << "usr/share/doc/lodarix/changelog.gz" << false;
     }
 
     void installs()
