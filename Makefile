@@ -1,6 +1,6 @@
 # A thin front for CMake: every target first makes sure the Debian packages
 # the project needs are there, then configures and builds with the presets.
-.PHONY: all run test build build-asan packages clean
+.PHONY: all run test build build-asan package packages clean
 
 all: build
 
@@ -17,6 +17,11 @@ build-asan: packages
 
 run: build
 	build/app/lodarix/lodarix
+
+package: build
+	@test -f build/CPackConfig.cmake || \
+		{ echo "No Debian package: the program lodarix is not part of this build." >&2; exit 1; }
+	cmake --build --preset dev --target package
 
 test: build build-asan
 	ctest --preset dev

@@ -1,0 +1,64 @@
+// The desktop entry and the AppStream metadata pass the validators that
+// distributions run on them, with nothing to warn about.
+
+#include "tool_run.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// The lines of OUTPUT that match PATTERN, joined for a failure message.
+QString linesMatching(const QByteArray& output, const QRegularExpression& pattern)
+{
+    QStringList found;
+    for (const QString& line : QString::fromUtf8(output).split(u'\n')) {
+        if (pattern.match(line).hasMatch())
+            found << line;
+    }
+    return found.join(u'\n');
+}
+
+} // namespace
+
+class TestLinuxMetadata : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The only hint allowed is that Education and Science are both main
+    // categories: the entry belongs in both menus.
+    void desktopEntryIsValid()
+    {
+        const ToolRun run = runTool(QStringLiteral("desktop-file-validate"), {LODARIX_DESKTOP});
+        QVERIFY2(run.succeeded(), qPrintable(run.report()));
+        const QString complaints = linesMatching(
+            run.output + run.errors, QRegularExpression(QStringLiteral(": (error|warning): ")));
+        QVERIFY2(complaints.isEmpty(), qPrintable(complaints));
+        const QString otherHints = linesMatching(
+            run.output + run.errors,
+            QRegularExpression(QStringLiteral("^(?!.*more than one main category).+: hint: ")));
+        QVERIFY2(otherHints.isEmpty(), qPrintable(otherHints));
+    }
+
+    void metainfoIsValidWithoutWarnings()
+    {
+        const ToolRun run = runTool(QStringLiteral("appstreamcli"),
+                                    {"validate", "--no-net", "--pedantic", "--no-color",
+                                     LODARIX_METAINFO});
+        QVERIFY2(run.succeeded(), qPrintable(run.report()));
+        const QString issues = linesMatching(run.output + run.errors,
+                                             QRegularExpression(QStringLiteral("^\\s*[EWIP]: ")));
+        QVERIFY2(issues.isEmpty(), qPrintable(run.report()));
+        QVERIFY2(run.output.contains("Validation was successful"), qPrintable(run.report()));
+    }
+
+    void metainfoCarriesTheDisplayVersion()
+    {
+        QFile file(QStringLiteral(LODARIX_METAINFO));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(R"(<release version="1.00" date="2026-12-08"/>)"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLinuxMetadata)
+#include "tst_linux_metadata.moc"
