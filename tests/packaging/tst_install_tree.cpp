@@ -31,8 +31,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("executable");
-        if (LODARIX_HAS_PROGRAM)
-            QTest::newRow("program") << "usr/bin/lodarix" << true;
+        QTest::newRow("program") << "usr/bin/lodarix" << true;
         QTest::newRow("desktop entry")
             << "usr/share/applications/" LODARIX_APP_ID ".desktop" << false;
         QTest::newRow("metainfo") << "usr/share/metainfo/" LODARIX_APP_ID ".metainfo.xml" << false;

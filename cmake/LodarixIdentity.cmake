@@ -1,4 +1,4 @@
-# The names and versions that the packaging files and their tests share.
+# The names and versions that the program, its packaging and their tests share.
 #   LODARIX_APP_ID           reverse-DNS id: desktop entry, metainfo, icon names
 #   LODARIX_VENDOR           who makes Lodarix, as shown in about boxes and packages
 #   LODARIX_DISPLAY_VERSION  the version people see: major, a dot, minor as two digits
