@@ -7,7 +7,9 @@
 #include "lift/run_time_error.h"
 #include "window/run_time_error_report.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -287,6 +289,28 @@ private slots:
         QCOMPARE(loaded.errors.size(), 1);
         QVERIFY(loaded.errors.first().startsWith(QStringLiteral("Option1(11).BackColor")));
         QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void byDefaultAnErrorIsShownAndEndsTheProgram()
+    {
+        LodarixWindow window;
+        window.load();
+        window.show();
+        QString shown;
+        QTimer::singleShot(0, &window.form(), [&window] {
+            window.handleEvent([&window] { window.operations().floorName(12); });
+        });
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        QCOMPARE(QCoreApplication::exec(), LodarixWindow::RunTimeErrorExitCode);
+        QVERIFY(shown.contains(QStringLiteral("List1")));
+        QVERIFY(shown.contains(QStringLiteral("12")));
     }
 
     void theErrorReportNamesControlIndexAndOperation()
