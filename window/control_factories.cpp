@@ -35,23 +35,11 @@ Widget* placed(Widget* widget, const ControlDescription& control)
     widget->setObjectName(objectNameOf(control));
     widget->setGeometry(toPixels(control.rect));
     widget->setEnabled(control.enabled);
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(qs(control.accessibleName));
     if (!control.visible)
         widget->hide();
     return widget;
-}
-
-// Accessible names for controls whose text does not say what they are for.
-QString accessibleNameOf(const ControlDescription& control)
-{
-    if (control.name == "Frame1")
-        return QStringLiteral("Предпазна решетка");
-    if (control.name == "Frame2")
-        return QStringLiteral("Етажи");
-    if (control.name == "List1")
-        return QStringLiteral("Имена на етажите");
-    if (control.name == "Text1")
-        return control.index == 0 ? QStringLiteral("Съобщения") : QStringLiteral("Цитат");
-    return {};
 }
 
 } // namespace
@@ -66,7 +54,6 @@ QWidget* makeFrame(const ControlDescription& control, QWidget* container)
 {
     // The stored caption is a placeholder; the frame shows none.
     auto* frame = placed(new QGroupBox(container), control);
-    frame->setAccessibleName(accessibleNameOf(control));
     if (control.background) {
         const QColor border = toQColor(*control.background).darker(140);
         frame->setStyleSheet(flatFill("QGroupBox", *control.background,
@@ -98,7 +85,6 @@ QWidget* makeOptionButton(const ControlDescription& control, QWidget* container)
 QWidget* makeListBox(const ControlDescription& control, QWidget* container)
 {
     auto* list = placed(new QListWidget(container), control);
-    list->setAccessibleName(accessibleNameOf(control));
     for (const std::string_view item : control.items)
         list->addItem(qs(item));
     return list;
@@ -107,7 +93,6 @@ QWidget* makeListBox(const ControlDescription& control, QWidget* container)
 QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
 {
     auto* box = placed(new QPlainTextEdit(container), control);
-    box->setAccessibleName(accessibleNameOf(control));
     box->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn

@@ -7,13 +7,13 @@ void ControlRegistry::add(std::string name, std::optional<int> index, QObject* c
     controls_[{std::move(name), index}] = control;
 }
 
-QObject* ControlRegistry::find(const std::string& name, std::optional<int> index) const
+QObject* ControlRegistry::find(std::string_view name, std::optional<int> index) const
 {
-    const auto found = controls_.find({name, index});
+    const auto found = controls_.find({std::string(name), index});
     return found == controls_.end() ? nullptr : found->second.data();
 }
 
-std::vector<std::pair<int, QObject*>> ControlRegistry::elements(const std::string& name) const
+std::vector<std::pair<int, QObject*>> ControlRegistry::elements(std::string_view name) const
 {
     std::vector<std::pair<int, QObject*>> result;
     for (const auto& [key, control] : controls_) {

@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,17 +24,17 @@ public:
     void add(std::string name, std::optional<int> index, QObject* control);
 
     // The control, or nullptr when there is none of that name and index.
-    QObject* find(const std::string& name, std::optional<int> index) const;
+    QObject* find(std::string_view name, std::optional<int> index) const;
 
     // The elements of a control array in index order.
-    std::vector<std::pair<int, QObject*>> elements(const std::string& name) const;
+    std::vector<std::pair<int, QObject*>> elements(std::string_view name) const;
 
     template <class Control>
-    Control* get(const std::string& name, std::optional<int> index, const char* operation) const
+    Control* get(std::string_view name, std::optional<int> index, const char* operation) const
     {
         auto* control = qobject_cast<Control*>(find(name, index));
         if (!control)
-            throw lift::RunTimeError(name, index, operation, "no such control or element");
+            throw lift::RunTimeError(std::string(name), index, operation, "no such control or element");
         return control;
     }
 

@@ -1,5 +1,6 @@
 #include "window/lodarix_window.h"
 
+#include "window/description/lodarix_controls.h"
 #include "window/description/lodarix_form.h"
 #include "window/floor_button.h"
 #include "window/run_time_error_report.h"
@@ -33,14 +34,14 @@ void LodarixWindow::show()
 
 void LodarixWindow::wireEvents()
 {
-    for (const auto& [index, control] : loaded_.controls.elements("Option1")) {
+    for (const auto& [index, control] : loaded_.controls.elements(controls::FloorButtons)) {
         auto* button = qobject_cast<FloorButton*>(control);
         const auto floor = static_cast<lift::FloorIndex>(index);
         QObject::connect(button, &FloorButton::clicked, button, [this, floor] {
             handleEvent([this, floor] { controller_.Option1_Click(floor); });
         });
     }
-    auto* timer = qobject_cast<QTimer*>(loaded_.controls.find("Timer1", std::nullopt));
+    auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt));
     QObject::connect(timer, &QTimer::timeout, timer, [this] {
         handleEvent([this] { controller_.Timer1_Timer(); });
     });
@@ -59,7 +60,7 @@ bool LodarixWindow::handleEvent(const std::function<void()>& rule)
 
 void LodarixWindow::reportError(const std::exception& error)
 {
-    if (auto* timer = qobject_cast<QTimer*>(loaded_.controls.find("Timer1", std::nullopt)))
+    if (auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt)))
         timer->stop();
     errorHandler_(error);
 }

@@ -1,5 +1,6 @@
 #include "window/qt_window_operations.h"
 
+#include "window/description/lodarix_controls.h"
 #include "window/floor_button.h"
 
 #include <QListWidget>
@@ -10,18 +11,7 @@
 
 namespace lodarix {
 
-namespace {
-
-const std::string FloorButtons = "Option1";
-const std::string GrilleButtons = "Option2";
-constexpr int GrilleClosedButton = 0;
-constexpr int GrilleOpenButton = 1;
-const std::string TextBoxes = "Text1";
-constexpr int StatusBox = 0;
-const std::string FloorNameList = "List1";
-const std::string StepTimer = "Timer1";
-
-} // namespace
+using namespace controls;
 
 QtWindowOperations::QtWindowOperations(const ControlRegistry& controls)
     : controls_(controls)
@@ -73,7 +63,7 @@ std::string QtWindowOperations::floorName(lift::FloorIndex floor) const
     const auto* list = controls_.get<QListWidget>(FloorNameList, std::nullopt, "List");
     const QListWidgetItem* item = list->item(floor);
     if (!item)
-        throw lift::RunTimeError(FloorNameList, floor, "List", "no such list item");
+        throw lift::RunTimeError(std::string(FloorNameList), floor, "List", "no such list item");
     return item->text().toStdString();
 }
 

@@ -3,10 +3,10 @@
 
 #include "window/floor_button.h"
 #include "window/lodarix_window.h"
+#include "tests/support/dominant_color.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QHash>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -61,21 +61,8 @@ inline QString statusText(const lodarix::LodarixWindow& window)
 // The colour that covers most of the widget as drawn.
 inline QColor dominantColor(QWidget* widget)
 {
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
-    QRgb best = 0;
-    int bestCount = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > bestCount) {
-            best = it.key();
-            bestCount = it.value();
-        }
-    }
-    return QColor(best);
+    const QImage image = widget->grab().toImage();
+    return test_support::dominantColor(image, image.rect());
 }
 
 } // namespace window_test

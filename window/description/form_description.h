@@ -39,6 +39,7 @@ struct ControlDescription {
     bool selected = false;           // option buttons only
     int intervalMs = 0;              // timers only
     std::span<const std::string_view> items;  // list boxes only
+    std::string_view accessibleName;  // for assistive technology, where the text does not say it
 };
 
 struct FontDescription {

@@ -1,5 +1,6 @@
 #include "window/model/lodarix_model.h"
 
+#include "window/description/lodarix_controls.h"
 #include "window/description/lodarix_form.h"
 
 #include <stdexcept>
@@ -19,7 +20,7 @@ void LodarixModel::load()
 
 void LodarixModel::clickFloorButton(lift::FloorIndex floor)
 {
-    window_.select("Option1", floor);
+    window_.select(controls::FloorButtons, floor);
     controller_.Option1_Click(floor);
 }
 
@@ -27,20 +28,21 @@ void LodarixModel::clickGrilleButton(Grille grille)
 {
     if (grille == Grille::None)
         throw std::invalid_argument("a grille button is either the open or the closed one");
-    window_.select("Option2", grille == Grille::Closed ? 0 : 1);
+    window_.select(controls::GrilleButtons, grille == Grille::Closed ? controls::GrilleClosedButton
+                                                                   : controls::GrilleOpenButton);
 }
 
 void LodarixModel::timerPeriod()
 {
-    if (window_.isEnabled("Timer1"))
+    if (window_.isEnabled(controls::StepTimer))
         controller_.Timer1_Timer();
 }
 
 Grille LodarixModel::grille() const
 {
-    if (window_.isSelected("Option2", 0))
+    if (window_.isSelected(controls::GrilleButtons, controls::GrilleClosedButton))
         return Grille::Closed;
-    if (window_.isSelected("Option2", 1))
+    if (window_.isSelected(controls::GrilleButtons, controls::GrilleOpenButton))
         return Grille::Open;
     return Grille::None;
 }

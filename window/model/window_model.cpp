@@ -1,21 +1,11 @@
 #include "window/model/window_model.h"
 
 #include "lift/run_time_error.h"
+#include "window/description/lodarix_controls.h"
 
 namespace lodarix {
 
-namespace {
-
-constexpr std::string_view FloorButtons = "Option1";
-constexpr std::string_view GrilleButtons = "Option2";
-constexpr int GrilleClosedButton = 0;
-constexpr int GrilleOpenButton = 1;
-constexpr std::string_view StatusBoxes = "Text1";
-constexpr int StatusBox = 0;
-constexpr std::string_view FloorNameList = "List1";
-constexpr std::string_view StepTimer = "Timer1";
-
-} // namespace
+using namespace controls;
 
 WindowModel::WindowModel(const FormDescription& form)
 {
@@ -67,12 +57,12 @@ void WindowModel::setStepsRunning(bool running)
 
 std::string WindowModel::statusText() const
 {
-    return element(StatusBoxes, StatusBox, "Text").text;
+    return element(TextBoxes, StatusBox, "Text").text;
 }
 
 void WindowModel::setStatusText(const std::string& text)
 {
-    element(StatusBoxes, StatusBox, "Text").text = text;
+    element(TextBoxes, StatusBox, "Text").text = text;
 }
 
 std::string WindowModel::floorName(lift::FloorIndex floor) const

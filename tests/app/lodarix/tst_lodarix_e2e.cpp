@@ -4,7 +4,8 @@
 
 #include "x_server.h"
 
-#include <QHash>
+#include "tests/support/dominant_color.h"
+
 #include <QProcess>
 #include <QTest>
 
@@ -22,30 +23,12 @@ QRect floorButton(int index)
     return QRect(72 + 32 * index, 32 + 8, 25, 19);
 }
 
-QColor dominantColor(const QImage& image, const QRect& area)
-{
-    QHash<QRgb, int> counts;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            ++counts[image.pixel(x, y)];
-    }
-    QRgb best = 0;
-    int bestCount = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > bestCount) {
-            best = it.key();
-            bestCount = it.value();
-        }
-    }
-    return QColor(best);
-}
-
 QString markers(const QImage& shot, int scale)
 {
     QString result;
     for (int i = 0; i < 11; ++i) {
         const QRect area = floorButton(i);
-        const QColor color = dominantColor(
+        const QColor color = test_support::dominantColor(
             shot, QRect(area.topLeft() * scale, area.size() * scale));
         result += color == Cabin ? QLatin1Char('c')
             : color == Target    ? QLatin1Char('t')

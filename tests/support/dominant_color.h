@@ -1,0 +1,32 @@
+// The colour that covers most of an area of a picture: how the tests read a
+// control's colour as drawn, whatever the style adds around it.
+#pragma once
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QRect>
+
+namespace test_support {
+
+inline QColor dominantColor(const QImage& picture, const QRect& area)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const QRect inside = area.intersected(image.rect());
+    QHash<QRgb, int> counts;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb best = 0;
+    int bestCount = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    }
+    return QColor(best);
+}
+
+} // namespace test_support
