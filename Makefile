@@ -1,6 +1,6 @@
 # A thin front for CMake: every target first makes sure the Debian packages
 # the project needs are there, then configures and builds with the presets.
-.PHONY: all run test build build-asan packages clean
+.PHONY: all run test bench build build-asan packages clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 test: build build-asan
 	ctest --preset dev
 	ctest --preset asan
+
+# Start-up, memory, step cadence, CPU time and throughput, as one table.
+bench: build
+	cmake --build --preset dev --target lodarix-bench
+	build/bench/lodarix-bench --output build/bench/results.md
 
 clean:
 	rm -rf build build-asan
