@@ -2,6 +2,10 @@
 
 #include <QRegularExpression>
 
+#include <xcb/xcb.h>
+
+#include <memory>
+
 XServer::XServer() = default;
 
 XServer::~XServer()
@@ -78,4 +82,33 @@ bool XServer::click(const QString& window, const QPoint& at) const
                    window, QString::number(at.x()), QString::number(at.y()),
                    QStringLiteral("click"), QStringLiteral("1")});
     return process.waitForFinished(20000) && process.exitCode() == 0;
+}
+
+bool XServer::close(const QString& window) const
+{
+    bool isNumber = false;
+    const xcb_window_t id = window.toUInt(&isNumber);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(display_.toLatin1().constData(), nullptr), xcb_disconnect);
+    if (!isNumber || xcb_connection_has_error(connection.get()))
+        return false;
+    const auto atom = [&connection](const char* name) -> xcb_atom_t {
+        const xcb_intern_atom_cookie_t cookie
+            = xcb_intern_atom(connection.get(), 0, static_cast<uint16_t>(qstrlen(name)), name);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+            xcb_intern_atom_reply(connection.get(), cookie, nullptr), free);
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = atom("WM_PROTOCOLS");
+    request.data.data32[0] = atom("WM_DELETE_WINDOW");
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    if (request.type == XCB_ATOM_NONE || request.data.data32[0] == XCB_ATOM_NONE)
+        return false;
+    xcb_send_event(connection.get(), 0, id, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&request));
+    return xcb_flush(connection.get()) > 0;
 }
