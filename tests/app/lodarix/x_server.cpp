@@ -1,5 +1,6 @@
 #include "x_server.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <xcb/xcb.h>
@@ -20,22 +21,31 @@ XServer::~XServer()
 
 bool XServer::start(const QSize& screen)
 {
-    // -displayfd makes the server pick a free display and tell its number when ready.
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"),
-                   QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!server_.waitForStarted(10000))
-        return false;
-    QByteArray number;
-    while (!number.contains('\n')) {
-        if (!server_.waitForReadyRead(20000))
+    // Other programs on the machine start their servers from display 0 up;
+    // a display picked at random from 100 up stays clear of them and of their
+    // shutting down. A server whose display is taken exits, and another
+    // display is tried. -displayfd tells when the server takes connections.
+    constexpr int Attempts = 8;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const int display = QRandomGenerator::global()->bounded(100, 1000);
+        server_.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"),
+                       QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                       QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server_.waitForStarted(10000))
             return false;
-        number += server_.readAllStandardOutput();
+        QByteArray number;
+        while (!number.contains('\n') && server_.waitForReadyRead(20000))
+            number += server_.readAllStandardOutput();
+        if (number.contains('\n')) {
+            display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+            return true;
+        }
+        server_.kill();
+        server_.waitForFinished(5000);
     }
-    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-    return true;
+    return false;
 }
 
 QProcessEnvironment XServer::environment() const
