@@ -32,9 +32,9 @@ void TripController::Option1_Click(FloorIndex floor)
     window_.paintFloorButton(floor, ColorTarget);
     window_.setStepsRunning(true);
     if (currentFloor_ < targetFloor_)
-        replaceStatus(std::string{messages::GoingUp} + std::string{messages::LineEnd});
+        replaceStatus(messages::GoingUp, messages::LineEnd);
     if (currentFloor_ > targetFloor_)
-        replaceStatus(std::string{messages::GoingDown} + std::string{messages::LineEnd});
+        replaceStatus(messages::GoingDown, messages::LineEnd);
     LogCurrentFloor();
 }
 
@@ -49,24 +49,29 @@ void TripController::Timer1_Timer()
     LogCurrentFloor();
     if (currentFloor_ == targetFloor_) {
         window_.setStepsRunning(false);
-        appendStatus(std::string{messages::LastStop} + std::string{messages::LineEnd});
+        appendStatus(messages::LastStop, messages::LineEnd);
         window_.openGrille();
     }
 }
 
 void TripController::LogCurrentFloor()
 {
-    appendStatus(window_.floorName(currentFloor_) + std::string{messages::LineEnd});
+    appendStatus(window_.floorName(currentFloor_), messages::LineEnd);
 }
 
-void TripController::appendStatus(std::string_view text)
+void TripController::appendStatus(std::string_view text, std::string_view end)
 {
-    window_.setStatusText(window_.statusText() + std::string{text});
+    std::string status = window_.statusText();
+    status.append(text).append(end);
+    window_.setStatusText(status);
 }
 
-void TripController::replaceStatus(std::string_view text)
+void TripController::replaceStatus(std::string_view text, std::string_view end)
 {
-    window_.setStatusText(std::string{text});
+    std::string status;
+    status.reserve(text.size() + end.size());
+    status.append(text).append(end);
+    window_.setStatusText(status);
 }
 
 } // namespace lift

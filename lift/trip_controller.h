@@ -36,8 +36,9 @@ public:
 
 private:
     void LogCurrentFloor();
-    void appendStatus(std::string_view text);
-    void replaceStatus(std::string_view text);
+    // The status text gets text and then end (a line end, or nothing).
+    void appendStatus(std::string_view text, std::string_view end = {});
+    void replaceStatus(std::string_view text, std::string_view end = {});
 
     WindowOperations& window_;
     FloorIndex currentFloor_ = 0;

@@ -19,7 +19,7 @@ QString styleFor(lift::Color color)
                           " border-style: solid; border-width: 2px;"
                           " border-color: %2 %3 %3 %2; }"
                           "QPushButton:checked, QPushButton:pressed { border-color: %3 %2 %2 %3; }"
-                          "QPushButton:focus { color: #000060; text-decoration: underline; }")
+                          "QPushButton:focus { color: #000060; text-decoration: underline; outline: none; }")
         .arg(face.name().toUpper(), light, dark);
 }
 

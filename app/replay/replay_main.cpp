@@ -3,6 +3,7 @@
 // A bad line or an unreadable file ends the run with one line on standard
 // error and exit status 2; the lines already printed stand.
 
+#include "app/replay/runner.h"
 #include "app/replay/script.h"
 #include "app/replay/state_json.h"
 #include "window/model/lodarix_model.h"
@@ -37,18 +38,6 @@ int fail(const QString& message)
     std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
     return BadInput;
 }
-
-struct Runner {
-    lodarix::LodarixModel& model;
-
-    void operator()(lodarix::replay::Close) { model.clickGrilleButton(lodarix::Grille::Closed); }
-    void operator()(lodarix::replay::Open) { model.clickGrilleButton(lodarix::Grille::Open); }
-    void operator()(lodarix::replay::Pick pick)
-    {
-        model.clickFloorButton(static_cast<lift::FloorIndex>(pick.floorNumber - 1));
-    }
-    void operator()(lodarix::replay::Tick) { model.timerPeriod(); }
-};
 
 } // namespace
 
@@ -108,7 +97,7 @@ int main(int argc, char* argv[])
                             .arg(QString::fromStdString(error->message)));
         }
         if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed)) {
-            std::visit(Runner{model}, command->action);
+            lodarix::replay::run(*command, model);
             writeLine(lodarix::replay::stateLine(model, command->text));
         }
     }

@@ -36,9 +36,22 @@ std::vector<std::string_view> words(std::string_view text)
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t MaxShown = 40;
+    constexpr std::size_t LongestContinuation = 3;  // a UTF-8 sequence is at most 4 bytes
+    const auto continues = [text](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+    };
+    // When the first byte left out continues a character, cut where that
+    // character starts; bytes with no start within reach are no UTF-8 and
+    // are cut anywhere.
     std::size_t shown = std::min(text.size(), MaxShown);
-    while (shown < text.size() && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
-        --shown;  // never cut a UTF-8 sequence in two
+    if (shown < text.size()) {
+        for (std::size_t start = shown; start > 0 && start + LongestContinuation >= shown; --start) {
+            if (!continues(start)) {
+                shown = start;
+                break;
+            }
+        }
+    }
     std::string result = "\"";
     for (const char c : text.substr(0, shown)) {
         const auto byte = static_cast<unsigned char>(c);

@@ -2,6 +2,7 @@
 
 #include "lift/colors.h"
 #include "lift/floor_table.h"
+#include "window/description/lodarix_controls.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,18 +40,18 @@ QByteArray stateLine(const LodarixModel& model, std::string_view command)
 
     QJsonArray colors;
     for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
-        colors.append(fromUtf8(lift::toHexRgb(window.backColor("Option1", floor))));
+        colors.append(fromUtf8(lift::toHexRgb(window.backColor(controls::FloorButtons, floor))));
 
-    const std::optional<int> selected = window.selectedIndex("Option1");
+    const std::optional<int> selected = window.selectedIndex(controls::FloorButtons);
 
     QJsonObject state;
     state.insert(QStringLiteral("command"), fromUtf8(command));
     state.insert(QStringLiteral("current"), model.controller().CurrentFloor());
     state.insert(QStringLiteral("target"), model.controller().TargetFloor());
-    state.insert(QStringLiteral("timer"), window.isEnabled("Timer1"));
+    state.insert(QStringLiteral("timer"), window.isEnabled(controls::StepTimer));
     state.insert(QStringLiteral("grille"), grilleName(model.grille()));
     state.insert(QStringLiteral("selectedFloor"), selected ? QJsonValue(*selected) : QJsonValue());
-    state.insert(QStringLiteral("listVisible"), window.isVisible("List1"));
+    state.insert(QStringLiteral("listVisible"), window.isVisible(controls::FloorNameList));
     state.insert(QStringLiteral("colors"), colors);
     state.insert(QStringLiteral("status"), fromUtf8(window.statusText()));
     return QJsonDocument(state).toJson(QJsonDocument::Compact);

@@ -238,6 +238,32 @@ private slots:
         QVERIFY(open->isChecked());
     }
 
+    void aFloorButtonFocusedByKeyboardStillShowsItsMarker_data()
+    {
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("the picked final stop") << 3 << QColor(128, 128, 255);
+        QTest::newRow("the cabin's floor") << 0 << QColor(255, 128, 128);
+        QTest::newRow("a free floor") << 7 << QColor(0, 255, 0);
+    }
+
+    void aFloorButtonFocusedByKeyboardStillShowsItsMarker()
+    {
+        QFETCH(int, focused);
+        QFETCH(QColor, color);
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
+        clickGrille(window, true);
+        clickFloor(window, 3);
+        // The focus comes by keyboard, which is when a focus frame shows.
+        lodarix::FloorButton* before = floorButton(window, (focused + 10) % 11);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Right);
+        QVERIFY(floorButton(window, focused)->hasFocus());
+        QCOMPARE(dominantColor(floorButton(window, focused)), color);
+    }
+
     void aBadIndexAtTheBindingIsARunTimeError_data()
     {
         QTest::addColumn<int>("operation");

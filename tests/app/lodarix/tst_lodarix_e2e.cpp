@@ -1,6 +1,8 @@
 // The built program in a real X server: the window's size and the floor
 // buttons' colours as a screenshot shows them, at start and through a trip
-// picked with real mouse clicks, at scale 1 and 2.
+// picked with real mouse clicks, at scale 1 and 2; and a session that ends
+// with the window closed, after which the program exits cleanly (in the
+// sanitizer build, that includes LeakSanitizer's check at exit).
 
 #include "x_server.h"
 
@@ -82,6 +84,34 @@ private slots:
 
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
+    }
+
+    void closingTheWindowEndsTheProgramCleanly()
+    {
+        XServer x;
+        QVERIFY2(x.start(QSize(1280, 1024)), "Xvfb did not start");
+        QProcess program;
+        program.setProcessEnvironment(x.environment());
+        program.start(QStringLiteral(LODARIX_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+
+        QString window;
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("ciiiiiiiiii"), 20000);
+        QVERIFY(x.click(window, floorButton(4).center()));  // refused: the grille is open
+        QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13)));
+        QVERIFY(x.click(window, floorButton(2).center()));
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("iiciiiiiiii"), 10000);
+        QVERIFY(x.close(window));
+
+        const bool finished = program.waitForFinished(30000);
+        const QByteArray errors = program.readAllStandardError();
+        if (!finished)
+            program.kill();
+        QVERIFY2(finished, "the program went on after its window was closed");
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+                 errors.constData());
+        QVERIFY2(!errors.contains("Sanitizer"), errors.constData());
     }
 };
 

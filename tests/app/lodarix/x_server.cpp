@@ -1,6 +1,11 @@
 #include "x_server.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
+
+#include <xcb/xcb.h>
+
+#include <memory>
 
 XServer::XServer() = default;
 
@@ -16,22 +21,34 @@ XServer::~XServer()
 
 bool XServer::start(const QSize& screen)
 {
-    // -displayfd makes the server pick a free display and tell its number when ready.
-    server_.start(QStringLiteral("Xvfb"),
-                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                   QStringLiteral("0"),
-                   QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                   QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    if (!server_.waitForStarted(10000))
-        return false;
-    QByteArray number;
-    while (!number.contains('\n')) {
-        if (!server_.waitForReadyRead(20000))
+    // Other programs on the machine start their servers from display 0 up;
+    // a display picked at random from 100 up stays clear of them and of their
+    // shutting down. A server whose display is taken exits, and another
+    // display is tried. -displayfd tells when the server takes connections;
+    // -noreset keeps it taking them when its last client leaves, where it
+    // would otherwise reset and refuse a program that starts at that moment.
+    constexpr int Attempts = 8;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const int display = QRandomGenerator::global()->bounded(100, 1000);
+        server_.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"),
+                       QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                       QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                       QStringLiteral("-noreset")});
+        if (!server_.waitForStarted(10000))
             return false;
-        number += server_.readAllStandardOutput();
+        QByteArray number;
+        while (!number.contains('\n') && server_.waitForReadyRead(20000))
+            number += server_.readAllStandardOutput();
+        if (number.contains('\n')) {
+            display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+            return true;
+        }
+        server_.kill();
+        server_.waitForFinished(5000);
     }
-    display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-    return true;
+    return false;
 }
 
 QProcessEnvironment XServer::environment() const
@@ -78,4 +95,33 @@ bool XServer::click(const QString& window, const QPoint& at) const
                    window, QString::number(at.x()), QString::number(at.y()),
                    QStringLiteral("click"), QStringLiteral("1")});
     return process.waitForFinished(20000) && process.exitCode() == 0;
+}
+
+bool XServer::close(const QString& window) const
+{
+    bool isNumber = false;
+    const xcb_window_t id = window.toUInt(&isNumber);
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(display_.toLatin1().constData(), nullptr), xcb_disconnect);
+    if (!isNumber || xcb_connection_has_error(connection.get()))
+        return false;
+    const auto atom = [&connection](const char* name) -> xcb_atom_t {
+        const xcb_intern_atom_cookie_t cookie
+            = xcb_intern_atom(connection.get(), 0, static_cast<uint16_t>(qstrlen(name)), name);
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
+            xcb_intern_atom_reply(connection.get(), cookie, nullptr), free);
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = id;
+    request.type = atom("WM_PROTOCOLS");
+    request.data.data32[0] = atom("WM_DELETE_WINDOW");
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    if (request.type == XCB_ATOM_NONE || request.data.data32[0] == XCB_ATOM_NONE)
+        return false;
+    xcb_send_event(connection.get(), 0, id, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&request));
+    return xcb_flush(connection.get()) > 0;
 }

@@ -1,5 +1,6 @@
 // A private X server (Xvfb) for a test, and the few things a test does in it:
-// find a window by its title, take a picture of it, and click into it.
+// find a window by its title, take a picture of it, click into it, and ask
+// it to close as a window manager's close button does.
 #pragma once
 
 #include <QImage>
@@ -26,6 +27,8 @@ public:
     QImage grab(const QString& window) const;
     // A left click at a point of the window's client area.
     bool click(const QString& window, const QPoint& at) const;
+    // Sends the window the WM_DELETE_WINDOW request; false when it could not be sent.
+    bool close(const QString& window) const;
 
 private:
     QByteArray run(const QString& program, const QStringList& arguments) const;

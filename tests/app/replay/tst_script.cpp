@@ -75,6 +75,13 @@ private slots:
         QTest::newRow("long words are cut on a character")
             << QByteArray("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ")
             << "unknown command \"ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ...\" (expected close, open, pick N or tick)";
+        QTest::newRow("long words are cut before a four-byte character")
+            << QByteArray("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\xF0\x9F\x98\x80B")
+            << "unknown command \"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA...\" (expected close, open, pick N or tick)";
+        QTest::newRow("long words of stray bytes are cut too")
+            << QByteArray(60, '\x85')
+            << QString::fromUtf8("unknown command \"" + QByteArray(40, '\x85')
+                                 + "...\" (expected close, open, pick N or tick)");
     }
 
     void badLines()

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <vector>
+
 using lodarix::Grille;
 using lodarix::LodarixModel;
 using lodarix::WindowModel;
@@ -97,13 +99,24 @@ private slots:
         QTest::newRow("name past the list") << 2 << "List1.List(11)";
         QTest::newRow("select a missing grille button") << 3 << "Option2(2).Value";
         QTest::newRow("colour of a control without one") << 4 << "Text1(0).BackColor";
+        QTest::newRow("select far past the top") << 5 << "Option1(65536).Value";
+        QTest::newRow("timer missing from the form") << 6 << "Timer1.Enabled";
+        QTest::newRow("status box missing from the form") << 7 << "Text1(0).Text";
     }
 
     void missingElementsAreRunTimeErrors()
     {
         QFETCH(int, operation);
         QFETCH(QString, where);
-        WindowModel window(lodarix::lodarixForm());
+        // The form without its step timer and status box.
+        std::vector<lodarix::ControlDescription> fewer;
+        for (const lodarix::ControlDescription& control : lodarix::lodarixForm().controls) {
+            if (control.name != "Timer1" && control.name != "Text1")
+                fewer.push_back(control);
+        }
+        lodarix::FormDescription reduced = lodarix::lodarixForm();
+        reduced.controls = fewer;
+        WindowModel window(operation >= 6 ? reduced : lodarix::lodarixForm());
         try {
             switch (operation) {
             case 0:
@@ -120,6 +133,15 @@ private slots:
                 break;
             case 4:
                 window.backColor("Text1", 0);
+                break;
+            case 5:
+                window.select("Option1", 65536);
+                break;
+            case 6:
+                window.setStepsRunning(true);
+                break;
+            case 7:
+                window.statusText();
                 break;
             }
             QFAIL("no run-time error");

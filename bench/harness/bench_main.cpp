@@ -1,0 +1,216 @@
+// lodarix-bench [--runs N] [--output FILE]: runs every measurement of the
+// window and the trip rules, prints one Markdown table and writes it to FILE.
+// Start-up and memory pit the window against a minimal one, run after run on
+// the same platform; cadence and CPU time watch the real window with its real
+// timer in Xvfb; throughput comes from the Google Benchmark of the rules.
+
+#include "bench/harness/child_process.h"
+#include "bench/harness/table.h"
+#include "bench/harness/xvfb.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double StepMs = 800;
+constexpr int TripSteps = 10;
+
+struct Settings {
+    int startRuns = 11;
+    int longRuns = 7;  // the runs that take ten seconds each
+    std::string output = "results.md";
+    std::string errorLog;
+};
+
+using Environment = std::vector<std::string>;
+
+void progress(const std::string& text)
+{
+    std::fprintf(stderr, "lodarix-bench: %s\n", text.c_str());
+}
+
+bench::ChildRun probe(const std::string& program, const Environment& environment,
+                      const std::string& mode, const Settings& settings)
+{
+    Environment withMode = environment;
+    withMode.push_back("LODARIX_BENCH_PROBE=" + mode);
+    bench::ChildRun run = bench::runChild({program}, withMode, settings.errorLog);
+    if (!run.succeeded)
+        throw std::runtime_error(program + " (" + mode + ") failed; see " + settings.errorLog);
+    return run;
+}
+
+double startUpMs(const bench::ChildRun& run)
+{
+    return static_cast<double>(run.value("first-frame-ns") - run.spawnedNs) / 1e6;
+}
+
+std::vector<double> ratios(const std::vector<double>& a, const std::vector<double>& b)
+{
+    std::vector<double> result;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        result.push_back(a[i] / b[i]);
+    return result;
+}
+
+void measureStartUp(bench::Table& table, const std::string& platform, const Environment& environment,
+                    const Settings& settings)
+{
+    progress("start-up and memory on " + platform);
+    std::vector<double> windowMs, minimalMs, windowMiB, minimalMiB;
+    probe(LODARIX_BENCH_WINDOW, environment, "start", settings);  // warms the caches
+    probe(LODARIX_BENCH_MINIMAL, environment, "start", settings);
+    for (int i = 0; i < settings.startRuns; ++i) {
+        const bench::ChildRun window = probe(LODARIX_BENCH_WINDOW, environment, "start", settings);
+        const bench::ChildRun minimal = probe(LODARIX_BENCH_MINIMAL, environment, "start", settings);
+        windowMs.push_back(startUpMs(window));
+        minimalMs.push_back(startUpMs(minimal));
+        windowMiB.push_back(static_cast<double>(window.maxRssKb) / 1024);
+        minimalMiB.push_back(static_cast<double>(minimal.maxRssKb) / 1024);
+    }
+    const bench::Summary startRatio = bench::summarize(ratios(windowMs, minimalMs));
+    table.add("start-up to first frame, " + platform + ": lodarix (ms)", bench::summarize(windowMs), 1);
+    table.add("start-up to first frame, " + platform + ": minimal window (ms)",
+              bench::summarize(minimalMs), 1);
+    table.add("start-up ratio lodarix / minimal, " + platform, startRatio, 3, "<= 1.15",
+              startRatio.median <= 1.15);
+    const bench::Summary memoryRatio = bench::summarize(ratios(windowMiB, minimalMiB));
+    table.add("peak resident set, " + platform + ": lodarix (MiB)", bench::summarize(windowMiB), 1);
+    table.add("peak resident set, " + platform + ": minimal window (MiB)",
+              bench::summarize(minimalMiB), 1);
+    table.add("peak resident set ratio lodarix / minimal, " + platform, memoryRatio, 3, "<= 1.10",
+              memoryRatio.median <= 1.10);
+}
+
+void measureCadence(bench::Table& table, const Environment& environment, const Settings& settings)
+{
+    progress("step cadence of trips from floor 1 to 11 on xcb");
+    std::vector<double> stepDeviations, tripDeviations;
+    for (int i = 0; i < settings.longRuns; ++i) {
+        const bench::ChildRun run = probe(LODARIX_BENCH_WINDOW, environment, "cadence", settings);
+        const std::vector<std::int64_t> steps = run.all("step-ns");
+        if (steps.size() != TripSteps)
+            throw std::runtime_error("a trip to floor 11 did not take ten steps: " + run.output);
+        std::int64_t previous = run.value("start-ns");
+        for (const std::int64_t step : steps) {
+            stepDeviations.push_back(static_cast<double>(step - previous) / 1e6 - StepMs);
+            previous = step;
+        }
+        tripDeviations.push_back(static_cast<double>(steps.back() - run.value("start-ns")) / 1e6
+                                 - StepMs * TripSteps);
+    }
+    const bench::Summary steps = bench::summarize(stepDeviations);
+    const double worstStep = std::max(std::abs(steps.min), std::abs(steps.max));
+    table.add("step deviation from 800 ms, xcb (ms)", steps, 3, "median <= 1, max <= 5",
+              std::abs(steps.median) <= 1 && worstStep <= 5);
+    const bench::Summary trips = bench::summarize(tripDeviations);
+    table.add("trip 1 to 11: deviation from 8000 ms, xcb (ms)", trips, 3, "within 5",
+              std::max(std::abs(trips.min), std::abs(trips.max)) <= 5);
+}
+
+void measureCpu(bench::Table& table, const Environment& environment, const Settings& settings)
+{
+    progress("CPU time of the idle window and of a trip on xcb (10 s each)");
+    std::vector<double> idle, trip, minimalIdle;
+    for (int i = 0; i < settings.longRuns; ++i) {
+        idle.push_back(static_cast<double>(
+                           probe(LODARIX_BENCH_WINDOW, environment, "idle", settings).value("cpu-us"))
+                       / 1e3);
+        trip.push_back(static_cast<double>(
+                           probe(LODARIX_BENCH_WINDOW, environment, "trip", settings).value("cpu-us"))
+                       / 1e3);
+    }
+    const bench::Summary idleSummary = bench::summarize(idle);
+    table.add("CPU time over 10 s, idle window, xcb (ms)", idleSummary, 2, "< 10",
+              idleSummary.median < 10);
+    table.add("CPU time over 10 s with a trip 1 to 11, xcb (ms)", bench::summarize(trip), 2);
+}
+
+void measureThroughput(bench::Table& table, const Settings& settings)
+{
+    progress("events per second through the trip rules");
+    const bench::ChildRun run = bench::runChild(
+        {LODARIX_BENCH_CORE, "--benchmark_format=json", "--benchmark_min_time=0.2",
+         "--benchmark_repetitions=" + std::to_string(settings.longRuns)},
+        {}, settings.errorLog);
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.output));
+    if (!run.succeeded || !document.isObject())
+        throw std::runtime_error("the core benchmark failed; see " + settings.errorLog);
+    std::map<std::string, std::vector<double>> perSecond;
+    for (const QJsonValue entry : document.object().value(QStringLiteral("benchmarks")).toArray()) {
+        const QJsonObject benchmark = entry.toObject();
+        if (benchmark.value(QStringLiteral("run_type")).toString() != QLatin1String("iteration"))
+            continue;
+        perSecond[benchmark.value(QStringLiteral("run_name")).toString().toStdString()].push_back(
+            benchmark.value(QStringLiteral("items_per_second")).toDouble() / 1e6);
+    }
+    const std::pair<const char*, const char*> rows[] = {
+        {"tripsThroughTheModel", "events per second, rules through the window model (millions)"},
+        {"tripsThroughTheRulesAlone", "events per second, rules on a no-op window (millions)"},
+    };
+    for (const auto& [name, figure] : rows) {
+        const bench::Summary summary = bench::summarize(perSecond.at(name));
+        table.add(figure, summary, 2, "> 10", summary.median > 10);
+    }
+}
+
+Settings parse(int argc, char* argv[])
+{
+    Settings settings;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--runs" && i + 1 < argc) {
+            settings.startRuns = settings.longRuns = std::max(1, std::atoi(argv[++i]));
+        } else if (argument == "--output" && i + 1 < argc) {
+            settings.output = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: lodarix-bench [--runs N] [--output FILE]\n");
+            std::exit(2);
+        }
+    }
+    const std::filesystem::path output = std::filesystem::absolute(settings.output);
+    std::filesystem::create_directories(output.parent_path());
+    settings.errorLog = (output.parent_path() / "children.log").string();
+    std::filesystem::remove(settings.errorLog);
+    return settings;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const Settings settings = parse(argc, argv);
+    try {
+        bench::Table table;
+        const bench::Xvfb x;
+        const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()};
+        const Environment offscreen{"QT_QPA_PLATFORM=offscreen"};
+        measureStartUp(table, "xcb", xcb, settings);
+        measureStartUp(table, "offscreen", offscreen, settings);
+        measureCadence(table, xcb, settings);
+        measureCpu(table, xcb, settings);
+        measureThroughput(table, settings);
+
+        const std::string markdown = table.markdown();
+        std::fputs(markdown.c_str(), stdout);
+        std::ofstream(settings.output) << markdown;
+        progress("written to " + settings.output);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "lodarix-bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,134 @@
+// lodarix-bench-window: the program started exactly as its main() starts it,
+// with a probe that reports from outside the rules once the first frame is
+// painted. LODARIX_BENCH_PROBE picks what it measures, so the command line
+// stays the program's own:
+//   start    (default) the time of the first frame, then exit
+//   idle     CPU time used over 10 s by the shown window left alone
+//   trip     CPU time used over 10 s from picking floor 11 at floor 1
+//   cadence  the time the trip to floor 11 starts and the time of each step
+
+#include "bench/probe.h"
+#include "window/lodarix_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int SettleMs = 500;
+constexpr int MeasureMs = 10'000;
+constexpr int TripSteps = 10;
+
+std::string probeMode()
+{
+    const char* mode = std::getenv("LODARIX_BENCH_PROBE");
+    return mode && *mode ? mode : "start";
+}
+
+// Closes the grille and picks floor 11 with the buttons' own clicks.
+void startTripToTheTop(lodarix::LodarixWindow& window)
+{
+    qobject_cast<QAbstractButton*>(window.controls().find("Option2", 0))->click();
+    qobject_cast<QAbstractButton*>(window.controls().find("Option1", 10))->click();
+}
+
+// Records when the step timer's expiry is delivered, before the rule runs.
+class StepClock : public QObject {
+public:
+    std::vector<std::int64_t> steps;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer)
+            steps.push_back(bench::monotonicNs());
+        return false;
+    }
+};
+
+void measureCpu(lodarix::LodarixWindow& window, bool trip)
+{
+    QTimer::singleShot(SettleMs, [&window, trip] {
+        const std::int64_t before = bench::cpuTimeUs();
+        if (trip)
+            startTripToTheTop(window);
+        QTimer::singleShot(MeasureMs, [before] {
+            bench::report("cpu-us", bench::cpuTimeUs() - before);
+            QCoreApplication::exit(0);
+        });
+    });
+}
+
+void measureCadence(lodarix::LodarixWindow& window)
+{
+    QTimer::singleShot(SettleMs, [&window] {
+        auto* timer = qobject_cast<QTimer*>(window.controls().find("Timer1", std::nullopt));
+        auto* status = qobject_cast<QPlainTextEdit*>(window.controls().find("Text1", 0));
+        auto* clock = new StepClock;
+        clock->setParent(timer);
+        timer->installEventFilter(clock);
+        // The pick starts the timer and then writes the status box.
+        auto started = std::make_shared<std::int64_t>(0);
+        QObject::connect(status, &QPlainTextEdit::textChanged, status, [started] {
+            if (*started == 0)
+                *started = bench::monotonicNs();
+        });
+        QObject::connect(timer, &QTimer::timeout, clock, [clock, timer, started] {
+            if (clock->steps.size() < TripSteps)
+                return;
+            timer->removeEventFilter(clock);
+            bench::report("start-ns", *started);
+            for (const std::int64_t step : clock->steps)
+                bench::report("step-ns", step);
+            QCoreApplication::exit(0);
+        });
+        startTripToTheTop(window);
+    });
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lodarix"));
+    QApplication::setApplicationVersion(QStringLiteral(LODARIX_DISPLAY_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.lodarix"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A lift in a building of eleven floors, for a physics and informatics lesson."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "Lodarix: unexpected argument '%s'; see --help.\n",
+                     qPrintable(parser.positionalArguments().constFirst()));
+        return 1;
+    }
+
+    lodarix::LodarixWindow window;
+    if (!window.load())
+        return lodarix::LodarixWindow::RunTimeErrorExitCode;
+    const std::string mode = probeMode();
+    new bench::FirstFrame(window.form(), [&window, mode] {
+        bench::report("first-frame-ns", bench::monotonicNs());
+        if (mode == "idle" || mode == "trip")
+            measureCpu(window, mode == "trip");
+        else if (mode == "cadence")
+            measureCadence(window);
+        else
+            QCoreApplication::exit(0);
+    });
+    window.show();
+    return QApplication::exec();
+}
