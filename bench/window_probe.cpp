@@ -7,16 +7,15 @@
 //   trip     CPU time used over 10 s from picking floor 11 at floor 1
 //   cadence  the time the trip to floor 11 starts and the time of each step
 
+#include "app/lodarix/application.h"
 #include "bench/probe.h"
 #include "window/lodarix_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QPlainTextEdit>
 #include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -99,22 +98,8 @@ void measureCadence(lodarix::LodarixWindow& window)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lodarix"));
-    QApplication::setApplicationVersion(QStringLiteral(LODARIX_DISPLAY_VERSION));
-    QApplication::setOrganizationDomain(QStringLiteral("example.org"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.lodarix"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("A lift in a building of eleven floors, for a physics and informatics lesson."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Lodarix: unexpected argument '%s'; see --help.\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
-        return 1;
-    }
+    if (const std::optional<int> status = lodarix::setUpApplication(app))
+        return *status;
 
     lodarix::LodarixWindow window;
     if (!window.load())
