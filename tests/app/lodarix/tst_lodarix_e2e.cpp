@@ -102,9 +102,14 @@ private slots:
         QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13)));
         QVERIFY(x.click(window, floorButton(2).center()));
         QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("iiciiiiiiii"), 10000);
-        QVERIFY(x.close(window));
-
-        const bool finished = program.waitForFinished(30000);
+        // Now and then, on a server without a window manager, the toolkit lets
+        // a close request pass unnoticed (the window stays mapped, the program
+        // idle); the request is sent again, as a person would click again.
+        bool finished = false;
+        for (int attempt = 0; attempt < 5 && !finished; ++attempt) {
+            QVERIFY(x.close(window));
+            finished = program.waitForFinished(4000);
+        }
         const QByteArray errors = program.readAllStandardError();
         if (!finished)
             program.kill();
