@@ -66,9 +66,9 @@ QWidget* makeFrame(const ControlDescription& control, QWidget* container)
 QWidget* makeOptionButton(const ControlDescription& control, QWidget* container)
 {
     if (control.graphical) {
-        auto* button = placed(new FloorButton(qs(control.text), container), control);
-        if (control.background)
-            button->setMarker(*control.background);
+        auto* button = placed(
+            new FloorButton(qs(control.text), control.background.value_or(lift::ColorIdle), container),
+            control);
         button->setChecked(control.selected);
         return button;
     }

@@ -25,13 +25,13 @@ QString styleFor(lift::Color color)
 
 } // namespace
 
-FloorButton::FloorButton(const QString& caption, QWidget* parent)
+FloorButton::FloorButton(const QString& caption, lift::Color marker, QWidget* parent)
     : QPushButton(caption, parent)
 {
     setCheckable(true);
     setAutoExclusive(true);
     setAccessibleName(QStringLiteral("Етаж %1").arg(caption));
-    setMarker(lift::ColorIdle);
+    setMarker(marker);
 }
 
 void FloorButton::setMarker(lift::Color color)

@@ -14,7 +14,7 @@ class FloorButton : public QPushButton {
     Q_OBJECT
 
 public:
-    FloorButton(const QString& caption, QWidget* parent);
+    FloorButton(const QString& caption, lift::Color marker, QWidget* parent);
 
     lift::Color marker() const { return marker_; }
     void setMarker(lift::Color color);
