@@ -51,7 +51,7 @@ bool FirstFrame::eventFilter(QObject* watched, QEvent* event)
     const bool frame = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
     if (!frame || watched != window_->windowHandle())
         return false;
-    watched->event(event);  // paints and flushes the frame
+    watched->event(event); // paints and flushes the frame
     if (painted_) {
         QCoreApplication::instance()->removeEventFilter(this);
         done_();

@@ -24,7 +24,7 @@ void checkTheRules(const lodarix::LodarixModel& model)
     FUZZ_CHECK(running || current == target);
     for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor) {
         const lift::Color expected = running && floor == target ? lift::ColorTarget
-                                   : floor == current           ? lift::ColorCabin
+            : floor == current                                  ? lift::ColorCabin
                                                                 : lift::ColorIdle;
         FUZZ_CHECK(model.window().backColor("Option1", floor) == expected);
     }

@@ -16,9 +16,9 @@ struct Rgb {
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-constexpr Color ColorIdle = 0x0000FF00;    // green: neither the cabin's floor nor the final stop
-constexpr Color ColorCabin = 0x008080FF;   // light red: the cabin is here
-constexpr Color ColorTarget = 0x00FF8080;  // light blue: the final stop of the trip under way
+constexpr Color ColorIdle = 0x0000FF00;   // green: neither the cabin's floor nor the final stop
+constexpr Color ColorCabin = 0x008080FF;  // light red: the cabin is here
+constexpr Color ColorTarget = 0x00FF8080; // light blue: the final stop of the trip under way
 
 constexpr Rgb toRgb(Color color)
 {

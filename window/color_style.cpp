@@ -11,7 +11,8 @@ QColor toQColor(lift::Color color)
 QString flatFill(const char* widgetClass, lift::Color background, const QString& border)
 {
     return QStringLiteral("%1 { background-color: %2; border: %3; }")
-        .arg(QLatin1String(widgetClass), QString::fromStdString(lift::toHexRgb(background)), border);
+        .arg(QLatin1String(widgetClass), QString::fromStdString(lift::toHexRgb(background)),
+             border);
 }
 
 } // namespace lodarix

@@ -29,8 +29,7 @@ QString objectNameOf(const ControlDescription& control)
     return name;
 }
 
-template <class Widget>
-Widget* placed(Widget* widget, const ControlDescription& control)
+template <class Widget> Widget* placed(Widget* widget, const ControlDescription& control)
 {
     widget->setObjectName(objectNameOf(control));
     widget->setGeometry(toPixels(control.rect));
@@ -46,8 +45,8 @@ Widget* placed(Widget* widget, const ControlDescription& control)
 
 QRect toPixels(const TwipsRect& twips)
 {
-    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel,
-                 twips.width / TwipsPerPixel, twips.height / TwipsPerPixel);
+    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel, twips.width / TwipsPerPixel,
+                 twips.height / TwipsPerPixel);
 }
 
 QWidget* makeFrame(const ControlDescription& control, QWidget* container)
@@ -66,17 +65,18 @@ QWidget* makeFrame(const ControlDescription& control, QWidget* container)
 QWidget* makeOptionButton(const ControlDescription& control, QWidget* container)
 {
     if (control.graphical) {
-        auto* button = placed(
-            new FloorButton(qs(control.text), control.background.value_or(lift::ColorIdle), container),
-            control);
+        auto* button =
+            placed(new FloorButton(qs(control.text), control.background.value_or(lift::ColorIdle),
+                                   container),
+                   control);
         button->setChecked(control.selected);
         return button;
     }
     auto* button = placed(new QRadioButton(qs(control.text), container), control);
     if (control.background) {
-        button->setStyleSheet(flatFill("QRadioButton", *control.background,
-                                       QStringLiteral("1px solid %1")
-                                           .arg(toQColor(*control.background).name())));
+        button->setStyleSheet(
+            flatFill("QRadioButton", *control.background,
+                     QStringLiteral("1px solid %1").arg(toQColor(*control.background).name())));
     }
     button->setChecked(control.selected);
     return button;
@@ -96,7 +96,7 @@ QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
     box->setLineWrapMode(control.multiLine ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
-                                                               : Qt::ScrollBarAsNeeded);
+                                                              : Qt::ScrollBarAsNeeded);
     box->setTabChangesFocus(true);
     box->setPlainText(qs(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     return box;

@@ -34,7 +34,8 @@ public:
     {
         auto* control = qobject_cast<Control*>(find(name, index));
         if (!control)
-            throw lift::RunTimeError(std::string(name), index, operation, "no such control or element");
+            throw lift::RunTimeError(std::string(name), index, operation,
+                                     "no such control or element");
         return control;
     }
 

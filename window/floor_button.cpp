@@ -15,11 +15,12 @@ QString styleFor(lift::Color color)
     const QColor face = toQColor(color);
     const QString light = face.lighter(170).name();
     const QString dark = face.darker(220).name();
-    return QStringLiteral("QPushButton { background-color: %1; color: black; padding: 0;"
-                          " border-style: solid; border-width: 2px;"
-                          " border-color: %2 %3 %3 %2; }"
-                          "QPushButton:checked, QPushButton:pressed { border-color: %3 %2 %2 %3; }"
-                          "QPushButton:focus { color: #000060; text-decoration: underline; outline: none; }")
+    return QStringLiteral(
+               "QPushButton { background-color: %1; color: black; padding: 0;"
+               " border-style: solid; border-width: 2px;"
+               " border-color: %2 %3 %3 %2; }"
+               "QPushButton:checked, QPushButton:pressed { border-color: %3 %2 %2 %3; }"
+               "QPushButton:focus { color: #000060; text-decoration: underline; outline: none; }")
         .arg(face.name().toUpper(), light, dark);
 }
 

@@ -35,7 +35,8 @@ void setTabOrder(const FormDescription& description, const ControlRegistry& cont
 {
     std::map<int, QWidget*> byTabIndex;
     for (const ControlDescription& control : description.controls) {
-        auto* widget = qobject_cast<QWidget*>(controls.find(std::string(control.name), control.index));
+        auto* widget =
+            qobject_cast<QWidget*>(controls.find(std::string(control.name), control.index));
         if (control.tabIndex && widget && (widget->focusPolicy() & Qt::TabFocus))
             byTabIndex.emplace(*control.tabIndex, widget);
     }

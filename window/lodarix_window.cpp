@@ -42,9 +42,8 @@ void LodarixWindow::wireEvents()
         });
     }
     auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt));
-    QObject::connect(timer, &QTimer::timeout, timer, [this] {
-        handleEvent([this] { controller_.Timer1_Timer(); });
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [this] { handleEvent([this] { controller_.Timer1_Timer(); }); });
 }
 
 bool LodarixWindow::handleEvent(const std::function<void()>& rule)
@@ -60,7 +59,8 @@ bool LodarixWindow::handleEvent(const std::function<void()>& rule)
 
 void LodarixWindow::reportError(const std::exception& error)
 {
-    if (auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt)))
+    if (auto* timer =
+            qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt)))
         timer->stop();
     errorHandler_(error);
 }

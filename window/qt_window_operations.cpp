@@ -37,7 +37,7 @@ void QtWindowOperations::setStepsRunning(bool running)
 {
     auto* timer = controls_.get<QTimer>(StepTimer, std::nullopt, "Enabled");
     if (running)
-        timer->start();  // restarts the period when already running
+        timer->start(); // restarts the period when already running
     else
         timer->stop();
 }
@@ -51,8 +51,8 @@ std::string QtWindowOperations::statusText() const
 void QtWindowOperations::setStatusText(const std::string& text)
 {
     auto* box = controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text");
-    box->setPlainText(QString::fromStdString(text).replace(QStringLiteral("\r\n"),
-                                                           QStringLiteral("\n")));
+    box->setPlainText(
+        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box->moveCursor(QTextCursor::End);
     box->ensureCursorVisible();
     box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());

@@ -55,7 +55,7 @@ void setUpRadioGroup(QWidget* container)
 {
     auto* keys = new ArrowKeys(container);
     for (QAbstractButton* button : groupOf(container)) {
-        button->raise();  // children order is the order assistive technology reads
+        button->raise(); // children order is the order assistive technology reads
         button->installEventFilter(keys);
     }
 }

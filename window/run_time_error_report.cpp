@@ -15,7 +15,8 @@ QString runTimeErrorText(const std::exception& error)
             text += QStringLiteral("Индекс: %1\n").arg(*runTime->index());
         text += QStringLiteral("Действие: %1\n").arg(QString::fromStdString(runTime->operation()));
     }
-    text += QStringLiteral("(%1)\n\nПрограмата ще бъде затворена.").arg(QString::fromUtf8(error.what()));
+    text += QStringLiteral("(%1)\n\nПрограмата ще бъде затворена.")
+                .arg(QString::fromUtf8(error.what()));
     return text;
 }
 

@@ -80,7 +80,8 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("cannot read %1: it is a folder").arg(path));
         file.open(filePath, std::ios::binary);
         if (!file)
-            return fail(QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+            return fail(QStringLiteral("cannot read %1: %2")
+                            .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     std::istream& script = fromStdin ? std::cin : file;
 

@@ -36,7 +36,7 @@ std::vector<std::string_view> words(std::string_view text)
 std::string quoted(std::string_view text)
 {
     constexpr std::size_t MaxShown = 40;
-    constexpr std::size_t LongestContinuation = 3;  // a UTF-8 sequence is at most 4 bytes
+    constexpr std::size_t LongestContinuation = 3; // a UTF-8 sequence is at most 4 bytes
     const auto continues = [text](std::size_t at) {
         return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
     };
@@ -45,7 +45,8 @@ std::string quoted(std::string_view text)
     // are cut anywhere.
     std::size_t shown = std::min(text.size(), MaxShown);
     if (shown < text.size()) {
-        for (std::size_t start = shown; start > 0 && start + LongestContinuation >= shown; --start) {
+        for (std::size_t start = shown; start > 0 && start + LongestContinuation >= shown;
+             --start) {
             if (!continues(start)) {
                 shown = start;
                 break;

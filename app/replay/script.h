@@ -12,7 +12,7 @@ namespace lodarix::replay {
 struct Close {};
 struct Open {};
 struct Pick {
-    int floorNumber;  // the caption of the floor button, 1 to 11
+    int floorNumber; // the caption of the floor button, 1 to 11
 };
 struct Tick {};
 
@@ -20,13 +20,13 @@ using Action = std::variant<Close, Open, Pick, Tick>;
 
 struct Command {
     Action action;
-    std::string text;  // the line as written, blanks around it removed
+    std::string text; // the line as written, blanks around it removed
 };
 
-struct Skip {};  // a blank line or a comment
+struct Skip {}; // a blank line or a comment
 
 struct ScriptError {
-    std::string message;  // what is wrong, without the line number
+    std::string message; // what is wrong, without the line number
 };
 
 using ParsedLine = std::variant<Command, Skip, ScriptError>;

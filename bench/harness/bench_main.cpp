@@ -30,7 +30,7 @@ constexpr int TripSteps = 10;
 
 struct Settings {
     int startRuns = 11;
-    int longRuns = 7;  // the runs that take ten seconds each
+    int longRuns = 7; // the runs that take ten seconds each
     std::string output = "results.md";
     std::string errorLog;
 };
@@ -66,23 +66,25 @@ std::vector<double> ratios(const std::vector<double>& a, const std::vector<doubl
     return result;
 }
 
-void measureStartUp(bench::Table& table, const std::string& platform, const Environment& environment,
-                    const Settings& settings)
+void measureStartUp(bench::Table& table, const std::string& platform,
+                    const Environment& environment, const Settings& settings)
 {
     progress("start-up and memory on " + platform);
     std::vector<double> windowMs, minimalMs, windowMiB, minimalMiB;
-    probe(LODARIX_BENCH_WINDOW, environment, "start", settings);  // warms the caches
+    probe(LODARIX_BENCH_WINDOW, environment, "start", settings); // warms the caches
     probe(LODARIX_BENCH_MINIMAL, environment, "start", settings);
     for (int i = 0; i < settings.startRuns; ++i) {
         const bench::ChildRun window = probe(LODARIX_BENCH_WINDOW, environment, "start", settings);
-        const bench::ChildRun minimal = probe(LODARIX_BENCH_MINIMAL, environment, "start", settings);
+        const bench::ChildRun minimal =
+            probe(LODARIX_BENCH_MINIMAL, environment, "start", settings);
         windowMs.push_back(startUpMs(window));
         minimalMs.push_back(startUpMs(minimal));
         windowMiB.push_back(static_cast<double>(window.maxRssKb) / 1024);
         minimalMiB.push_back(static_cast<double>(minimal.maxRssKb) / 1024);
     }
     const bench::Summary startRatio = bench::summarize(ratios(windowMs, minimalMs));
-    table.add("start-up to first frame, " + platform + ": lodarix (ms)", bench::summarize(windowMs), 1);
+    table.add("start-up to first frame, " + platform + ": lodarix (ms)", bench::summarize(windowMs),
+              1);
     table.add("start-up to first frame, " + platform + ": minimal window (ms)",
               bench::summarize(minimalMs), 1);
     table.add("start-up ratio lodarix / minimal, " + platform, startRatio, 3, "<= 1.15",
@@ -126,12 +128,14 @@ void measureCpu(bench::Table& table, const Environment& environment, const Setti
     progress("CPU time of the idle window and of a trip on xcb (10 s each)");
     std::vector<double> idle, trip, minimalIdle;
     for (int i = 0; i < settings.longRuns; ++i) {
-        idle.push_back(static_cast<double>(
-                           probe(LODARIX_BENCH_WINDOW, environment, "idle", settings).value("cpu-us"))
-                       / 1e3);
-        trip.push_back(static_cast<double>(
-                           probe(LODARIX_BENCH_WINDOW, environment, "trip", settings).value("cpu-us"))
-                       / 1e3);
+        idle.push_back(
+            static_cast<double>(
+                probe(LODARIX_BENCH_WINDOW, environment, "idle", settings).value("cpu-us"))
+            / 1e3);
+        trip.push_back(
+            static_cast<double>(
+                probe(LODARIX_BENCH_WINDOW, environment, "trip", settings).value("cpu-us"))
+            / 1e3);
     }
     const bench::Summary idleSummary = bench::summarize(idle);
     table.add("CPU time over 10 s, idle window, xcb (ms)", idleSummary, 2, "< 10",
@@ -142,10 +146,10 @@ void measureCpu(bench::Table& table, const Environment& environment, const Setti
 void measureThroughput(bench::Table& table, const Settings& settings)
 {
     progress("events per second through the trip rules");
-    const bench::ChildRun run = bench::runChild(
-        {LODARIX_BENCH_CORE, "--benchmark_format=json", "--benchmark_min_time=0.2",
-         "--benchmark_repetitions=" + std::to_string(settings.longRuns)},
-        {}, settings.errorLog);
+    const bench::ChildRun run =
+        bench::runChild({LODARIX_BENCH_CORE, "--benchmark_format=json", "--benchmark_min_time=0.2",
+                         "--benchmark_repetitions=" + std::to_string(settings.longRuns)},
+                        {}, settings.errorLog);
     const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(run.output));
     if (!run.succeeded || !document.isObject())
         throw std::runtime_error("the core benchmark failed; see " + settings.errorLog);

@@ -108,8 +108,7 @@ ChildRun runChild(const std::vector<std::string>& command, const std::vector<std
 
     int status = 0;
     rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {}
     run.succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     run.maxRssKb = usage.ru_maxrss;
     std::istringstream lines(run.output);

@@ -11,13 +11,13 @@
 namespace bench {
 
 struct ChildRun {
-    std::int64_t spawnedNs = 0;  // CLOCK_MONOTONIC just before the spawn
-    bool succeeded = false;      // exited with status 0
-    std::string output;          // all of its standard output
-    long maxRssKb = 0;           // its peak resident set
-    std::multimap<std::string, std::int64_t> values;  // the "key value" lines
+    std::int64_t spawnedNs = 0;                      // CLOCK_MONOTONIC just before the spawn
+    bool succeeded = false;                          // exited with status 0
+    std::string output;                              // all of its standard output
+    long maxRssKb = 0;                               // its peak resident set
+    std::multimap<std::string, std::int64_t> values; // the "key value" lines
 
-    std::int64_t value(const std::string& key) const;  // the first one; throws when absent
+    std::int64_t value(const std::string& key) const; // the first one; throws when absent
     std::vector<std::int64_t> all(const std::string& key) const;
 };
 

@@ -30,8 +30,11 @@ pid_t startOn(int display)
     // -displayfd: the server writes its display number there when ready.
     posix_spawn_file_actions_adddup2(&actions, ready[1], STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> arguments{"Xvfb", ":" + std::to_string(display), "-displayfd", "1",
-                                       "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"};
+    std::vector<std::string> arguments{"Xvfb",         ":" + std::to_string(display),
+                                       "-displayfd",   "1",
+                                       "-screen",      "0",
+                                       "1280x1024x24", "-nolisten",
+                                       "tcp",          "-noreset"};
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());

@@ -22,7 +22,10 @@ constexpr int InfoHeaderSize = 40;
 
 class LittleEndian {
 public:
-    explicit LittleEndian(QByteArray& out) : out_(out) {}
+    explicit LittleEndian(QByteArray& out)
+        : out_(out)
+    {
+    }
     void u8(int value) { out_.append(static_cast<char>(value & 0xFF)); }
     void u16(int value)
     {
@@ -39,7 +42,10 @@ private:
     QByteArray& out_;
 };
 
-int paddedTo4(int bytes) { return (bytes + 3) / 4 * 4; }
+int paddedTo4(int bytes)
+{
+    return (bytes + 3) / 4 * 4;
+}
 
 } // namespace
 
@@ -101,8 +107,8 @@ QByteArray icoFromImage(const QImage& source, QString* why)
 
     le.u8(width == 256 ? 0 : width);
     le.u8(height == 256 ? 0 : height);
-    le.u8(0); // colour count: 0 stands for 256
-    le.u8(0); // reserved
+    le.u8(0);  // colour count: 0 stands for 256
+    le.u8(0);  // reserved
     le.u16(1); // planes
     le.u16(8); // bits per pixel
     le.u32(static_cast<std::uint32_t>(bitmapSize));

@@ -44,10 +44,14 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("name");
-        QTest::newRow("ground floor") << 0 << "1" << "Етаж I";
-        QTest::newRow("longest name") << 7 << "8" << "Етаж VIII";
-        QTest::newRow("tenth floor") << 9 << "10" << "Етаж X";
-        QTest::newRow("top floor") << 10 << "11" << "Етаж XI";
+        QTest::newRow("ground floor") << 0 << "1"
+                                      << "Етаж I";
+        QTest::newRow("longest name") << 7 << "8"
+                                      << "Етаж VIII";
+        QTest::newRow("tenth floor") << 9 << "10"
+                                     << "Етаж X";
+        QTest::newRow("top floor") << 10 << "11"
+                                   << "Етаж XI";
     }
 
     void edgesOfTheTable()
@@ -66,7 +70,8 @@ private slots:
     {
         qsizetype longest = 0;
         for (const std::string_view name : FloorTable::Names)
-            longest = std::max(longest, QString::fromUtf8(name.data(), qsizetype(name.size())).size());
+            longest =
+                std::max(longest, QString::fromUtf8(name.data(), qsizetype(name.size())).size());
         QCOMPARE(longest, qsizetype(9));
     }
 
@@ -87,7 +92,8 @@ private slots:
         QTest::addColumn<QString>("hex");
         QTest::newRow("idle is green") << lift::ColorIdle << 0 << 255 << 0 << "#00FF00";
         QTest::newRow("cabin is light red") << lift::ColorCabin << 255 << 128 << 128 << "#FF8080";
-        QTest::newRow("target is light blue") << lift::ColorTarget << 128 << 128 << 255 << "#8080FF";
+        QTest::newRow("target is light blue")
+            << lift::ColorTarget << 128 << 128 << 255 << "#8080FF";
         QTest::newRow("form background") << quint32(0x00FFC0C0) << 192 << 192 << 255 << "#C0C0FF";
     }
 

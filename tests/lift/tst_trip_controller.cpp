@@ -89,8 +89,9 @@ private slots:
         window.take();
         window.grilleClosed = true;
         controller.Option1_Click(3);
-        QCOMPARE(window.take(), (Steps{"paint 0 idle", "paint 0 cabin", "paint 3 target",
-                                       "start steps", "status", "status"}));
+        QCOMPARE(window.take(),
+                 (Steps{"paint 0 idle", "paint 0 cabin", "paint 3 target", "start steps", "status",
+                        "status"}));
         QCOMPARE(window.status, std::string("Асансьорът се качва!\r\nЕтаж I\r\n"));
     }
 
@@ -103,8 +104,9 @@ private slots:
         controller.Option1_Click(1);
         window.take();
         controller.Timer1_Timer();
-        QCOMPARE(window.take(), (Steps{"paint 0 idle", "paint 1 cabin", "status", "stop steps",
-                                       "status", "open grille"}));
+        QCOMPARE(window.take(),
+                 (Steps{"paint 0 idle", "paint 1 cabin", "status", "stop steps", "status",
+                        "open grille"}));
         QCOMPARE(window.status,
                  std::string("Асансьорът се качва!\r\nЕтаж I\r\nЕтаж II\r\nПоследна спирка!\r\n"));
     }

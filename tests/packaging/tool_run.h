@@ -29,9 +29,9 @@ struct ToolRun {
 
 // PROGRAM is looked up on PATH; a tool that cannot start is reported as such,
 // with a pointer to the package list that should have installed it.
-inline ToolRun runTool(const QString& program, const QStringList& arguments,
-                       const QProcessEnvironment& environment =
-                           QProcessEnvironment::systemEnvironment())
+inline ToolRun
+runTool(const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     ToolRun run;
     run.command = (QStringList{program} + arguments).join(u' ');

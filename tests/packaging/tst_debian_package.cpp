@@ -28,10 +28,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(work.isValid());
-        const ToolRun cpack =
-            runTool(QStringLiteral(LODARIX_CPACK),
-                    {"-G", "DEB", "--config", LODARIX_BUILD_DIR "/CPackConfig.cmake", "-B",
-                     work.path()});
+        const ToolRun cpack = runTool(
+            QStringLiteral(LODARIX_CPACK),
+            {"-G", "DEB", "--config", LODARIX_BUILD_DIR "/CPackConfig.cmake", "-B", work.path()});
         QVERIFY2(cpack.succeeded(), qPrintable(cpack.report()));
         const QStringList debs = QDir(work.path()).entryList({"*.deb"}, QDir::Files);
         QVERIFY2(debs.size() == 1, qPrintable(debs.join(u' ') + "\n" + cpack.report()));
@@ -55,15 +54,22 @@ private slots:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("name") << "Package" << "^lodarix$";
-        QTest::newRow("version") << "Version" << R"(^1\.0\.0\.0$)";
-        QTest::newRow("section") << "Section" << "^education$";
-        QTest::newRow("maintainer") << "Maintainer" << "^Lodarix developers <lodarix@example.org>$";
-        QTest::newRow("homepage") << "Homepage" << "^https://lodarix.example.org$";
-        QTest::newRow("fonts by hand") << "Depends" << R"((^|, )fonts-liberation(,|$))";
-        QTest::newRow("Qt found by dpkg-shlibdeps") << "Depends" << R"(\blibqt6widgets6\b)";
-        QTest::newRow("summary and a longer paragraph")
-            << "Description" << R"(^lift simulation [^\n]+\n [^\n]+\n)";
+        QTest::newRow("name") << "Package"
+                              << "^lodarix$";
+        QTest::newRow("version") << "Version"
+                                 << R"(^1\.0\.0\.0$)";
+        QTest::newRow("section") << "Section"
+                                 << "^education$";
+        QTest::newRow("maintainer") << "Maintainer"
+                                    << "^Lodarix developers <lodarix@example.org>$";
+        QTest::newRow("homepage") << "Homepage"
+                                  << "^https://lodarix.example.org$";
+        QTest::newRow("fonts by hand") << "Depends"
+                                       << R"((^|, )fonts-liberation(,|$))";
+        QTest::newRow("Qt found by dpkg-shlibdeps") << "Depends"
+                                                    << R"(\blibqt6widgets6\b)";
+        QTest::newRow("summary and a longer paragraph") << "Description"
+                                                        << R"(^lift simulation [^\n]+\n [^\n]+\n)";
     }
 
     void controlField()

@@ -91,8 +91,8 @@ private slots:
     void pngIsTheDrawingScaled()
     {
         QFETCH(int, size);
-        const QString path = QStringLiteral(LODARIX_HICOLOR "/%1x%1/apps/" LODARIX_APP_ID ".png")
-                                 .arg(size);
+        const QString path =
+            QStringLiteral(LODARIX_HICOLOR "/%1x%1/apps/" LODARIX_APP_ID ".png").arg(size);
         const QImage png(path);
         QVERIFY2(!png.isNull(), qPrintable(path));
         QCOMPARE(png.size(), QSize(size, size));

@@ -21,9 +21,9 @@ private slots:
         stage = work.filePath(QStringLiteral("stage"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DESTDIR"), stage);
-        const ToolRun run = runTool(QStringLiteral(LODARIX_CMAKE),
-                                    {"--install", LODARIX_BUILD_DIR, "--prefix", "/usr"},
-                                    environment);
+        const ToolRun run =
+            runTool(QStringLiteral(LODARIX_CMAKE),
+                    {"--install", LODARIX_BUILD_DIR, "--prefix", "/usr"}, environment);
         QVERIFY2(run.succeeded(), qPrintable(run.report()));
     }
 
@@ -57,16 +57,16 @@ private slots:
     void composeFindsTheIcon()
     {
         const QString result = work.filePath(QStringLiteral("catalog"));
-        const ToolRun run = runTool(QStringLiteral("appstreamcli"),
-                                    {"compose", "--no-net", "--no-color", "--print-report=full",
-                                     "--prefix=/usr", "--origin=lodarix",
-                                     "--result-root=" + result, stage});
+        const ToolRun run =
+            runTool(QStringLiteral("appstreamcli"),
+                    {"compose", "--no-net", "--no-color", "--print-report=full", "--prefix=/usr",
+                     "--origin=lodarix", "--result-root=" + result, stage});
         QVERIFY2(run.succeeded(), qPrintable(run.report()));
         QVERIFY2(!(run.output + run.errors).contains("icon-not-found"), qPrintable(run.report()));
         for (const QString& size : {QStringLiteral("64x64"), QStringLiteral("128x128")}) {
-            const QString icon = QStringLiteral("%1/usr/share/swcatalog/icons/lodarix/%2/"
-                                                LODARIX_APP_ID ".png")
-                                     .arg(result, size);
+            const QString icon =
+                QStringLiteral("%1/usr/share/swcatalog/icons/lodarix/%2/" LODARIX_APP_ID ".png")
+                    .arg(result, size);
             QVERIFY2(QFileInfo(icon).isFile(), qPrintable(icon + "\n" + run.report()));
         }
     }

@@ -42,9 +42,9 @@ private slots:
 
     void metainfoIsValidWithoutWarnings()
     {
-        const ToolRun run = runTool(QStringLiteral("appstreamcli"),
-                                    {"validate", "--no-net", "--pedantic", "--no-color",
-                                     LODARIX_METAINFO});
+        const ToolRun run =
+            runTool(QStringLiteral("appstreamcli"),
+                    {"validate", "--no-net", "--pedantic", "--no-color", LODARIX_METAINFO});
         QVERIFY2(run.succeeded(), qPrintable(run.report()));
         const QString issues = linesMatching(run.output + run.errors,
                                              QRegularExpression(QStringLiteral("^\\s*[EWIP]: ")));

@@ -29,9 +29,9 @@ private slots:
         QVERIFY(work.isValid());
         const QString res = work.filePath(QStringLiteral("lodarix.res"));
         const ToolRun compile = runTool(
-            Windres, {"--preprocessor=" LODARIX_CXX, "--preprocessor-arg=-E",
-                      "--preprocessor-arg=-xc", "--preprocessor-arg=-DRC_INVOKED", "-O", "coff",
-                      LODARIX_RC, res});
+            Windres,
+            {"--preprocessor=" LODARIX_CXX, "--preprocessor-arg=-E", "--preprocessor-arg=-xc",
+             "--preprocessor-arg=-DRC_INVOKED", "-O", "coff", LODARIX_RC, res});
         QVERIFY2(compile.succeeded(), qPrintable(compile.report()));
         const ToolRun read = runTool(Windres, {"-J", "coff", "-i", res, "-O", "rc"});
         QVERIFY2(read.succeeded(), qPrintable(read.report()));
@@ -72,8 +72,8 @@ private slots:
         QVERIFY(imageBytes > 0);
         QVERIFY2(readBack.contains(QStringLiteral("\"IDI_ICON1\" 14 /* RT_GROUP_ICON */")),
                  qPrintable(readBack));
-        const QString entry = QStringLiteral(R"("\040\040\000\000", 1, 8, 0x%1L)")
-                                  .arg(imageBytes, 0, 16);
+        const QString entry =
+            QStringLiteral(R"("\040\040\000\000", 1, 8, 0x%1L)").arg(imageBytes, 0, 16);
         QVERIFY2(readBack.contains(entry), qPrintable(entry + "\n" + readBack));
     }
 };

@@ -28,12 +28,14 @@ private slots:
 
         clickGrille(window, true);
         clickFloor(window, 4);
-        QAccessibleInterface* target = QAccessible::queryAccessibleInterface(floorButton(window, 4));
+        QAccessibleInterface* target =
+            QAccessible::queryAccessibleInterface(floorButton(window, 4));
         QCOMPARE(target->text(QAccessible::Name), QStringLiteral("Етаж 5, крайна спирка"));
         QCOMPARE(target->text(QAccessible::Description), QStringLiteral("крайна спирка"));
         QVERIFY(target->state().checked);
-        QCOMPARE(QAccessible::queryAccessibleInterface(floorButton(window, 7))->text(QAccessible::Name),
-                 QStringLiteral("Етаж 8, свободен"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(floorButton(window, 7))->text(QAccessible::Name),
+            QStringLiteral("Етаж 8, свободен"));
     }
 
     void pressingThroughAccessibilityPicksTheFloor()
@@ -41,9 +43,11 @@ private slots:
         LodarixWindow window;
         window.load();
         clickGrille(window, true);
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(floorButton(window, 2));
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(floorButton(window, 2));
         QVERIFY(button->actionInterface());
-        QVERIFY(button->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(button->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(floorButton(window, 2)->isChecked());
         QCOMPARE(floorButton(window, 2)->marker(), lift::ColorTarget);
@@ -53,17 +57,21 @@ private slots:
     {
         LodarixWindow window;
         window.load();
-        QAccessibleInterface* open = QAccessible::queryAccessibleInterface(control(window, "Option2", 1));
+        QAccessibleInterface* open =
+            QAccessible::queryAccessibleInterface(control(window, "Option2", 1));
         QCOMPARE(open->role(), QAccessible::RadioButton);
         QVERIFY(open->state().checked);
         QCOMPARE(open->text(QAccessible::Name), QStringLiteral("Предпазната решетка е отворена"));
-        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(control(window, "Frame1"));
+        QAccessibleInterface* frame =
+            QAccessible::queryAccessibleInterface(control(window, "Frame1"));
         QCOMPARE(frame->text(QAccessible::Name), QStringLiteral("Предпазна решетка"));
 
-        QAccessibleInterface* status = QAccessible::queryAccessibleInterface(control(window, "Text1", 0));
+        QAccessibleInterface* status =
+            QAccessible::queryAccessibleInterface(control(window, "Text1", 0));
         QCOMPARE(status->text(QAccessible::Name), QStringLiteral("Съобщения"));
         QVERIFY(status->textInterface());
-        QVERIFY(status->textInterface()->text(0, status->textInterface()->characterCount())
+        QVERIFY(status->textInterface()
+                    ->text(0, status->textInterface()->characterCount())
                     .startsWith(QStringLiteral("Най-често")));
     }
 };

@@ -24,7 +24,8 @@ private slots:
         QCOMPARE(window.form().size(), QSize(461, 345));
         QCOMPARE(window.form().minimumSize(), QSize(461, 345));
         QCOMPARE(window.form().maximumSize(), QSize(461, 345));
-        QVERIFY(window.form().windowTitle().endsWith(QStringLiteral(" Физика - движение на асансьор")));
+        QVERIFY(
+            window.form().windowTitle().endsWith(QStringLiteral(" Физика - движение на асансьор")));
         QVERIFY(!window.form().windowIcon().isNull());
         QCOMPARE(window.form().windowIcon().availableSizes().value(0), QSize(32, 32));
     }
@@ -57,8 +58,8 @@ private slots:
         QFETCH(QRect, geometry);
         LodarixWindow window;
         const QByteArray key = name.toLatin1();
-        QWidget* widget = index < 0 ? control(window, key.constData())
-                                    : control(window, key.constData(), index);
+        QWidget* widget =
+            index < 0 ? control(window, key.constData()) : control(window, key.constData(), index);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), geometry);
         QCOMPARE(widget->parentWidget()->objectName(), parent);
@@ -80,9 +81,10 @@ private slots:
         const QString quote = control<QPlainTextEdit>(window, "Text1", 1)->toPlainText();
         QCOMPARE(status.size() + status.count(QLatin1Char('\n')), 904);
         QVERIFY(status.startsWith(QStringLiteral("Най-често срещаните модели асансьори")));
-        QCOMPARE(quote, QStringLiteral("Неприятното в това да си първият, направил нещо по \n"
-                                       "правилния начин, е, че никой не оценява колко трудно е \n"
-                                       "било. \n"));
+        QCOMPARE(quote,
+                 QStringLiteral("Неприятното в това да си първият, направил нещо по \n"
+                                "правилния начин, е, че никой не оценява колко трудно е \n"
+                                "било. \n"));
         QCOMPARE(control<QLabel>(window, "Label1", 0)->text(),
                  QStringLiteral("Асансьор - предпазна решетка, номер етаж"));
         QCOMPARE(control<QRadioButton>(window, "Option2", 0)->text(),
@@ -144,8 +146,10 @@ private slots:
     void theStatusBoxLiesAboveTheQuotation()
     {
         LodarixWindow window;
-        const QList<QWidget*> stack = window.form().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        QVERIFY(stack.indexOf(control(window, "Text1", 0)) > stack.indexOf(control(window, "Text1", 1)));
+        const QList<QWidget*> stack =
+            window.form().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QVERIFY(stack.indexOf(control(window, "Text1", 0))
+                > stack.indexOf(control(window, "Text1", 1)));
         QWidget* hit = window.form().childAt(QPoint(300, 250));
         QWidget* status = control(window, "Text1", 0);
         QVERIFY(hit == status || status->isAncestorOf(hit));
@@ -183,10 +187,10 @@ private slots:
                 order << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != control(window, "Text1", 0));
-        QCOMPARE(order, (QStringList{"Text1_0", "Text1_1", "List1", "Option1_1", "Option1_2",
-                                     "Option1_3", "Option1_4", "Option1_5", "Option1_6",
-                                     "Option1_7", "Option1_8", "Option2_0", "Option2_1",
-                                     "Option1_9", "Option1_10", "Option1_0"}));
+        QCOMPARE(order,
+                 (QStringList{"Text1_0", "Text1_1", "List1", "Option1_1", "Option1_2", "Option1_3",
+                              "Option1_4", "Option1_5", "Option1_6", "Option1_7", "Option1_8",
+                              "Option2_0", "Option2_1", "Option1_9", "Option1_10", "Option1_0"}));
     }
 };
 

@@ -32,19 +32,20 @@ private slots:
         {
             LodarixWindow window;
             QStringList errors;
-            window.setErrorHandler([&errors](const std::exception& error) { errors << error.what(); });
+            window.setErrorHandler(
+                [&errors](const std::exception& error) { errors << error.what(); });
             QVERIFY(window.load());
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window.form()));
             form = &window.form();
             timer = stepTimer(window);
 
-            clickFloor(window, 5);  // refused: the grille is open
+            clickFloor(window, 5); // refused: the grille is open
             clickGrille(window, true);
             clickFloor(window, 10);
             for (int i = 0; i < 10; ++i)
                 timerPeriod(window);
-            clickFloor(window, 4);  // refused: the grille opened on arrival
+            clickFloor(window, 4); // refused: the grille opened on arrival
             clickGrille(window, true);
             clickFloor(window, 2);
             QCoreApplication::processEvents();

@@ -40,10 +40,10 @@ QString markers(const LodarixWindow& window)
     QString result;
     for (int i = 0; i < lift::FloorTable::Count; ++i) {
         const lift::Color marker = floorButton(window, i)->marker();
-        result += marker == lift::ColorCabin  ? QLatin1Char('c')
-                : marker == lift::ColorTarget ? QLatin1Char('t')
-                : marker == lift::ColorIdle   ? QLatin1Char('i')
-                                              : QLatin1Char('?');
+        result += marker == lift::ColorCabin ? QLatin1Char('c')
+            : marker == lift::ColorTarget    ? QLatin1Char('t')
+            : marker == lift::ColorIdle      ? QLatin1Char('i')
+                                             : QLatin1Char('?');
     }
     return result;
 }
@@ -96,7 +96,10 @@ private:
         QWidget* target = targets.at(pick(0, int(targets.size()) - 1));
         const QPoint at(pick(0, target->width() - 1), pick(0, target->height() - 1));
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        return QStringLiteral("click %1 at %2,%3").arg(target->objectName()).arg(at.x()).arg(at.y());
+        return QStringLiteral("click %1 at %2,%3")
+            .arg(target->objectName())
+            .arg(at.x())
+            .arg(at.y());
     }
 
     QString key(Qt::Key key)
@@ -114,8 +117,8 @@ private:
         for (int i = pick(1, 6); i > 0; --i) {
             const QChar letter = letters.at(pick(0, int(letters.size()) - 1));
             const Qt::Key key = letter == u'\n' ? Qt::Key_Return
-                              : letter == u'\t' ? Qt::Key_Tab
-                                                 : Qt::Key_unknown;
+                : letter == u'\t'               ? Qt::Key_Tab
+                                                : Qt::Key_unknown;
             QTest::sendKeyEvent(QTest::Click, box, key, QString(letter), Qt::NoModifier);
         }
         return QStringLiteral("type into %1").arg(box->objectName());
@@ -161,9 +164,10 @@ private slots:
             checkInvariants(window, i % 1000 == 0);
             if (QTest::currentTestFailed() || !errors.isEmpty()) {
                 QStringList last(recent.begin(), recent.end());
-                QFAIL(qPrintable(QStringLiteral("broken after action %1 (%2); errors: %3")
-                                     .arg(i)
-                                     .arg(last.join(QStringLiteral(", ")), errors.join(QStringLiteral("; ")))));
+                QFAIL(qPrintable(
+                    QStringLiteral("broken after action %1 (%2); errors: %3")
+                        .arg(i)
+                        .arg(last.join(QStringLiteral(", ")), errors.join(QStringLiteral("; ")))));
             }
         }
         QVERIFY2(trips > 100, "the storm should start many trips");

@@ -1,9 +1,9 @@
 // Helpers for tests of the real window on the offscreen platform.
 #pragma once
 
+#include "tests/support/dominant_color.h"
 #include "window/floor_button.h"
 #include "window/lodarix_window.h"
-#include "tests/support/dominant_color.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -16,7 +16,8 @@
 namespace window_test {
 
 template <class Control = QWidget>
-Control* control(const lodarix::LodarixWindow& window, const char* name, std::optional<int> index = {})
+Control* control(const lodarix::LodarixWindow& window, const char* name,
+                 std::optional<int> index = {})
 {
     return qobject_cast<Control*>(window.controls().find(name, index));
 }

@@ -24,22 +24,22 @@ struct TwipsRect {
 
 struct ControlDescription {
     std::string_view name;
-    std::optional<int> index;        // element index within a control array
+    std::optional<int> index; // element index within a control array
     ControlKind kind = ControlKind::Label;
-    std::string_view container;      // empty for the form itself
+    std::string_view container; // empty for the form itself
     TwipsRect rect;
-    std::string_view text;           // caption, or the text box's text
-    std::optional<lift::Color> background;  // absent: the platform's default
-    std::optional<int> tabIndex;     // absent for controls outside the tab order
-    bool graphical = false;          // option button drawn as a push button
+    std::string_view text;                 // caption, or the text box's text
+    std::optional<lift::Color> background; // absent: the platform's default
+    std::optional<int> tabIndex;           // absent for controls outside the tab order
+    bool graphical = false;                // option button drawn as a push button
     bool multiLine = false;
     bool verticalScrollBar = false;
     bool enabled = true;
     bool visible = true;
-    bool selected = false;           // option buttons only
-    int intervalMs = 0;              // timers only
-    std::span<const std::string_view> items;  // list boxes only
-    std::string_view accessibleName;  // for assistive technology, where the text does not say it
+    bool selected = false;                   // option buttons only
+    int intervalMs = 0;                      // timers only
+    std::span<const std::string_view> items; // list boxes only
+    std::string_view accessibleName; // for assistive technology, where the text does not say it
 };
 
 struct FontDescription {
@@ -55,12 +55,12 @@ struct FontDescription {
 struct FormDescription {
     std::string_view name;
     std::string_view caption;
-    int clientWidth = 0;   // twips
-    int clientHeight = 0;  // twips
+    int clientWidth = 0;  // twips
+    int clientHeight = 0; // twips
     lift::Color background = 0;
     FontDescription font;
-    std::string_view icon;  // the name of the icon resource
-    std::span<const ControlDescription> controls;  // in stored order
+    std::string_view icon;                        // the name of the icon resource
+    std::span<const ControlDescription> controls; // in stored order
 
     // The control of that name and array index (none for a single control),
     // or nullptr.

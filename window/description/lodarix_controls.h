@@ -6,7 +6,7 @@
 
 namespace lodarix::controls {
 
-inline constexpr std::string_view FloorButtons = "Option1";  // index: floor index
+inline constexpr std::string_view FloorButtons = "Option1"; // index: floor index
 inline constexpr std::string_view GrilleButtons = "Option2";
 inline constexpr int GrilleClosedButton = 0;
 inline constexpr int GrilleOpenButton = 1;

@@ -28,8 +28,9 @@ void LodarixModel::clickGrilleButton(Grille grille)
 {
     if (grille == Grille::None)
         throw std::invalid_argument("a grille button is either the open or the closed one");
-    window_.select(controls::GrilleButtons, grille == Grille::Closed ? controls::GrilleClosedButton
-                                                                   : controls::GrilleOpenButton);
+    window_.select(controls::GrilleButtons,
+                   grille == Grille::Closed ? controls::GrilleClosedButton
+                                            : controls::GrilleOpenButton);
 }
 
 void LodarixModel::timerPeriod()

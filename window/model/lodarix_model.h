@@ -20,7 +20,7 @@ public:
 
     void load();
     void clickFloorButton(lift::FloorIndex floor);
-    void clickGrilleButton(Grille grille);  // Open or Closed
+    void clickGrilleButton(Grille grille); // Open or Closed
     // One period of the step timer passes.
     void timerPeriod();
 

@@ -56,8 +56,7 @@ WindowModel::Control& WindowModel::element(std::string_view control, std::option
     return at(positionOf(control, index), control, index, operation);
 }
 
-const WindowModel::Control& WindowModel::element(std::string_view control,
-                                                 std::optional<int> index,
+const WindowModel::Control& WindowModel::element(std::string_view control, std::optional<int> index,
                                                  std::string_view operation) const
 {
     return at(positionOf(control, index), control, index, operation);

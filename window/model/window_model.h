@@ -46,7 +46,7 @@ private:
         bool selected;
         bool visible;
         bool enabled;
-        std::size_t group;  // shared by the option buttons of one container
+        std::size_t group; // shared by the option buttons of one container
     };
 
     static constexpr std::size_t None = std::string_view::npos;
@@ -55,7 +55,8 @@ private:
     // or None; search() goes through them all, positionOf() first tries those found once.
     std::size_t search(std::string_view control, std::optional<int> index) const;
     std::size_t positionOf(std::string_view control, std::optional<int> index) const;
-    Control& element(std::string_view control, std::optional<int> index, std::string_view operation);
+    Control& element(std::string_view control, std::optional<int> index,
+                     std::string_view operation);
     const Control& element(std::string_view control, std::optional<int> index,
                            std::string_view operation) const;
     // The control at position; control and index name it in the error when there is none.
@@ -67,7 +68,7 @@ private:
     void select(Control& chosen);
 
     std::vector<Control> controls_;
-    std::vector<std::size_t> floorButtons_;  // by floor index
+    std::vector<std::size_t> floorButtons_; // by floor index
     std::size_t grilleClosed_ = None;
     std::size_t grilleOpen_ = None;
     std::size_t statusBox_ = None;

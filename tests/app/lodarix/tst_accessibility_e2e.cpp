@@ -30,7 +30,8 @@ private slots:
         QVERIFY2(reader.exitCode() == 0, errors.constData());
         // Services started on the bus may print to the same output: the tree is the last line.
         const QByteArray output = reader.readAllStandardOutput().trimmed();
-        const QJsonObject tree = QJsonDocument::fromJson(output.mid(output.lastIndexOf('\n') + 1)).object();
+        const QJsonObject tree =
+            QJsonDocument::fromJson(output.mid(output.lastIndexOf('\n') + 1)).object();
         const QJsonObject before = tree[QStringLiteral("before")].toObject();
         const QJsonObject after = tree[QStringLiteral("after")].toObject();
 
@@ -39,24 +40,31 @@ private slots:
         for (int i = 0; i < 11; ++i) {
             const QJsonObject floor = floors.at(i).toObject();
             QCOMPARE(floor[QStringLiteral("role")].toString(), QStringLiteral("radio button"));
-            const QString role = i == 0 ? QStringLiteral("кабината е тук") : QStringLiteral("свободен");
-            QCOMPARE(floor[QStringLiteral("name")].toString(), QStringLiteral("Етаж %1, %2").arg(i + 1).arg(role));
+            const QString role =
+                i == 0 ? QStringLiteral("кабината е тук") : QStringLiteral("свободен");
+            QCOMPARE(floor[QStringLiteral("name")].toString(),
+                     QStringLiteral("Етаж %1, %2").arg(i + 1).arg(role));
             QVERIFY(!floor[QStringLiteral("checked")].toBool());
         }
         const QJsonArray grilleBefore = before[QStringLiteral("grille")].toArray();
         QCOMPARE(grilleBefore.size(), 2);
-        QCOMPARE(grilleBefore.at(0)[QStringLiteral("name")].toString(), QStringLiteral("Предпазната решетка е отворена"));
+        QCOMPARE(grilleBefore.at(0)[QStringLiteral("name")].toString(),
+                 QStringLiteral("Предпазната решетка е отворена"));
         QVERIFY(grilleBefore.at(0)[QStringLiteral("checked")].toBool());
-        QVERIFY(before[QStringLiteral("status")].toString().startsWith(QStringLiteral("Най-често")));
+        QVERIFY(
+            before[QStringLiteral("status")].toString().startsWith(QStringLiteral("Най-често")));
 
         const QJsonArray floorsAfter = after[QStringLiteral("floors")].toArray();
-        QCOMPARE(floorsAfter.at(3)[QStringLiteral("name")].toString(), QStringLiteral("Етаж 4, крайна спирка"));
+        QCOMPARE(floorsAfter.at(3)[QStringLiteral("name")].toString(),
+                 QStringLiteral("Етаж 4, крайна спирка"));
         QVERIFY(floorsAfter.at(3)[QStringLiteral("checked")].toBool());
-        QCOMPARE(floorsAfter.at(0)[QStringLiteral("name")].toString(), QStringLiteral("Етаж 1, кабината е тук"));
+        QCOMPARE(floorsAfter.at(0)[QStringLiteral("name")].toString(),
+                 QStringLiteral("Етаж 1, кабината е тук"));
         const QJsonArray grilleAfter = after[QStringLiteral("grille")].toArray();
         QVERIFY(grilleAfter.at(1)[QStringLiteral("checked")].toBool());
         QVERIFY(!grilleAfter.at(0)[QStringLiteral("checked")].toBool());
-        QVERIFY(after[QStringLiteral("status")].toString().startsWith(QStringLiteral("Асансьорът се качва!\nЕтаж I\n")));
+        QVERIFY(after[QStringLiteral("status")].toString().startsWith(
+            QStringLiteral("Асансьорът се качва!\nЕтаж I\n")));
     }
 };
 

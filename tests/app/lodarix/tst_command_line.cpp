@@ -23,7 +23,7 @@ Result runLodarix(const QStringList& arguments)
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
-        return result;  // it opened the window instead of answering
+        return result; // it opened the window instead of answering
     }
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.output = process.readAllStandardOutput();
@@ -56,8 +56,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("unknown option") << QStringList{"--floors=12"} << QByteArray("Unknown option 'floors'");
-        QTest::newRow("stray argument") << QStringList{"script.txt"} << QByteArray("unexpected argument 'script.txt'");
+        QTest::newRow("unknown option")
+            << QStringList{"--floors=12"} << QByteArray("Unknown option 'floors'");
+        QTest::newRow("stray argument")
+            << QStringList{"script.txt"} << QByteArray("unexpected argument 'script.txt'");
     }
 
     void anythingElseIsAnErrorWithoutAWindow()

@@ -30,8 +30,8 @@ QString markers(const QImage& shot, int scale)
     QString result;
     for (int i = 0; i < 11; ++i) {
         const QRect area = floorButton(i);
-        const QColor color = test_support::dominantColor(
-            shot, QRect(area.topLeft() * scale, area.size() * scale));
+        const QColor color =
+            test_support::dominantColor(shot, QRect(area.topLeft() * scale, area.size() * scale));
         result += color == Cabin ? QLatin1Char('c')
             : color == Target    ? QLatin1Char('t')
             : color == Idle      ? QLatin1Char('i')
@@ -70,17 +70,18 @@ private slots:
         QString window;
         QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
         QImage shot;
-        QTRY_VERIFY_WITH_TIMEOUT((shot = x.grab(window)).pixelColor(2 * scale, 300 * scale)
-                                     == FormBackground,
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (shot = x.grab(window)).pixelColor(2 * scale, 300 * scale) == FormBackground, 20000);
         QCOMPARE(shot.size(), QSize(461, 345) * scale);
         QCOMPARE(markers(shot, scale), QStringLiteral("ciiiiiiiiii"));
 
         // The closed grille button, then the floor button "4".
         QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13) * scale));
         QVERIFY(x.click(window, floorButton(3).center() * scale));
-        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("ciitiiiiiii"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("iiiciiiiiii"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("ciitiiiiiii"),
+                                  5000);
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), scale), QStringLiteral("iiiciiiiiii"),
+                                  10000);
 
         program.terminate();
         QVERIFY(program.waitForFinished(10000));
@@ -98,7 +99,7 @@ private slots:
         QString window;
         QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
         QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("ciiiiiiiiii"), 20000);
-        QVERIFY(x.click(window, floorButton(4).center()));  // refused: the grille is open
+        QVERIFY(x.click(window, floorButton(4).center())); // refused: the grille is open
         QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13)));
         QVERIFY(x.click(window, floorButton(2).center()));
         QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("iiciiiiiiii"), 10000);

@@ -81,8 +81,8 @@ QString XServer::findWindow(const QString& text) const
 
 QImage XServer::grab(const QString& window) const
 {
-    const QByteArray png = run(QStringLiteral("import"),
-                               {QStringLiteral("-window"), window, QStringLiteral("png:-")});
+    const QByteArray png =
+        run(QStringLiteral("import"), {QStringLiteral("-window"), window, QStringLiteral("png:-")});
     return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
@@ -91,9 +91,9 @@ bool XServer::click(const QString& window, const QPoint& at) const
     QProcess process;
     process.setProcessEnvironment(environment());
     process.start(QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
-                   window, QString::number(at.x()), QString::number(at.y()),
-                   QStringLiteral("click"), QStringLiteral("1")});
+                  {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                   QStringLiteral("--window"), window, QString::number(at.x()),
+                   QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")});
     return process.waitForFinished(20000) && process.exitCode() == 0;
 }
 
@@ -106,8 +106,8 @@ bool XServer::close(const QString& window) const
     if (!isNumber || xcb_connection_has_error(connection.get()))
         return false;
     const auto atom = [&connection](const char* name) -> xcb_atom_t {
-        const xcb_intern_atom_cookie_t cookie
-            = xcb_intern_atom(connection.get(), 0, static_cast<uint16_t>(qstrlen(name)), name);
+        const xcb_intern_atom_cookie_t cookie =
+            xcb_intern_atom(connection.get(), 0, static_cast<uint16_t>(qstrlen(name)), name);
         const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
             xcb_intern_atom_reply(connection.get(), cookie, nullptr), free);
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};

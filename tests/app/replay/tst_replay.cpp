@@ -65,8 +65,9 @@ private slots:
         QCOMPARE(run.lines.size(), 6);
 
         const QJsonObject load = run.lines.first();
-        QCOMPARE(load.keys(), (QStringList{"colors", "command", "current", "grille", "listVisible",
-                                           "selectedFloor", "status", "target", "timer"}));
+        QCOMPARE(load.keys(),
+                 (QStringList{"colors", "command", "current", "grille", "listVisible",
+                              "selectedFloor", "status", "target", "timer"}));
         QCOMPARE(load["command"].toString(), QStringLiteral("load"));
         QCOMPARE(load["grille"].toString(), QStringLiteral("open"));
         QVERIFY(load["selectedFloor"].isNull());
@@ -124,14 +125,20 @@ private slots:
         QTest::addColumn<QByteArray>("script");
         QTest::addColumn<int>("linesPrinted");
         QTest::addColumn<QByteArray>("error");
-        QTest::newRow("unknown command") << QByteArray("close\nfly\ntick\n") << 2
-                                         << QByteArray("lodarix-replay: line 2: unknown command \"fly\" (expected close, open, pick N or tick)\n");
-        QTest::newRow("missing argument") << QByteArray("# start\n\npick\n") << 1
-                                          << QByteArray("lodarix-replay: line 3: \"pick\" needs a floor number from 1 to 11\n");
-        QTest::newRow("extra argument") << QByteArray("close\r\nopen now\r\n") << 2
-                                        << QByteArray("lodarix-replay: line 2: \"open\" takes no argument, but got \"now\"\n");
-        QTest::newRow("floor outside the building") << QByteArray("close\npick 4\npick 12\n") << 3
-                                                    << QByteArray("lodarix-replay: line 3: floor \"12\" is not a floor number from 1 to 11\n");
+        QTest::newRow("unknown command")
+            << QByteArray("close\nfly\ntick\n") << 2
+            << QByteArray("lodarix-replay: line 2: unknown command \"fly\" (expected close, open, "
+                          "pick N or tick)\n");
+        QTest::newRow("missing argument")
+            << QByteArray("# start\n\npick\n") << 1
+            << QByteArray("lodarix-replay: line 3: \"pick\" needs a floor number from 1 to 11\n");
+        QTest::newRow("extra argument")
+            << QByteArray("close\r\nopen now\r\n") << 2
+            << QByteArray("lodarix-replay: line 2: \"open\" takes no argument, but got \"now\"\n");
+        QTest::newRow("floor outside the building")
+            << QByteArray("close\npick 4\npick 12\n") << 3
+            << QByteArray(
+                   "lodarix-replay: line 3: floor \"12\" is not a floor number from 1 to 11\n");
     }
 
     void badInputStopsAtTheLine()

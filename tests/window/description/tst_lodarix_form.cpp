@@ -74,7 +74,8 @@ private slots:
         QCOMPARE(lines.at(2), QStringLiteral("Проектът да представя движение на асансьор. "));
         QCOMPARE(lines.at(6), QStringLiteral("Преминаването на всеки междинен етаж да: "));
         QVERIFY(lines.at(7).startsWith(QStringLiteral("а)  става")));
-        QCOMPARE(qs(texts::Quotation).split(QStringLiteral("\r\n")).at(2), QStringLiteral("било. "));
+        QCOMPARE(qs(texts::Quotation).split(QStringLiteral("\r\n")).at(2),
+                 QStringLiteral("било. "));
     }
 
     void boxesStartWithTheirTexts()
@@ -82,7 +83,8 @@ private slots:
         QCOMPARE(characters(control("Text1", 0).text), qsizetype(904));
         QCOMPARE(characters(control("Text1", 1).text), qsizetype(118));
         QVERIFY(control("Text1", 0).multiLine && control("Text1", 0).verticalScrollBar);
-        QCOMPARE(qs(control("Label1", 0).text), QStringLiteral("Асансьор - предпазна решетка, номер етаж"));
+        QCOMPARE(qs(control("Label1", 0).text),
+                 QStringLiteral("Асансьор - предпазна решетка, номер етаж"));
         QCOMPARE(qs(control("Option2", 0).text), QStringLiteral("Предпазната решетка е затворена"));
         QCOMPARE(qs(control("Option2", 1).text), QStringLiteral("Предпазната решетка е отворена"));
     }
@@ -114,7 +116,9 @@ private slots:
         }
         QCOMPARE(storedOrder, (QList<int>{0, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
         const auto& one = control("Option1", 1);
-        QCOMPARE(one.rect.left - (control("Option1", 0).rect.left + control("Option1", 0).rect.width), 105);
+        QCOMPARE(one.rect.left
+                     - (control("Option1", 0).rect.left + control("Option1", 0).rect.width),
+                 105);
     }
 
     void everyStoredControlIsNamedOnce()
@@ -143,16 +147,17 @@ private slots:
         std::map<int, QString> byTabIndex;
         for (const ControlDescription& c : lodarixForm().controls) {
             if (c.tabIndex)
-                QVERIFY2(byTabIndex.emplace(*c.tabIndex, label(c)).second, "tab indices are unique");
+                QVERIFY2(byTabIndex.emplace(*c.tabIndex, label(c)).second,
+                         "tab indices are unique");
         }
         QStringList order;
         for (const auto& [index, name] : byTabIndex)
             order << name;
-        QCOMPARE(order, (QStringList{"Text1(0)", "Text1(1)", "Label1(0)", "List1", "Frame1",
-                                     "Frame2", "Option1(1)", "Option1(2)", "Option1(3)",
-                                     "Option1(4)", "Option1(5)", "Option1(6)", "Option1(7)",
-                                     "Option1(8)", "Option2(0)", "Option2(1)", "Option1(9)",
-                                     "Option1(10)", "Option1(0)"}));
+        QCOMPARE(order,
+                 (QStringList{"Text1(0)", "Text1(1)", "Label1(0)", "List1", "Frame1", "Frame2",
+                              "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)", "Option1(5)",
+                              "Option1(6)", "Option1(7)", "Option1(8)", "Option2(0)", "Option2(1)",
+                              "Option1(9)", "Option1(10)", "Option1(0)"}));
         QCOMPARE(byTabIndex.rbegin()->first, 18);
     }
 

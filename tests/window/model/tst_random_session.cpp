@@ -44,11 +44,13 @@ private slots:
                 model.clickFloorButton(static_cast<lift::FloorIndex>(floor(random)));
                 trips += accepted;
                 if (!accepted)
-                    QCOMPARE(model.window().statusText(), std::string("Затворете предпазната решетка!"));
+                    QCOMPARE(model.window().statusText(),
+                             std::string("Затворете предпазната решетка!"));
             } else {
                 model.timerPeriod();
                 if (wasRunning)
-                    QVERIFY2(model.window().statusText().starts_with(before), "a step only appends");
+                    QVERIFY2(model.window().statusText().starts_with(before),
+                             "a step only appends");
                 else
                     QCOMPARE(model.window().statusText(), before);
             }

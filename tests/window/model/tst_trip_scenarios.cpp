@@ -44,20 +44,20 @@ private slots:
             << "close, pick 4" << lines({Up, "Етаж I"}) << "ciitiiiiiii" << 0 << 3 << true
             << Grille::Closed;
         QTest::newRow("worked example after one step")
-            << "close, pick 4, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1
-            << 3 << true << Grille::Closed;
+            << "close, pick 4, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1 << 3
+            << true << Grille::Closed;
         QTest::newRow("worked example arrived")
             << "close, pick 4, tick 3"
-            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii"
-            << 3 << 3 << false << Grille::Open;
+            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
+            << 3 << false << Grille::Open;
         QTest::newRow("steps after arrival change nothing")
             << "close, pick 4, tick 9"
-            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii"
-            << 3 << 3 << false << Grille::Open;
+            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
+            << 3 << false << Grille::Open;
         QTest::newRow("downward trip from 6 to 3")
             << "close, pick 6, tick 5, close, pick 3, tick 3"
-            << lines({Down, "Етаж VI", "Етаж V", "Етаж IV", "Етаж III", Last}) << "iiciiiiiiii"
-            << 2 << 2 << false << Grille::Open;
+            << lines({Down, "Етаж VI", "Етаж V", "Етаж IV", "Етаж III", Last}) << "iiciiiiiiii" << 2
+            << 2 << false << Grille::Open;
         QTest::newRow("pick refused with the grille open")
             << "pick 4" << Warning << "ciiiiiiiiii" << 0 << 0 << false << Grille::Open;
         QTest::newRow("pick refused after arrival keeps the trip's end")
@@ -86,18 +86,17 @@ private slots:
             << lines({Down, "Етаж VI", "Етаж V", "Етаж IV", Last}) << "iiiciiiiiii" << 3 << 3
             << false << Grille::Open;
         QTest::newRow("same direction mid-trip pick says it again")
-            << "close, pick 3, tick, pick 11" << lines({Up, "Етаж III"}) << "iiciiiiiiit" << 2
-            << 10 << true << Grille::Closed;
+            << "close, pick 3, tick, pick 11" << lines({Up, "Етаж III"}) << "iiciiiiiiit" << 2 << 10
+            << true << Grille::Closed;
         QTest::newRow("grille opened during a trip: the cabin goes on")
-            << "close, pick 4, open, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii"
-            << 1 << 3 << true << Grille::Open;
+            << "close, pick 4, open, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1
+            << 3 << true << Grille::Open;
         QTest::newRow("grille opened during a trip: arrival")
             << "close, pick 4, open, tick 3"
-            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii"
-            << 3 << 3 << false << Grille::Open;
+            << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
+            << 3 << false << Grille::Open;
         QTest::newRow("refused pick during a trip: the log goes on after the warning")
-            << "close, pick 3, open, pick 9, tick"
-            << Warning + lines({"Етаж II"}) << "ictiiiiiiii"
+            << "close, pick 3, open, pick 9, tick" << Warning + lines({"Етаж II"}) << "ictiiiiiiii"
             << 1 << 2 << true << Grille::Open;
         QTest::newRow("whole building up")
             << "close, pick 11, tick 10"
@@ -144,7 +143,9 @@ private slots:
             for (int to = 1; to <= 11; ++to) {
                 lodarix::LodarixModel model;
                 model.load();
-                scenario::run(model, QStringLiteral("close, pick %1, tick 10, close, pick %2").arg(from).arg(to));
+                scenario::run(
+                    model,
+                    QStringLiteral("close, pick %1, tick 10, close, pick %2").arg(from).arg(to));
                 int steps = 0;
                 while (model.window().isEnabled("Timer1")) {
                     model.timerPeriod();
