@@ -1,5 +1,7 @@
 #include "x_server.h"
 
+#include "tests/support/program_environment.h"
+
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -53,9 +55,8 @@ bool XServer::start(const QSize& screen)
 
 QProcessEnvironment XServer::environment() const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = test_support::programEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display_);
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     return environment;
 }

@@ -18,7 +18,8 @@ public:
     // Starts the server with one screen of the given size; false on failure.
     bool start(const QSize& screen);
     QString display() const { return display_; }
-    // The caller's environment with DISPLAY pointing at this server.
+    // The environment a test starts the program in, with DISPLAY pointing at
+    // this server and the xcb platform.
     QProcessEnvironment environment() const;
 
     // The id of a mapped window whose title contains text, or an empty string.
