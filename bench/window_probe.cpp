@@ -97,23 +97,20 @@ void measureCadence(lodarix::LodarixWindow& window)
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    if (const std::optional<int> status = lodarix::setUpApplication(app))
+    if (const std::optional<int> status = lodarix::answerWithoutWindow(argc, argv))
         return *status;
-
-    lodarix::LodarixWindow window;
-    if (!window.load())
-        return lodarix::LodarixWindow::RunTimeErrorExitCode;
+    QApplication app(argc, argv);
+    lodarix::setUpApplication();
     const std::string mode = probeMode();
-    new bench::FirstFrame(window.form(), [&window, mode] {
-        bench::report("first-frame-ns", bench::monotonicNs());
-        if (mode == "idle" || mode == "trip")
-            measureCpu(window, mode == "trip");
-        else if (mode == "cadence")
-            measureCadence(window);
-        else
-            QCoreApplication::exit(0);
+    return lodarix::runWindow([&mode](lodarix::LodarixWindow& window) {
+        new bench::FirstFrame(window.form(), [&window, mode] {
+            bench::report("first-frame-ns", bench::monotonicNs());
+            if (mode == "idle" || mode == "trip")
+                measureCpu(window, mode == "trip");
+            else if (mode == "cadence")
+                measureCadence(window);
+            else
+                QCoreApplication::exit(0);
+        });
     });
-    window.show();
-    return QApplication::exec();
 }

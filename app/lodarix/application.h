@@ -1,17 +1,27 @@
-// What the program does before its window: names the application, gives it
-// its version, and reads the command line, whose only options are --help and
-// --version (and Qt's own).
+// The program's life around its window. The command line is read twice:
+// first, before any GUI starts, for --help and --version, which need no
+// display; then, once the toolkit has taken its own options (-platform,
+// -style and the like), for what is left, which the program has no use for
+// and ignores with a warning, since a launcher may pass a file or a URL.
 #pragma once
 
+#include <functional>
 #include <optional>
-
-class QApplication;
 
 namespace lodarix {
 
-// Returns the exit status when the program ends here: after --help or
-// --version, or on an unknown option or a stray argument (reported on
-// standard error). Returns nothing when the window is to open.
-std::optional<int> setUpApplication(QApplication& app);
+class LodarixWindow;
+
+// The exit status when the command line asks for --help or --version, which
+// have then been answered on standard output; nothing when the window is to open.
+std::optional<int> answerWithoutWindow(int argc, char* argv[]);
+
+// Names the application and warns on one line of standard error of the
+// arguments left over. Call right after the QApplication is made.
+void setUpApplication();
+
+// Builds the window, loads it, calls beforeShow, shows it and runs the event
+// loop until the window is closed. Returns the program's exit status.
+int runWindow(const std::function<void(LodarixWindow&)>& beforeShow = {});
 
 } // namespace lodarix
