@@ -90,6 +90,7 @@ private slots:
         QTest::newRow("icon") << "usr/share/icons/hicolor/128x128/apps/org.example.lodarix.png";
         QTest::newRow("copyright") << "usr/share/doc/lodarix/copyright";
         QTest::newRow("changelog") << "usr/share/doc/lodarix/changelog.gz";
+        QTest::newRow("manual page") << "usr/share/man/man1/lodarix.1.gz";
     }
 
     void holds()
@@ -107,12 +108,14 @@ private slots:
         QCOMPARE(run.output.trimmed(), QByteArray("Lodarix 1.00"));
     }
 
-    void lintianFindsNoErrors()
+    void lintianFindsNoErrorsAndTheManualPage()
     {
         const ToolRun run = runTool(QStringLiteral("lintian"), {"--tag-display-limit", "0", deb});
+        const QString said = QString::fromUtf8(run.output + run.errors);
         const QRegularExpression error(QStringLiteral("^E: "), QRegularExpression::MultilineOption);
-        QVERIFY2(!error.match(QString::fromUtf8(run.output + run.errors)).hasMatch(),
-                 qPrintable(run.report()));
+        QVERIFY2(!error.match(said).hasMatch(), qPrintable(run.report()));
+        const QRegularExpression manual(QStringLiteral("(no-manual-page|manpage)"));
+        QVERIFY2(!manual.match(said).hasMatch(), qPrintable(run.report()));
         QVERIFY2(run.succeeded(), qPrintable(run.report()));
     }
 };

@@ -43,6 +43,7 @@ private slots:
             << "usr/share/icons/hicolor/128x128/apps/" LODARIX_APP_ID ".png" << false;
         QTest::newRow("copyright") << "usr/share/doc/lodarix/copyright" << false;
         QTest::newRow("changelog") << "usr/share/doc/lodarix/changelog.gz" << false;
+        QTest::newRow("manual page") << "usr/share/man/man1/lodarix.1.gz" << false;
     }
 
     void installs()
