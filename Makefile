@@ -1,39 +1,58 @@
-# A thin front for CMake: every target first makes sure the Debian packages
-# the project needs are there, then configures and builds with the presets.
-.PHONY: all run test bench build build-asan build-fuzz package packages clean
+# A thin front for CMake. Each command first installs the Debian packages it
+# needs (tools/packages/*.txt, through tools/ensure-packages.sh), then
+# configures and builds with the presets.
+.PHONY: all run build test test-builds bench package format format-check clean
+
+# The tracked C++ sources, for the style check.
+CXX_SOURCES = git ls-files -z '*.cpp' '*.h'
 
 all: build
 
-packages:
-	@tools/ensure-packages.sh
-
-build: packages
-	cmake --preset dev
-	cmake --build --preset dev
-
-build-asan: packages
-	cmake --preset asan
-	cmake --build --preset asan
-
-build-fuzz: packages
-	cmake --preset fuzz
-	cmake --build --preset fuzz
+# The program alone, without what only the tests and benchmarks need.
+build:
+	@tools/ensure-packages.sh run
+	cmake --preset dev -DLODARIX_TESTS=OFF -DLODARIX_BENCH=OFF
+	cmake --build --preset dev --target lodarix
 
 run: build
 	build/app/lodarix/lodarix
 
-package: build
+package:
+	@tools/ensure-packages.sh run package
+	cmake --preset dev -DLODARIX_TESTS=OFF -DLODARIX_BENCH=OFF
 	cmake --build --preset dev --target package
 
-test: build build-asan build-fuzz
+# Every build of the tests: the normal one with the benchmarks compiled (not
+# run), the sanitizer one and the fuzz one.
+test-builds:
+	@tools/ensure-packages.sh run test
+	cmake --preset dev -DLODARIX_TESTS=ON -DLODARIX_BENCH=ON
+	cmake --build --preset dev
+	cmake --build --preset dev --target lodarix-bench
+	cmake --preset asan -DLODARIX_TESTS=ON -DLODARIX_BENCH=OFF
+	cmake --build --preset asan
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+
+test: test-builds format-check
 	ctest --preset dev
 	ctest --preset asan
 	ctest --preset fuzz
 
 # Start-up, memory, step cadence, CPU time and throughput, as one table.
-bench: build
-	cmake --build --preset dev --target lodarix-bench
+bench:
+	@tools/ensure-packages.sh run bench
+	cmake --preset dev -DLODARIX_TESTS=OFF -DLODARIX_BENCH=ON
+	cmake --build --preset dev --target lodarix lodarix-bench
 	build/bench/lodarix-bench --output build/bench/results.md
+
+format:
+	@tools/ensure-packages.sh run test
+	$(CXX_SOURCES) | xargs -0 clang-format -i
+
+format-check:
+	@tools/ensure-packages.sh run test
+	$(CXX_SOURCES) | xargs -0 clang-format --dry-run -Werror
 
 clean:
 	rm -rf build build-asan build-fuzz

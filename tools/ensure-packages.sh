@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in tools/packages.txt that are missing.
-# As root it runs apt-get; as anyone else it names the command to run.
+# tools/ensure-packages.sh LIST...: installs the Debian packages of the named
+# lists (tools/packages/LIST.txt) that are missing. As root it runs apt-get;
+# as anyone else it names the command to run.
 set -euo pipefail
 
-list="$(dirname "$0")/packages.txt"
 missing=()
-while read -r package _; do
-    [[ -z "$package" || "$package" == \#* ]] && continue
-    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "installed" ]] || missing+=("$package")
-done < "$list"
+for name in "$@"; do
+    list="$(dirname "$0")/packages/$name.txt"
+    while read -r package _; do
+        [[ -z "$package" || "$package" == \#* ]] && continue
+        status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+        [[ "$status" == "installed" || " ${missing[*]} " == *" $package "* ]] || missing+=("$package")
+    done < "$list"
+done
 
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 

@@ -39,9 +39,10 @@ runTool(const QString& program, const QStringList& arguments,
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     if (!process.waitForStarted()) {
-        run.errors = QStringLiteral("cannot start %1 (is it installed? see tools/packages.txt)\n")
-                         .arg(program)
-                         .toUtf8();
+        run.errors =
+            QStringLiteral("cannot start %1 (is it installed? see tools/packages/test.txt)\n")
+                .arg(program)
+                .toUtf8();
         return run;
     }
     process.waitForFinished(-1);

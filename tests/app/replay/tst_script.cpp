@@ -93,7 +93,8 @@ private slots:
             << QByteArray("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ")
             << "unknown command \"ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ...\" (expected close, open, pick N or tick)";
         QTest::newRow("long words are cut before a four-byte character")
-            << QByteArray("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\xF0\x9F\x98\x80" "B")
+            << QByteArray("AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA\xF0\x9F\x98\x80"
+                          "B")
             << "unknown command \"AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA...\" (expected close, "
                "open, pick N or tick)";
         QTest::newRow("long words of stray bytes are cut too")
