@@ -1,19 +1,14 @@
 #include "lift/colors.h"
 
-#include <array>
+#include <cstdio>
 
 namespace lift {
 
 std::string toHexRgb(Color color)
 {
-    static constexpr std::array<char, 16> digits{'0', '1', '2', '3', '4', '5', '6', '7',
-                                                 '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
     const Rgb rgb = toRgb(color);
-    std::string hex = "#";
-    for (const std::uint8_t channel : {rgb.red, rgb.green, rgb.blue}) {
-        hex += digits[channel >> 4];
-        hex += digits[channel & 0x0F];
-    }
+    char hex[sizeof "#RRGGBB"];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
     return hex;
 }
 

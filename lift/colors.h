@@ -13,7 +13,6 @@ struct Rgb {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 constexpr Color ColorIdle = 0x0000FF00;   // green: neither the cabin's floor nor the final stop
@@ -25,11 +24,6 @@ constexpr Rgb toRgb(Color color)
     return {static_cast<std::uint8_t>(color & 0xFFu),
             static_cast<std::uint8_t>((color >> 8) & 0xFFu),
             static_cast<std::uint8_t>((color >> 16) & 0xFFu)};
-}
-
-constexpr Color fromRgb(Rgb rgb)
-{
-    return Color{rgb.red} | (Color{rgb.green} << 8) | (Color{rgb.blue} << 16);
 }
 
 // "#RRGGBB" in upper-case hex, red first.

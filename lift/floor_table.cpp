@@ -14,10 +14,10 @@ void requireValid(FloorIndex index)
 
 } // namespace
 
-std::string FloorTable::caption(FloorIndex index)
+std::string_view FloorTable::caption(FloorIndex index)
 {
     requireValid(index);
-    return std::to_string(index + 1);
+    return Captions[static_cast<std::size_t>(index)];
 }
 
 std::string_view FloorTable::name(FloorIndex index)

@@ -17,6 +17,11 @@ public:
     static constexpr FloorIndex Lowest = 0;
     static constexpr FloorIndex Highest = Count - 1;
 
+    // The floor numbers on the buttons, index 0 first: "1" up to "11".
+    static constexpr std::array<std::string_view, Count> Captions{
+        "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
+    };
+
     // The floor names, index 0 first; the window's floor-name list holds them.
     static constexpr std::array<std::string_view, Count> Names{
         "Етаж I",   "Етаж II",   "Етаж III", "Етаж IV", "Етаж V",  "Етаж VI",
@@ -27,7 +32,7 @@ public:
 
     // The floor number on the button: "1" for index 0 up to "11" for index 10.
     // Throws std::out_of_range for an invalid index.
-    static std::string caption(FloorIndex index);
+    static std::string_view caption(FloorIndex index);
 
     // "Етаж" and the floor number in Roman numerals: "Етаж I" ... "Етаж XI".
     // Throws std::out_of_range for an invalid index.

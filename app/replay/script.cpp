@@ -1,6 +1,9 @@
 #include "app/replay/script.h"
 
+#include "lift/floor_table.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace lodarix::replay {
@@ -8,8 +11,14 @@ namespace lodarix::replay {
 namespace {
 
 constexpr std::string_view Blanks = " \t\r\v\f";
-constexpr int LowestFloorNumber = 1;
-constexpr int HighestFloorNumber = 11;
+// Floor numbers are the floor indices counted from 1, as on the buttons.
+constexpr int LowestFloorNumber = lift::FloorTable::Lowest + 1;
+constexpr int HighestFloorNumber = lift::FloorTable::Highest + 1;
+
+std::string floorNumbers()
+{
+    return std::to_string(LowestFloorNumber) + " to " + std::to_string(HighestFloorNumber);
+}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -57,10 +66,9 @@ std::string quoted(std::string_view text)
     for (const char c : text.substr(0, shown)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F || c == '"' || c == '\\') {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            result += "\\x";
-            result += hex[byte >> 4];
-            result += hex[byte & 0x0F];
+            char escaped[sizeof "\\xFF"];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            result += escaped;
         } else {
             result += c;
         }
@@ -70,7 +78,7 @@ std::string quoted(std::string_view text)
     return result + "\"";
 }
 
-// A floor number written in decimal digits only, 1 to 11.
+// A floor number written in decimal digits only, within the building.
 bool readFloorNumber(std::string_view word, int& number)
 {
     if (word.empty() || word.size() > 4)
@@ -110,12 +118,13 @@ ParsedLine parseLine(std::string_view line)
         return withoutArgument(parts, Tick{}, text);
     if (name == "pick") {
         if (parts.size() < 2)
-            return ScriptError{"\"pick\" needs a floor number from 1 to 11"};
+            return ScriptError{"\"pick\" needs a floor number from " + floorNumbers()};
         if (parts.size() > 2)
             return ScriptError{"\"pick\" takes one floor number, but got also " + quoted(parts[2])};
         int number = 0;
         if (!readFloorNumber(parts[1], number))
-            return ScriptError{"floor " + quoted(parts[1]) + " is not a floor number from 1 to 11"};
+            return ScriptError{"floor " + quoted(parts[1]) + " is not a floor number from "
+                               + floorNumbers()};
         return Command{Pick{number}, std::string{text}};
     }
     return ScriptError{"unknown command " + quoted(name)

@@ -35,7 +35,7 @@ private slots:
     {
         for (lift::FloorIndex index = 0; index < FloorTable::Count; ++index) {
             QCOMPARE(std::string(FloorTable::name(index)), "Етаж " + roman(index + 1));
-            QCOMPARE(FloorTable::caption(index), std::to_string(index + 1));
+            QCOMPARE(std::string(FloorTable::caption(index)), std::to_string(index + 1));
         }
     }
 
@@ -60,7 +60,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, name);
         const auto floor = static_cast<lift::FloorIndex>(index);
-        QCOMPARE(QString::fromStdString(FloorTable::caption(floor)), caption);
+        QCOMPARE(QString::fromUtf8(FloorTable::caption(floor).data()), caption);
         QCOMPARE(QString::fromUtf8(FloorTable::name(floor).data(),
                                    static_cast<qsizetype>(FloorTable::name(floor).size())),
                  name);
@@ -108,7 +108,6 @@ private slots:
         QCOMPARE(int(rgb.red), red);
         QCOMPARE(int(rgb.green), green);
         QCOMPARE(int(rgb.blue), blue);
-        QCOMPARE(lift::fromRgb(rgb), color);
         QCOMPARE(QString::fromStdString(lift::toHexRgb(color)), hex);
     }
 };

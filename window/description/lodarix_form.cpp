@@ -16,7 +16,7 @@ constexpr lift::Color GrilleClosedBackground = 0x0080FF80;
 constexpr lift::Color TitleBackground = 0x0080C0FF;
 
 // A floor button of Frame2: one row, 480 twips apart, the ground floor at the left.
-constexpr ControlDescription floorButton(int index, std::string_view caption, int tabIndex)
+constexpr ControlDescription floorButton(int index, int tabIndex)
 {
     return {
         .name = "Option1",
@@ -24,7 +24,7 @@ constexpr ControlDescription floorButton(int index, std::string_view caption, in
         .kind = ControlKind::OptionButton,
         .container = "Frame2",
         .rect = {480 * index, 120, 375, 285},
-        .text = caption,
+        .text = lift::FloorTable::Captions[static_cast<std::size_t>(index)],
         .background = index == 0 ? lift::ColorCabin : lift::ColorIdle,
         .tabIndex = tabIndex,
         .graphical = true,
@@ -39,17 +39,17 @@ const auto Controls = std::to_array<ControlDescription>({
      .background = FormBackground,
      .tabIndex = 5,
      .accessibleName = "Етажи"},
-    floorButton(0, "1", 18),
-    floorButton(10, "11", 17),
-    floorButton(9, "10", 16),
-    floorButton(8, "9", 13),
-    floorButton(7, "8", 12),
-    floorButton(6, "7", 11),
-    floorButton(5, "6", 10),
-    floorButton(4, "5", 9),
-    floorButton(3, "4", 8),
-    floorButton(2, "3", 7),
-    floorButton(1, "2", 6),
+    floorButton(0, 18),
+    floorButton(10, 17),
+    floorButton(9, 16),
+    floorButton(8, 13),
+    floorButton(7, 12),
+    floorButton(6, 11),
+    floorButton(5, 10),
+    floorButton(4, 9),
+    floorButton(3, 8),
+    floorButton(2, 7),
+    floorButton(1, 6),
     {.name = "Frame1",
      .kind = ControlKind::Frame,
      .rect = {480, 1560, 4215, 975},
