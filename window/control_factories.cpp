@@ -2,6 +2,7 @@
 
 #include "window/color_style.h"
 #include "window/floor_button.h"
+#include "window/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,16 +15,11 @@ namespace lodarix {
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Names a widget after its control, "Option1_3" for an array element, so that
 // style sheets and tests can find it.
 QString objectNameOf(const ControlDescription& control)
 {
-    QString name = qs(control.name);
+    QString name = toQString(control.name);
     if (control.index)
         name += QStringLiteral("_%1").arg(*control.index);
     return name;
@@ -35,7 +31,7 @@ template <class Widget> Widget* placed(Widget* widget, const ControlDescription&
     widget->setGeometry(toPixels(control.rect));
     widget->setEnabled(control.enabled);
     if (!control.accessibleName.empty())
-        widget->setAccessibleName(qs(control.accessibleName));
+        widget->setAccessibleName(toQString(control.accessibleName));
     if (!control.visible)
         widget->hide();
     return widget;
@@ -66,13 +62,13 @@ QWidget* makeOptionButton(const ControlDescription& control, QWidget* container)
 {
     if (control.graphical) {
         auto* button =
-            placed(new FloorButton(qs(control.text), control.background.value_or(lift::ColorIdle),
-                                   container),
+            placed(new FloorButton(toQString(control.text),
+                                   control.background.value_or(lift::ColorIdle), container),
                    control);
         button->setChecked(control.selected);
         return button;
     }
-    auto* button = placed(new QRadioButton(qs(control.text), container), control);
+    auto* button = placed(new QRadioButton(toQString(control.text), container), control);
     if (control.background) {
         button->setStyleSheet(
             flatFill("QRadioButton", *control.background,
@@ -86,7 +82,7 @@ QWidget* makeListBox(const ControlDescription& control, QWidget* container)
 {
     auto* list = placed(new QListWidget(container), control);
     for (const std::string_view item : control.items)
-        list->addItem(qs(item));
+        list->addItem(toQString(item));
     return list;
 }
 
@@ -98,13 +94,14 @@ QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
     box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                               : Qt::ScrollBarAsNeeded);
     box->setTabChangesFocus(true);
-    box->setPlainText(qs(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setPlainText(
+        toQString(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     return box;
 }
 
 QWidget* makeLabel(const ControlDescription& control, QWidget* container)
 {
-    auto* label = placed(new QLabel(qs(control.text), container), control);
+    auto* label = placed(new QLabel(toQString(control.text), container), control);
     label->setAlignment(Qt::AlignCenter);
     if (control.background)
         label->setStyleSheet(flatFill("QLabel", *control.background, QStringLiteral("none")));

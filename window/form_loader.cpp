@@ -3,6 +3,7 @@
 #include "window/color_style.h"
 #include "window/control_factories.h"
 #include "window/floor_button_accessible.h"
+#include "window/qt_text.h"
 #include "window/radio_group.h"
 
 #include <QIcon>
@@ -15,19 +16,14 @@ namespace lodarix {
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont fontOf(const FontDescription& description)
 {
-    QFont font(qs(description.family));
+    QFont font(toQString(description.family));
     font.setPointSize(description.pointSize);
     font.setWeight(static_cast<QFont::Weight>(description.weight));
-    font.setItalic(description.italic);
-    font.setUnderline(description.underline);
-    font.setStrikeOut(description.strikeOut);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 
@@ -57,8 +53,8 @@ LoadedForm loadForm(const FormDescription& description)
     LoadedForm loaded;
     loaded.form = std::make_unique<QWidget>();
     QWidget& form = *loaded.form;
-    form.setObjectName(qs(description.name));
-    form.setWindowTitle(qs(description.caption));
+    form.setObjectName(toQString(description.name));
+    form.setWindowTitle(toQString(description.caption));
     form.setFixedSize(description.clientWidth / TwipsPerPixel,
                       description.clientHeight / TwipsPerPixel);
     QPalette palette = form.palette();
@@ -67,7 +63,7 @@ LoadedForm loadForm(const FormDescription& description)
     form.setAutoFillBackground(true);
     form.setFont(fontOf(description.font));
     if (!description.icon.empty())
-        form.setWindowIcon(QIcon(QStringLiteral(":/lodarix/") + qs(description.icon)));
+        form.setWindowIcon(QIcon(QStringLiteral(":/lodarix/") + toQString(description.icon)));
 
     for (const ControlDescription& control : description.controls) {
         QWidget* container = &form;

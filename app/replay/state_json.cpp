@@ -3,6 +3,7 @@
 #include "lift/colors.h"
 #include "lift/floor_table.h"
 #include "window/description/lodarix_controls.h"
+#include "window/qt_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,11 +14,6 @@
 namespace lodarix::replay {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString grilleName(Grille grille)
 {
@@ -40,12 +36,12 @@ QByteArray stateLine(const LodarixModel& model, std::string_view command)
 
     QJsonArray colors;
     for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
-        colors.append(fromUtf8(lift::toHexRgb(window.backColor(controls::FloorButtons, floor))));
+        colors.append(toQString(lift::toHexRgb(window.backColor(controls::FloorButtons, floor))));
 
     const std::optional<int> selected = window.selectedIndex(controls::FloorButtons);
 
     QJsonObject state;
-    state.insert(QStringLiteral("command"), fromUtf8(command));
+    state.insert(QStringLiteral("command"), toQString(command));
     state.insert(QStringLiteral("current"), model.controller().CurrentFloor());
     state.insert(QStringLiteral("target"), model.controller().TargetFloor());
     state.insert(QStringLiteral("timer"), window.isEnabled(controls::StepTimer));
@@ -53,7 +49,7 @@ QByteArray stateLine(const LodarixModel& model, std::string_view command)
     state.insert(QStringLiteral("selectedFloor"), selected ? QJsonValue(*selected) : QJsonValue());
     state.insert(QStringLiteral("listVisible"), window.isVisible(controls::FloorNameList));
     state.insert(QStringLiteral("colors"), colors);
-    state.insert(QStringLiteral("status"), fromUtf8(window.statusText()));
+    state.insert(QStringLiteral("status"), toQString(window.statusText()));
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 
