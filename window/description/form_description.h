@@ -42,13 +42,12 @@ struct ControlDescription {
     std::string_view accessibleName; // for assistive technology, where the text does not say it
 };
 
+// A regular upright font: the description's font is neither italic,
+// underlined nor struck out.
 struct FontDescription {
     std::string_view family;
     int pointSize = 0;
     int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
     int charset = 0;
 };
 
@@ -61,10 +60,6 @@ struct FormDescription {
     FontDescription font;
     std::string_view icon;                        // the name of the icon resource
     std::span<const ControlDescription> controls; // in stored order
-
-    // The control of that name and array index (none for a single control),
-    // or nullptr.
-    const ControlDescription* find(std::string_view control, std::optional<int> index = {}) const;
 };
 
 } // namespace lodarix

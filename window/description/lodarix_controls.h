@@ -12,7 +12,6 @@ inline constexpr int GrilleClosedButton = 0;
 inline constexpr int GrilleOpenButton = 1;
 inline constexpr std::string_view TextBoxes = "Text1";
 inline constexpr int StatusBox = 0;
-inline constexpr int QuoteBox = 1;
 inline constexpr std::string_view FloorNameList = "List1";
 inline constexpr std::string_view StepTimer = "Timer1";
 
