@@ -6,7 +6,7 @@
 
 #include "bench/harness/child_process.h"
 #include "bench/harness/table.h"
-#include "bench/harness/xvfb.h"
+#include "tests/support/xvfb.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -199,7 +199,7 @@ int main(int argc, char* argv[])
     const Settings settings = parse(argc, argv);
     try {
         bench::Table table;
-        const bench::Xvfb x;
+        const test_support::Xvfb x(1280, 1024);
         const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()};
         const Environment offscreen{"QT_QPA_PLATFORM=offscreen"};
         measureStartUp(table, "xcb", xcb, settings);

@@ -1,56 +1,28 @@
 #include "x_server.h"
 
 #include "tests/support/program_environment.h"
+#include "tests/support/xvfb.h"
 
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include <xcb/xcb.h>
 
 #include <memory>
+#include <stdexcept>
 
 XServer::XServer() = default;
-
-XServer::~XServer()
-{
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-        server_.waitForFinished(5000);
-    }
-}
+XServer::~XServer() = default;
 
 bool XServer::start(const QSize& screen)
 {
-    // Other programs on the machine start their servers from display 0 up;
-    // a display picked at random from 100 up stays clear of them and of their
-    // shutting down. A server whose display is taken exits, and another
-    // display is tried. -displayfd tells when the server takes connections;
-    // -noreset keeps it taking them when its last client leaves, where it
-    // would otherwise reset and refuse a program that starts at that moment.
-    constexpr int Attempts = 8;
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        const int display = QRandomGenerator::global()->bounded(100, 1000);
-        server_.start(QStringLiteral("Xvfb"),
-                      {QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"),
-                       QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                       QStringLiteral("-noreset")});
-        if (!server_.waitForStarted(10000))
-            return false;
-        QByteArray number;
-        while (!number.contains('\n') && server_.waitForReadyRead(20000))
-            number += server_.readAllStandardOutput();
-        if (number.contains('\n')) {
-            display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
-            return true;
-        }
-        server_.kill();
-        server_.waitForFinished(5000);
+    try {
+        server_ = std::make_unique<test_support::Xvfb>(screen.width(), screen.height());
+    } catch (const std::runtime_error& error) {
+        qWarning("%s", error.what());
+        return false;
     }
-    return false;
+    display_ = QString::fromStdString(server_->display());
+    return true;
 }
 
 QProcessEnvironment XServer::environment() const

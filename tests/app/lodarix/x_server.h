@@ -8,6 +8,12 @@
 #include <QProcessEnvironment>
 #include <QString>
 
+#include <memory>
+
+namespace test_support {
+class Xvfb;
+}
+
 class XServer {
 public:
     XServer();
@@ -34,6 +40,6 @@ public:
 private:
     QByteArray run(const QString& program, const QStringList& arguments) const;
 
-    QProcess server_;
+    std::unique_ptr<test_support::Xvfb> server_;
     QString display_;
 };

@@ -1,4 +1,4 @@
-#include "bench/harness/xvfb.h"
+#include "tests/support/xvfb.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -14,13 +14,15 @@
 
 extern char** environ;
 
-namespace bench {
+namespace test_support {
 
 namespace {
 
 // Starts Xvfb on display and returns its pid once it takes connections, or 0
-// when it exits first (the display is taken).
-pid_t startOn(int display)
+// when it exits first (the display is taken). -noreset keeps it taking
+// connections when its last client leaves, where it would otherwise reset
+// and refuse a program that starts at that moment.
+pid_t startOn(int display, const std::string& screen)
 {
     int ready[2];
     if (pipe2(ready, O_CLOEXEC) != 0)
@@ -30,11 +32,11 @@ pid_t startOn(int display)
     // -displayfd: the server writes its display number there when ready.
     posix_spawn_file_actions_adddup2(&actions, ready[1], STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<std::string> arguments{"Xvfb",         ":" + std::to_string(display),
-                                       "-displayfd",   "1",
-                                       "-screen",      "0",
-                                       "1280x1024x24", "-nolisten",
-                                       "tcp",          "-noreset"};
+    std::vector<std::string> arguments{"Xvfb",       ":" + std::to_string(display),
+                                       "-displayfd", "1",
+                                       "-screen",    "0",
+                                       screen,       "-nolisten",
+                                       "tcp",        "-noreset"};
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -60,15 +62,18 @@ pid_t startOn(int display)
 
 } // namespace
 
-Xvfb::Xvfb()
+Xvfb::Xvfb(int width, int height)
 {
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
     // Other programs on the machine start their servers from display 0 up;
-    // one picked at random from 100 up stays clear of them.
+    // one picked at random from 100 up stays clear of them and of their
+    // shutting down. A server whose display is taken exits, and another
+    // display is tried.
     std::mt19937 random(std::random_device{}());
     std::uniform_int_distribution<int> displays(100, 999);
     for (int attempt = 0; attempt < 8 && pid_ == 0; ++attempt) {
         const int display = displays(random);
-        pid_ = startOn(display);
+        pid_ = startOn(display, screen);
         display_ = ":" + std::to_string(display);
     }
     if (pid_ == 0)
@@ -82,4 +87,4 @@ Xvfb::~Xvfb()
     waitpid(pid_, &status, 0);
 }
 
-} // namespace bench
+} // namespace test_support
