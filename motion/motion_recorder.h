@@ -49,9 +49,10 @@ public:
     void setStepInterval(int intervalMs);
     int stepInterval() const { return intervalMs_; }
 
-    // The rows in time order; a row made later may lie at the same time.
+    // The rows in time order (a row made later may lie at the same time);
+    // the span is valid until the next row is made.
     std::span<const Row> rows() const { return rows_; }
-    // The trips so far, the one under way last.
+    // The trips so far, the one under way last; kept up to date with each row.
     const std::vector<Trip>& trips() const { return trips_.trips(); }
     // The bytes the rows take, reserve included.
     std::size_t bytesHeld() const { return rows_.capacity() * sizeof(Row); }

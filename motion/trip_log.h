@@ -25,6 +25,8 @@ struct Trip {
         lastRow; // the position of the trip's last row so far (the pick row before any step)
 
     double durationSeconds() const { return static_cast<double>(durationMs) / 1000.0; }
+
+    friend bool operator==(const Trip&, const Trip&) = default;
 };
 
 class TripLog {
