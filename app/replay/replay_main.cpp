@@ -1,13 +1,17 @@
-// lodarix-replay [FILE]: loads the model window, runs the script's commands in
-// order and prints the state after load and after each command as JSON Lines.
-// A bad line or an unreadable file ends the run with one line on standard
-// error and exit status 2; the lines already printed stand.
+// lodarix-replay [--motion] [FILE]: loads the model window, runs the script's
+// commands in order and prints the state after load and after each command as
+// JSON Lines, or with --motion the motion record as CSV, each row as soon as
+// it is made. A bad line or an unreadable file ends the run with one line on
+// standard error and exit status 2; the lines already printed stand.
 
+#include "app/replay/motion_session.h"
 #include "app/replay/runner.h"
 #include "app/replay/script.h"
 #include "app/replay/state_json.h"
+#include "motion/motion_csv.h"
 #include "window/model/lodarix_model.h"
 
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QString>
@@ -17,13 +21,20 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace {
 
 constexpr int BadInput = 2;
+
+void write(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 void writeLine(const QByteArray& line)
 {
@@ -39,6 +50,56 @@ int fail(const QString& message)
     return BadInput;
 }
 
+// Hands each command of the script to run, in order, until the end or the
+// first bad line.
+int runScript(std::istream& script, const QString& path,
+              const std::function<void(const lodarix::replay::Command&)>& run)
+{
+    std::string line;
+    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+        const auto parsed = lodarix::replay::parseLine(line);
+        if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed)) {
+            return fail(QStringLiteral("line %1: %2")
+                            .arg(lineNumber)
+                            .arg(QString::fromStdString(error->message)));
+        }
+        if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
+            run(*command);
+    }
+    if (script.bad())
+        return fail(QStringLiteral("cannot read %1").arg(path));
+    return 0;
+}
+
+int printStates(std::istream& script, const QString& path)
+{
+    lodarix::LodarixModel model;
+    model.load();
+    writeLine(lodarix::replay::stateLine(model, "load"));
+    return runScript(script, path, [&model](const lodarix::replay::Command& command) {
+        lodarix::replay::run(command, model);
+        writeLine(lodarix::replay::stateLine(model, command.text));
+    });
+}
+
+int printMotion(std::istream& script, const QString& path)
+{
+    lodarix::replay::MotionSession session;
+    std::size_t printed = 0;
+    const auto printNewRows = [&session, &printed] {
+        const auto rows = session.recorder().rows();
+        for (; printed < rows.size(); ++printed)
+            write(motion::csvLine(rows[printed]));
+    };
+    write(motion::CsvHeader);
+    printNewRows();
+    return runScript(script, path,
+                     [&session, &printNewRows](const lodarix::replay::Command& command) {
+                         session.run(command);
+                         printNewRows();
+                     });
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -49,7 +110,8 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Runs a script of user actions against the lift without a window and prints the\n"
-        "state after loading and after each command as one JSON object a line.\n"
+        "state after loading and after each command as one JSON object a line, or with\n"
+        "--motion the cabin's motion as CSV.\n"
         "\n"
         "Script: one command a line; blank lines and lines starting with # are skipped.\n"
         "  close    select the closed grille button\n"
@@ -57,6 +119,13 @@ int main(int argc, char* argv[])
         "  pick N   click the floor button N (1 to 11)\n"
         "  tick     one period of the step timer passes"));
     parser.addHelpOption();
+    const QCommandLineOption motionOption(
+        QStringLiteral("motion"),
+        QStringLiteral("Print the motion record as CSV, time_s,floor,target,event: a row at the "
+                       "load (start), at each accepted pick (pick) and at each step that runs "
+                       "(step, or arrive for the last of a trip). Every tick counts 0.800 s, "
+                       "whether or not a step runs; the other commands take no time."));
+    parser.addOption(motionOption);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The script; standard input when absent or -."),
                                  QStringLiteral("[FILE]"));
@@ -84,25 +153,5 @@ int main(int argc, char* argv[])
                             .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     std::istream& script = fromStdin ? std::cin : file;
-
-    lodarix::LodarixModel model;
-    model.load();
-    writeLine(lodarix::replay::stateLine(model, "load"));
-
-    std::string line;
-    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
-        const auto parsed = lodarix::replay::parseLine(line);
-        if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed)) {
-            return fail(QStringLiteral("line %1: %2")
-                            .arg(lineNumber)
-                            .arg(QString::fromStdString(error->message)));
-        }
-        if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed)) {
-            lodarix::replay::run(*command, model);
-            writeLine(lodarix::replay::stateLine(model, command->text));
-        }
-    }
-    if (script.bad())
-        return fail(QStringLiteral("cannot read %1").arg(path));
-    return 0;
+    return parser.isSet(motionOption) ? printMotion(script, path) : printStates(script, path);
 }

@@ -1,5 +1,5 @@
-// lodarix-replay end to end: a script in, JSON Lines out; bad input stops the
-// run with one line on standard error and status 2.
+// lodarix-replay end to end: a script in, JSON Lines or with --motion CSV out;
+// bad input stops the run with one line on standard error and status 2.
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -176,6 +176,47 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.rawOutput.contains("pick N"));
         QVERIFY(run.rawOutput.contains("FILE"));
+        QVERIFY(run.rawOutput.contains("--motion"));
+    }
+
+    void motionOfTheWorkedExample_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QFile script(WorkedExample);
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        QTest::newRow("from the file") << QStringList{"--motion", WorkedExample} << QByteArray();
+        QTest::newRow("from standard input") << QStringList{"--motion", "-"} << script.readAll();
+    }
+
+    void motionOfTheWorkedExample()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        const Run run = replay(arguments, input);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.errors.isEmpty());
+        QCOMPARE(run.rawOutput,
+                 QByteArray("time_s,floor,target,event\n"
+                            "0.000,1,1,start\n"
+                            "0.000,1,4,pick\n"
+                            "0.800,2,4,step\n"
+                            "1.600,3,4,step\n"
+                            "2.400,4,4,arrive\n"));
+    }
+
+    void motionRowsStandBeforeABadLine()
+    {
+        const Run run = replay({QStringLiteral("--motion")}, "close\npick 3\ntick\nfly\ntick\n");
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.rawOutput,
+                 QByteArray("time_s,floor,target,event\n"
+                            "0.000,1,1,start\n"
+                            "0.000,1,3,pick\n"
+                            "0.800,2,3,step\n"));
+        QCOMPARE(run.errors,
+                 QByteArray("lodarix-replay: line 4: unknown command \"fly\" (expected "
+                            "close, open, pick N or tick)\n"));
     }
 };
 
