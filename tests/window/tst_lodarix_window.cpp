@@ -1,6 +1,7 @@
 // The window at work: load, trips through real clicks with the step timer
-// driven through its own expiry, refusals, grille clicks, keyboard use, the
-// status box's line ends and scrolling, and the run-time error path.
+// driven through its own expiry, refusals, grille clicks, double-clicks,
+// keyboard use, the status box's line ends and scrolling, and the run-time
+// error path.
 
 #include "window_test_support.h"
 
@@ -39,6 +40,27 @@ bool grilleClosed(const LodarixWindow& window)
 {
     return control<QRadioButton>(window, "Option2", 0)->isChecked();
 }
+
+// Records the mouse events a widget receives, by type.
+class MouseEvents : public QObject {
+public:
+    QList<QEvent::Type> received;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            received << event->type();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
 
 struct LoadedWindow {
     LoadedWindow()
@@ -117,6 +139,83 @@ private slots:
         QCOMPARE(markers(window), QStringLiteral("iciiiiiiiii"));
         QVERIFY(statusText(window).endsWith(QStringLiteral("Етаж II\n") + Last));
         QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void aDoubleClickIsOnePick_data()
+    {
+        QTest::addColumn<bool>("grilleClosed");
+        QTest::addColumn<int>("floor");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("colours");
+        QTest::newRow("a trip up starts from the cabin's floor")
+            << true << 5 << Up + QStringLiteral("Етаж I\n") << QStringLiteral("ciiiitiiiii");
+        QTest::newRow("the cabin's own floor logs it once")
+            << true << 0 << QStringLiteral("Етаж I\n") << QStringLiteral("tiiiiiiiiii");
+        QTest::newRow("a refusal while the grille is open")
+            << false << 5 << QStringLiteral("Затворете предпазната решетка!")
+            << QStringLiteral("ciiiiiiiiii");
+    }
+
+    void aDoubleClickIsOnePick()
+    {
+        QFETCH(bool, grilleClosed);
+        QFETCH(int, floor);
+        QFETCH(QString, status);
+        QFETCH(QString, colours);
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&loaded.window.form()));
+        if (grilleClosed)
+            clickGrille(window, true);
+        lodarix::FloorButton* button = floorButton(window, floor);
+        MouseEvents events;
+        button->installEventFilter(&events);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        const QString before = statusText(window);
+
+        doubleClick(button);
+        QCOMPARE(events.received,
+                 (QList<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(button->isChecked());
+        QVERIFY(!button->isDown());
+        QCOMPARE(window.controller().CurrentFloor(), lift::FloorIndex(0));
+        QCOMPARE(statusText(window), floor == 0 && grilleClosed ? before + status : status);
+        QCOMPARE(markers(window), colours);
+        QVERIFY(loaded.errors.isEmpty());
+    }
+
+    void aDoubleClickOnAGrilleButtonClicksItOnce_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("closed") << 0;
+        QTest::newRow("open") << 1;
+    }
+
+    void aDoubleClickOnAGrilleButtonClicksItOnce()
+    {
+        QFETCH(int, index);
+        LoadedWindow loaded;
+        QVERIFY(QTest::qWaitForWindowExposed(&loaded.window.form()));
+        auto* button = control<QRadioButton>(loaded.window, "Option2", index);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        doubleClick(button, QPoint(8, button->height() / 2));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(button->isChecked());
+        QVERIFY(!button->isDown());
+    }
+
+    void aClickOnTheSelectedFloorButtonStillPicks()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickFloor(window, 6);
+        QCOMPARE(statusText(window), QStringLiteral("Затворете предпазната решетка!"));
+        clickGrille(window, true);
+        clickFloor(window, 6);
+        QCOMPARE(statusText(window), Up + QStringLiteral("Етаж I\n"));
+        QCOMPARE(markers(window), QStringLiteral("ciiiiitiiii"));
     }
 
     void aRefusedPickKeepsTheButtonSelectedAndItsColour()

@@ -1,9 +1,9 @@
 // Ten thousand random user actions on the real window, interleaved with
-// steps of its timer: clicks anywhere on any control, Tab, Shift+Tab, the
-// arrow keys and Space sent to the focused widget, text typed into the text
-// boxes, and the event loop left to run. After each action what the trip
-// rules guarantee must show on the widgets. Only the test delivers steps, so
-// a seed replays the same session.
+// steps of its timer: clicks and double-clicks anywhere on any control, Tab,
+// Shift+Tab, the arrow keys and Space sent to the focused widget, text typed
+// into the text boxes, and the event loop left to run. After each action what
+// the trip rules guarantee must show on the widgets. Only the test delivers
+// steps, so a seed replays the same session.
 
 #include "window_test_support.h"
 
@@ -61,8 +61,10 @@ public:
     QString act()
     {
         const int kind = pick(0, 99);
-        if (kind < 30)
+        if (kind < 25)
             return click();
+        if (kind < 30)
+            return doubleClickSomewhere();
         if (kind < 60) {
             gate_.open = true;
             timerPeriod(window_);
@@ -97,6 +99,27 @@ private:
         const QPoint at(pick(0, target->width() - 1), pick(0, target->height() - 1));
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return QStringLiteral("click %1 at %2,%3")
+            .arg(target->objectName())
+            .arg(at.x())
+            .arg(at.y());
+    }
+
+    // Through the window, as a window system delivers it, at a point of a
+    // visible control that lies inside the window.
+    QString doubleClickSomewhere()
+    {
+        QWidget& form = window_.form();
+        QList<std::pair<QWidget*, QRect>> targets{{&form, form.rect()}};
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            const QRect area =
+                QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()).intersected(form.rect());
+            if (widget->isVisible() && !area.isEmpty())
+                targets.append({widget, area});
+        }
+        const auto& [target, area] = targets.at(pick(0, int(targets.size()) - 1));
+        const QPoint at(pick(area.left(), area.right()), pick(area.top(), area.bottom()));
+        doubleClick(&form, at);
+        return QStringLiteral("double-click %1 at %2,%3")
             .arg(target->objectName())
             .arg(at.x())
             .arg(at.y());
