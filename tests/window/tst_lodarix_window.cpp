@@ -1,7 +1,7 @@
 // The window at work: load, trips through real clicks with the step timer
 // driven through its own expiry, refusals, grille clicks, double-clicks,
-// keyboard use, the status box's line ends and scrolling, and the run-time
-// error path.
+// keyboard use and the focus, the status box's line ends and scrolling, and
+// the run-time error path.
 
 #include "window_test_support.h"
 
@@ -335,6 +335,17 @@ private slots:
         QVERIFY(closed->isChecked());
         QTest::keyClick(open, Qt::Key_Space);
         QVERIFY(open->isChecked());
+    }
+
+    void theStatusBoxHasTheFocusWhenTheWindowFirstShows()
+    {
+        LoadedWindow loaded;
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
+        QWidget* status = control(loaded.window, "Text1", 0);
+        QCOMPARE(QApplication::focusWidget(), status);
+        QTest::keyClick(status, Qt::Key_Space);
+        for (int i = 0; i < 11; ++i)
+            QVERIFY(!floorButton(loaded.window, i)->isChecked());
     }
 
     void aFloorButtonFocusedByKeyboardStillShowsItsMarker_data()
