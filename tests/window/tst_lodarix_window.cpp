@@ -41,6 +41,19 @@ bool grilleClosed(const LodarixWindow& window)
     return control<QRadioButton>(window, "Option2", 0)->isChecked();
 }
 
+bool isDark(QRgb pixel)
+{
+    return QColor(pixel).lightness() < 80;
+}
+
+// The two rows and columns of pixels just inside a button's 2-pixel border.
+bool justInsideTheBorder(const QRect& button, QPoint at)
+{
+    const int fromEdge = std::min({at.x() - button.left(), button.right() - at.x(),
+                                   at.y() - button.top(), button.bottom() - at.y()});
+    return fromEdge == 2 || fromEdge == 3;
+}
+
 // Records the mouse events a widget receives, by type.
 class MouseEvents : public QObject {
 public:
@@ -346,6 +359,60 @@ private slots:
         QTest::keyClick(status, Qt::Key_Space);
         for (int i = 0; i < 11; ++i)
             QVERIFY(!floorButton(loaded.window, i)->isChecked());
+    }
+
+    void aFocusedFloorButtonShowsADottedFrameAndItsNumberUnchanged_data()
+    {
+        QTest::addColumn<int>("floor");
+        QTest::newRow("the picked final stop, pressed") << 3;
+        QTest::newRow("the cabin's floor") << 0;
+        QTest::newRow("a free floor with two digits") << 9;
+    }
+
+    void aFocusedFloorButtonShowsADottedFrameAndItsNumberUnchanged()
+    {
+        QFETCH(int, floor);
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
+        clickGrille(window, true);
+        clickFloor(window, 3);
+        lodarix::FloorButton* button = floorButton(window, floor);
+        control(window, "Text1", 0)->setFocus();
+        QVERIFY(!button->hasFocus());
+        const QImage unfocused = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        lodarix::FloorButton* before = floorButton(window, (floor + 10) % 11);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Right);
+        QVERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(focused.size(), unfocused.size());
+
+        int dots = 0;
+        int darkWhenUnfocused = 0;
+        const auto changed = [&](int x, int y) {
+            return focused.valid(x, y) && focused.pixel(x, y) != unfocused.pixel(x, y);
+        };
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (!justInsideTheBorder(focused.rect(), QPoint(x, y))) {
+                    QVERIFY2(!changed(x, y),
+                             qPrintable(QStringLiteral("the focus changed %1,%2, off its frame")
+                                            .arg(x)
+                                            .arg(y)));
+                    continue;
+                }
+                darkWhenUnfocused += isDark(unfocused.pixel(x, y));
+                if (changed(x, y)) {
+                    QVERIFY(isDark(focused.pixel(x, y)));
+                    QVERIFY2(!changed(x + 1, y) && !changed(x, y + 1), "dots, not a line");
+                    ++dots;
+                }
+            }
+        }
+        QVERIFY2(dots >= 20, qPrintable(QStringLiteral("%1 dots").arg(dots)));
+        QVERIFY(darkWhenUnfocused < dots / 4);
+        QCOMPARE(button->font().underline(), false);
     }
 
     void aFloorButtonFocusedByKeyboardStillShowsItsMarker_data()
