@@ -2,8 +2,9 @@
 // steps of its timer: clicks and double-clicks anywhere on any control, Tab,
 // Shift+Tab, the arrow keys and Space sent to the focused widget, text typed
 // into the text boxes, and the event loop left to run. After each action what
-// the trip rules guarantee must show on the widgets. Only the test delivers
-// steps, so a seed replays the same session.
+// the trip rules guarantee must show on the widgets, and the status text the
+// rules read must be the status box's. Only the test delivers steps, so a
+// seed replays the same session.
 
 #include "window_test_support.h"
 
@@ -197,7 +198,7 @@ private slots:
     }
 
 private:
-    static void checkInvariants(const LodarixWindow& window, bool asDrawn)
+    static void checkInvariants(LodarixWindow& window, bool asDrawn)
     {
         const int current = window.controller().CurrentFloor();
         const int target = window.controller().TargetFloor();
@@ -216,6 +217,10 @@ private:
         const bool closed = control<QRadioButton>(window, "Option2", 0)->isChecked();
         const bool open = control<QRadioButton>(window, "Option2", 1)->isChecked();
         QVERIFY2(closed != open, "exactly one grille button is checked");
+
+        const QString shown = control<QPlainTextEdit>(window, "Text1", 0)->toPlainText();
+        QCOMPARE(QByteArray::fromStdString(window.operations().statusText()),
+                 QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
 
         if (asDrawn) {
             for (int i = 0; i < lift::FloorTable::Count; ++i) {
