@@ -1,8 +1,11 @@
-// lodarix-bench [--runs N] [--output FILE]: runs every measurement of the
-// window and the trip rules, prints one Markdown table and writes it to FILE.
-// Start-up and memory pit the window against a minimal one, run after run on
-// the same platform; cadence and CPU time watch the real window with its real
-// timer in Xvfb; throughput comes from the Google Benchmark of the rules.
+// lodarix-bench [--runs N] [--output FILE] [--only GROUP]: runs every
+// measurement of the window and the trip rules (or one group of them: start-up,
+// cadence, cpu, throughput, append), prints one Markdown table and writes it to
+// FILE. Start-up and memory pit the window against a minimal one, run after run
+// on the same platform; cadence and CPU time watch the real window with its
+// real timer in Xvfb; throughput comes from the Google Benchmark of the rules;
+// the append cost times picks that append a line to status texts from 1 KiB
+// to 8 MiB, offscreen.
 
 #include "bench/harness/child_process.h"
 #include "bench/harness/table.h"
@@ -13,12 +16,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -30,10 +35,15 @@ constexpr int TripSteps = 10;
 
 struct Settings {
     int startRuns = 11;
-    int longRuns = 7; // the runs that take ten seconds each
+    int longRuns = 7; // the runs of the figures that take seconds each
     std::string output = "results.md";
     std::string errorLog;
+    std::string only; // empty: every group
+
+    bool runs(const std::string& group) const { return only.empty() || only == group; }
 };
+
+const char* const Groups[] = {"start-up", "cadence", "cpu", "throughput", "append"};
 
 using Environment = std::vector<std::string>;
 
@@ -171,6 +181,37 @@ void measureThroughput(bench::Table& table, const Settings& settings)
     }
 }
 
+void measureAppendCost(bench::Table& table, const Environment& environment,
+                       const Settings& settings)
+{
+    progress("picks appending a line to long status texts offscreen");
+    struct Size {
+        const char* name;
+        std::size_t bytes;
+    };
+    const Size sizes[] = {
+        {"1 KiB", 1 << 10}, {"512 KiB", 512 << 10}, {"2 MiB", 2 << 20}, {"8 MiB", 8 << 20}};
+    std::vector<std::vector<double>> pickMs(std::size(sizes));
+    for (int i = 0; i < settings.longRuns; ++i) {
+        for (std::size_t s = 0; s < std::size(sizes); ++s) {
+            Environment withSize = environment;
+            withSize.push_back("LODARIX_BENCH_STATUS_BYTES=" + std::to_string(sizes[s].bytes));
+            const bench::ChildRun run = probe(LODARIX_BENCH_WINDOW, withSize, "append", settings);
+            std::vector<double> picks;
+            for (const std::int64_t ns : run.all("append-ns"))
+                picks.push_back(static_cast<double>(ns) / 1e6);
+            pickMs[s].push_back(bench::summarize(picks).median);
+        }
+    }
+    for (std::size_t s = 0; s < std::size(sizes); ++s) {
+        table.add(std::string("own-floor pick on ") + sizes[s].name
+                      + " of status text, offscreen (ms)",
+                  bench::summarize(pickMs[s]), 3);
+    }
+    const bench::Summary ratio = bench::summarize(ratios(pickMs.back(), pickMs.front()));
+    table.add("append on 8 MiB / append on 1 KiB, offscreen", ratio, 2, "<= 5", ratio.median <= 5);
+}
+
 Settings parse(int argc, char* argv[])
 {
     Settings settings;
@@ -180,8 +221,14 @@ Settings parse(int argc, char* argv[])
             settings.startRuns = settings.longRuns = std::max(1, std::atoi(argv[++i]));
         } else if (argument == "--output" && i + 1 < argc) {
             settings.output = argv[++i];
+        } else if (argument == "--only" && i + 1 < argc
+                   && std::find(std::begin(Groups), std::end(Groups), std::string(argv[i + 1]))
+                       != std::end(Groups)) {
+            settings.only = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: lodarix-bench [--runs N] [--output FILE]\n");
+            std::fprintf(stderr,
+                         "usage: lodarix-bench [--runs N] [--output FILE] [--only "
+                         "start-up|cadence|cpu|throughput|append]\n");
             std::exit(2);
         }
     }
@@ -199,14 +246,23 @@ int main(int argc, char* argv[])
     const Settings settings = parse(argc, argv);
     try {
         bench::Table table;
-        const bench::Xvfb x;
-        const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()};
+        std::optional<bench::Xvfb> x;
+        if (settings.runs("start-up") || settings.runs("cadence") || settings.runs("cpu"))
+            x.emplace();
+        const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + (x ? x->display() : "")};
         const Environment offscreen{"QT_QPA_PLATFORM=offscreen"};
-        measureStartUp(table, "xcb", xcb, settings);
-        measureStartUp(table, "offscreen", offscreen, settings);
-        measureCadence(table, xcb, settings);
-        measureCpu(table, xcb, settings);
-        measureThroughput(table, settings);
+        if (settings.runs("start-up")) {
+            measureStartUp(table, "xcb", xcb, settings);
+            measureStartUp(table, "offscreen", offscreen, settings);
+        }
+        if (settings.runs("cadence"))
+            measureCadence(table, xcb, settings);
+        if (settings.runs("cpu"))
+            measureCpu(table, xcb, settings);
+        if (settings.runs("throughput"))
+            measureThroughput(table, settings);
+        if (settings.runs("append"))
+            measureAppendCost(table, offscreen, settings);
 
         const std::string markdown = table.markdown();
         std::fputs(markdown.c_str(), stdout);
