@@ -6,6 +6,9 @@
 //   idle     CPU time used over 10 s by the shown window left alone
 //   trip     CPU time used over 10 s from picking floor 11 at floor 1
 //   cadence  the time the trip to floor 11 starts and the time of each step
+//   append   the time of each of a series of picks of the cabin's own floor,
+//            each appending one floor name, once the rules have written a
+//            status text of LODARIX_BENCH_STATUS_BYTES bytes (default 1024)
 
 #include "app/lodarix/application.h"
 #include "bench/probe.h"
@@ -25,11 +28,19 @@ namespace {
 constexpr int SettleMs = 500;
 constexpr int MeasureMs = 10'000;
 constexpr int TripSteps = 10;
+constexpr int WarmUpPicks = 3;
+constexpr int MeasuredPicks = 15;
 
 std::string probeMode()
 {
     const char* mode = std::getenv("LODARIX_BENCH_PROBE");
     return mode && *mode ? mode : "start";
+}
+
+std::size_t statusBytes()
+{
+    const char* bytes = std::getenv("LODARIX_BENCH_STATUS_BYTES");
+    return bytes && *bytes ? std::stoul(bytes) : 1024;
 }
 
 // Closes the grille and picks floor 11 with the buttons' own clicks.
@@ -93,6 +104,51 @@ void measureCadence(lodarix::LodarixWindow& window)
     });
 }
 
+// Lines of floor names with CR LF ends, as a long trip log holds them, and
+// blanks after the last whole line up to exactly bytes bytes.
+std::string statusLog(std::size_t bytes)
+{
+    static const char* const names[] = {"Етаж I",  "Етаж II", "Етаж III", "Етаж IV",
+                                        "Етаж V",  "Етаж VI", "Етаж VII", "Етаж VIII",
+                                        "Етаж IX", "Етаж X",  "Етаж XI"};
+    std::string log;
+    log.reserve(bytes);
+    for (std::size_t i = 0;; ++i) {
+        const std::string line = std::string(names[i % 11]) + "\r\n";
+        if (log.size() + line.size() > bytes)
+            break;
+        log += line;
+    }
+    log.append(bytes - log.size(), ' ');
+    return log;
+}
+
+// Closes the grille, has the rules write the long status text, then picks
+// the cabin's floor again and again. Each pick is timed on its own, from the
+// click to the end of its handler; the event loop runs between picks, and
+// the step timer each pick starts is stopped there, untimed, so that no step
+// comes between them.
+void measureAppend(lodarix::LodarixWindow& window)
+{
+    auto* closed = qobject_cast<QAbstractButton*>(window.controls().find("Option2", 0));
+    auto* cabinFloor = qobject_cast<QAbstractButton*>(window.controls().find("Option1", 0));
+    closed->click();
+    window.operations().setStatusText(statusLog(statusBytes()));
+    QCoreApplication::processEvents();
+    for (int pick = 0; pick < WarmUpPicks + MeasuredPicks; ++pick) {
+        const std::int64_t before = bench::monotonicNs();
+        cabinFloor->click();
+        const std::int64_t after = bench::monotonicNs();
+        window.operations().setStepsRunning(false);
+        if (pick >= WarmUpPicks)
+            bench::report("append-ns", after - before);
+        QCoreApplication::processEvents();
+    }
+    bench::report("status-bytes",
+                  static_cast<std::int64_t>(window.operations().statusText().size()));
+    QCoreApplication::exit(0);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -109,6 +165,8 @@ int main(int argc, char* argv[])
                 measureCpu(window, mode == "trip");
             else if (mode == "cadence")
                 measureCadence(window);
+            else if (mode == "append")
+                QTimer::singleShot(0, &window.form(), [&window] { measureAppend(window); });
             else
                 QCoreApplication::exit(0);
         });

@@ -1,7 +1,9 @@
 // A floor button: a small push button showing its floor number on its marker
-// colour, raised when not selected and pressed while selected. The marker
-// also tells assistive technology whether the cabin is there or it is the
-// trip's final stop, since the colour alone would not.
+// colour, raised when not selected and pressed while selected. While it has
+// the keyboard focus a dotted rectangle runs just inside its border; the
+// number keeps the form's font and colour. The marker also tells assistive
+// technology whether the cabin is there or it is the trip's final stop, since
+// the colour alone would not.
 #pragma once
 
 #include "lift/colors.h"
@@ -21,6 +23,12 @@ public:
 
     // "кабината е тук", "крайна спирка" or "свободен", after the marker.
     QString markerMeaning() const;
+
+    // Where the dotted focus rectangle runs, in the button's own coordinates.
+    QRect focusRectangle() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     lift::Color marker_ = lift::ColorIdle;

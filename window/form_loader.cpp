@@ -27,7 +27,8 @@ QFont fontOf(const FontDescription& description)
     return font;
 }
 
-void setTabOrder(const FormDescription& description, const ControlRegistry& controls)
+std::vector<QPointer<QWidget>> setTabOrder(const FormDescription& description,
+                                           const ControlRegistry& controls)
 {
     std::map<int, QWidget*> byTabIndex;
     for (const ControlDescription& control : description.controls) {
@@ -36,12 +37,15 @@ void setTabOrder(const FormDescription& description, const ControlRegistry& cont
         if (control.tabIndex && widget && (widget->focusPolicy() & Qt::TabFocus))
             byTabIndex.emplace(*control.tabIndex, widget);
     }
+    std::vector<QPointer<QWidget>> order;
     QWidget* previous = nullptr;
     for (const auto& [tabIndex, widget] : byTabIndex) {
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
+        order.emplace_back(widget);
     }
+    return order;
 }
 
 } // namespace
@@ -80,7 +84,7 @@ LoadedForm loadForm(const FormDescription& description)
         loaded.controls.add(std::string(control.name), control.index, made);
     }
 
-    setTabOrder(description, loaded.controls);
+    loaded.tabOrder = setTabOrder(description, loaded.controls);
     std::set<QWidget*> groups;
     for (const ControlDescription& control : description.controls) {
         if (control.kind == ControlKind::OptionButton) {
@@ -92,6 +96,17 @@ LoadedForm loadForm(const FormDescription& description)
     for (QWidget* group : groups)
         setUpRadioGroup(group);
     return loaded;
+}
+
+QWidget* focusFirstControl(const LoadedForm& loaded)
+{
+    for (QWidget* control : loaded.tabOrder) {
+        if (control && control->isEnabled() && control->isVisibleTo(loaded.form.get())) {
+            control->setFocus(Qt::OtherFocusReason);
+            return control;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace lodarix

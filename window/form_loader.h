@@ -3,6 +3,8 @@
 // through its kind's factory, inside its container, in the stored order (so a
 // later control is drawn above an earlier one it overlaps), the tab order of
 // the tab indices, and a radio group of the option buttons in each container.
+// When the form first shows, the keyboard focus goes to the control with the
+// lowest tab index that can take it.
 #pragma once
 
 #include "window/control_registry.h"
@@ -10,15 +12,23 @@
 
 #include <QWidget>
 
+#include <QPointer>
+
 #include <memory>
+#include <vector>
 
 namespace lodarix {
 
 struct LoadedForm {
     std::unique_ptr<QWidget> form;
     ControlRegistry controls;
+    std::vector<QPointer<QWidget>> tabOrder; // the controls Tab reaches, by tab index
 };
 
 LoadedForm loadForm(const FormDescription& description);
+
+// Gives the focus to the first control in tab order that is enabled and not
+// hidden; call before the form first shows. Returns that control, or nullptr.
+QWidget* focusFirstControl(const LoadedForm& loaded);
 
 } // namespace lodarix

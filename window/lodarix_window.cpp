@@ -29,6 +29,8 @@ bool LodarixWindow::load()
 
 void LodarixWindow::show()
 {
+    if (!loaded_.form->focusWidget())
+        focusFirstControl(loaded_);
     loaded_.form->show();
 }
 

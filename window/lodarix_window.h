@@ -29,6 +29,7 @@ public:
     // Runs Form_Load; call once, before the window is first shown. Returns
     // false when it failed (the error handler has been called).
     bool load();
+    // Shows the window; the first time, with the focus on the first control in tab order.
     void show();
 
     QWidget& form() { return *loaded_.form; }

@@ -1,12 +1,12 @@
 #include "window/qt_window_operations.h"
 
+#include "window/crlf_text.h"
 #include "window/description/lodarix_controls.h"
 #include "window/floor_button.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTimer>
 
 namespace lodarix {
@@ -44,18 +44,12 @@ void QtWindowOperations::setStepsRunning(bool running)
 
 std::string QtWindowOperations::statusText() const
 {
-    const QString text = controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")->toPlainText();
-    return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+    return CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).read();
 }
 
 void QtWindowOperations::setStatusText(const std::string& text)
 {
-    auto* box = controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text");
-    box->setPlainText(
-        QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    box->moveCursor(QTextCursor::End);
-    box->ensureCursorVisible();
-    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+    CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).write(text);
 }
 
 std::string QtWindowOperations::floorName(lift::FloorIndex floor) const

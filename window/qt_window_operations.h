@@ -1,7 +1,7 @@
 // The window operations of the trip rules bound to the loaded widgets. Every
 // call looks its control up by name and index at that moment; the status
 // box's text is read with CR LF line ends and written with them, though the
-// widget itself keeps plain line feeds.
+// widget itself keeps plain line feeds (see crlf_text.h).
 #pragma once
 
 #include "lift/window_operations.h"

@@ -49,14 +49,30 @@ protected:
     }
 };
 
+// Keeps the second press of a double-click from the button: that press
+// arrives as a double-click event, which would otherwise press the button
+// again and, with the release that follows, click it a second time.
+class DoubleClickAsOneClick : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        return event->type() == QEvent::MouseButtonDblClick;
+    }
+};
+
 } // namespace
 
 void setUpRadioGroup(QWidget* container)
 {
     auto* keys = new ArrowKeys(container);
+    auto* doubleClicks = new DoubleClickAsOneClick(container);
     for (QAbstractButton* button : groupOf(container)) {
         button->raise(); // children order is the order assistive technology reads
         button->installEventFilter(keys);
+        button->installEventFilter(doubleClicks);
     }
 }
 

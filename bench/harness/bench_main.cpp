@@ -1,9 +1,11 @@
-// lodarix-bench [--runs N] [--output FILE]: runs every measurement of the
-// window and the trip rules, prints one Markdown table and writes it to FILE.
-// Start-up and memory pit the window against a minimal one, run after run on
-// the same platform; cadence and CPU time watch the real window with its real
-// timer in Xvfb; throughput and the motion record's figures come from the
-// Google Benchmark of the rules.
+// lodarix-bench [--runs N] [--output FILE] [--only GROUP]: runs every
+// measurement of the window and the trip rules (or one group of them:
+// start-up, cadence, cpu, throughput, append), prints one Markdown table and
+// writes it to FILE. Start-up and memory pit the window against a minimal
+// one, run after run on the same platform; cadence and CPU time watch the
+// real window with its real timer in Xvfb; throughput and the motion record's
+// figures come from the Google Benchmark of the rules; the append cost times
+// picks that append a line to status texts from 1 KiB to 8 MiB, offscreen.
 
 #include "bench/harness/child_process.h"
 #include "bench/harness/table.h"
@@ -14,12 +16,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,10 +35,15 @@ constexpr int TripSteps = 10;
 
 struct Settings {
     int startRuns = 11;
-    int longRuns = 7; // the runs that take ten seconds each
+    int longRuns = 7; // the runs of the figures that take seconds each
     std::string output = "results.md";
     std::string errorLog;
+    std::string only; // empty: every group
+
+    bool runs(const std::string& group) const { return only.empty() || only == group; }
 };
+
+const char* const Groups[] = {"start-up", "cadence", "cpu", "throughput", "append"};
 
 using Environment = std::vector<std::string>;
 
@@ -240,6 +249,37 @@ void measureMotionRecord(bench::Table& table, const CoreRuns& runs)
               "<= 0.5 (a quarter of a 2 ms repaint)", window.median <= 0.5);
 }
 
+void measureAppendCost(bench::Table& table, const Environment& environment,
+                       const Settings& settings)
+{
+    progress("picks appending a line to long status texts offscreen");
+    struct Size {
+        const char* name;
+        std::size_t bytes;
+    };
+    const Size sizes[] = {
+        {"1 KiB", 1 << 10}, {"512 KiB", 512 << 10}, {"2 MiB", 2 << 20}, {"8 MiB", 8 << 20}};
+    std::vector<std::vector<double>> pickMs(std::size(sizes));
+    for (int i = 0; i < settings.longRuns; ++i) {
+        for (std::size_t s = 0; s < std::size(sizes); ++s) {
+            Environment withSize = environment;
+            withSize.push_back("LODARIX_BENCH_STATUS_BYTES=" + std::to_string(sizes[s].bytes));
+            const bench::ChildRun run = probe(LODARIX_BENCH_WINDOW, withSize, "append", settings);
+            std::vector<double> picks;
+            for (const std::int64_t ns : run.all("append-ns"))
+                picks.push_back(static_cast<double>(ns) / 1e6);
+            pickMs[s].push_back(bench::summarize(picks).median);
+        }
+    }
+    for (std::size_t s = 0; s < std::size(sizes); ++s) {
+        table.add(std::string("own-floor pick on ") + sizes[s].name
+                      + " of status text, offscreen (ms)",
+                  bench::summarize(pickMs[s]), 3);
+    }
+    const bench::Summary ratio = bench::summarize(ratios(pickMs.back(), pickMs.front()));
+    table.add("append on 8 MiB / append on 1 KiB, offscreen", ratio, 2, "<= 5", ratio.median <= 5);
+}
+
 Settings parse(int argc, char* argv[])
 {
     Settings settings;
@@ -249,8 +289,14 @@ Settings parse(int argc, char* argv[])
             settings.startRuns = settings.longRuns = std::max(1, std::atoi(argv[++i]));
         } else if (argument == "--output" && i + 1 < argc) {
             settings.output = argv[++i];
+        } else if (argument == "--only" && i + 1 < argc
+                   && std::find(std::begin(Groups), std::end(Groups), std::string(argv[i + 1]))
+                       != std::end(Groups)) {
+            settings.only = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: lodarix-bench [--runs N] [--output FILE]\n");
+            std::fprintf(stderr,
+                         "usage: lodarix-bench [--runs N] [--output FILE] [--only "
+                         "start-up|cadence|cpu|throughput|append]\n");
             std::exit(2);
         }
     }
@@ -268,16 +314,26 @@ int main(int argc, char* argv[])
     const Settings settings = parse(argc, argv);
     try {
         bench::Table table;
-        const test_support::Xvfb x(1280, 1024);
-        const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + x.display()};
+        std::optional<test_support::Xvfb> x;
+        if (settings.runs("start-up") || settings.runs("cadence") || settings.runs("cpu"))
+            x.emplace(1280, 1024);
+        const Environment xcb{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + (x ? x->display() : "")};
         const Environment offscreen{"QT_QPA_PLATFORM=offscreen"};
-        measureStartUp(table, "xcb", xcb, settings);
-        measureStartUp(table, "offscreen", offscreen, settings);
-        measureCadence(table, xcb, settings);
-        measureCpu(table, xcb, settings);
-        const CoreRuns core = runCoreBenchmark(settings);
-        measureThroughput(table, core);
-        measureMotionRecord(table, core);
+        if (settings.runs("start-up")) {
+            measureStartUp(table, "xcb", xcb, settings);
+            measureStartUp(table, "offscreen", offscreen, settings);
+        }
+        if (settings.runs("cadence"))
+            measureCadence(table, xcb, settings);
+        if (settings.runs("cpu"))
+            measureCpu(table, xcb, settings);
+        if (settings.runs("throughput")) {
+            const CoreRuns core = runCoreBenchmark(settings);
+            measureThroughput(table, core);
+            measureMotionRecord(table, core);
+        }
+        if (settings.runs("append"))
+            measureAppendCost(table, offscreen, settings);
 
         const std::string markdown = table.markdown();
         std::fputs(markdown.c_str(), stdout);

@@ -1,15 +1,18 @@
 // The window as the loader builds it from the description, before and right
-// after load: geometry in pixels, texts, font, colours as drawn, stacking and
-// tab order.
+// after load: geometry in pixels, texts, font, colours as drawn, stacking,
+// tab order and where the focus starts.
 
 #include "window_test_support.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <array>
 
 using lodarix::LodarixWindow;
 using namespace window_test;
@@ -191,6 +194,61 @@ private slots:
                  (QStringList{"Text1_0", "Text1_1", "List1", "Option1_1", "Option1_2", "Option1_3",
                               "Option1_4", "Option1_5", "Option1_6", "Option1_7", "Option1_8",
                               "Option2_0", "Option2_1", "Option1_9", "Option1_10", "Option1_0"}));
+    }
+
+    void theFocusStartsAtTheLowestTabIndexThatCanTakeIt_data()
+    {
+        QTest::addColumn<bool>("notesEnabled");
+        QTest::addColumn<bool>("namesVisible");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("the lowest that takes the focus") << true << true << "Notes";
+        QTest::newRow("a disabled control is passed over") << false << true << "Names";
+        QTest::newRow("and a hidden one") << false << false << "Other";
+    }
+
+    void theFocusStartsAtTheLowestTabIndexThatCanTakeIt()
+    {
+        QFETCH(bool, notesEnabled);
+        QFETCH(bool, namesVisible);
+        QFETCH(QString, focused);
+        // Stored out of tab order; the title label has the lowest tab index
+        // but takes no focus.
+        const auto controls = std::to_array<lodarix::ControlDescription>({
+            {.name = "Other",
+             .kind = lodarix::ControlKind::TextBox,
+             .rect = {0, 1500, 1500, 600},
+             .tabIndex = 3},
+            {.name = "Names",
+             .kind = lodarix::ControlKind::ListBox,
+             .rect = {0, 900, 1500, 600},
+             .tabIndex = 2,
+             .visible = namesVisible},
+            {.name = "Notes",
+             .kind = lodarix::ControlKind::TextBox,
+             .rect = {0, 300, 1500, 600},
+             .tabIndex = 1,
+             .enabled = notesEnabled},
+            {.name = "Title",
+             .kind = lodarix::ControlKind::Label,
+             .rect = {0, 0, 1500, 300},
+             .text = "Title",
+             .tabIndex = 0},
+        });
+        const lodarix::FormDescription description{
+            .name = "Form",
+            .caption = "Form",
+            .clientWidth = 3000,
+            .clientHeight = 2400,
+            .background = 0x00FFFFFF,
+            .font = {.family = "Times New Roman", .pointSize = 12},
+            .controls = controls};
+        const lodarix::LoadedForm loaded = lodarix::loadForm(description);
+        QWidget* first = lodarix::focusFirstControl(loaded);
+        QVERIFY(first);
+        QCOMPARE(first->objectName(), focused);
+        loaded.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(loaded.form.get()));
+        QCOMPARE(QApplication::focusWidget(), first);
     }
 };
 

@@ -1,6 +1,7 @@
 // The window at work: load, trips through real clicks with the step timer
-// driven through its own expiry, refusals, grille clicks, keyboard use, the
-// status box's line ends and scrolling, and the run-time error path.
+// driven through its own expiry, refusals, grille clicks, double-clicks,
+// keyboard use and the focus, the status box's line ends and scrolling, and
+// the run-time error path.
 
 #include "window_test_support.h"
 
@@ -39,6 +40,40 @@ bool grilleClosed(const LodarixWindow& window)
 {
     return control<QRadioButton>(window, "Option2", 0)->isChecked();
 }
+
+bool isDark(QRgb pixel)
+{
+    return QColor(pixel).lightness() < 80;
+}
+
+// The two rows and columns of pixels just inside a button's 2-pixel border.
+bool justInsideTheBorder(const QRect& button, QPoint at)
+{
+    const int fromEdge = std::min({at.x() - button.left(), button.right() - at.x(),
+                                   at.y() - button.top(), button.bottom() - at.y()});
+    return fromEdge == 2 || fromEdge == 3;
+}
+
+// Records the mouse events a widget receives, by type.
+class MouseEvents : public QObject {
+public:
+    QList<QEvent::Type> received;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            received << event->type();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
 
 struct LoadedWindow {
     LoadedWindow()
@@ -117,6 +152,83 @@ private slots:
         QCOMPARE(markers(window), QStringLiteral("iciiiiiiiii"));
         QVERIFY(statusText(window).endsWith(QStringLiteral("Етаж II\n") + Last));
         QVERIFY(!stepTimer(window)->isActive());
+    }
+
+    void aDoubleClickIsOnePick_data()
+    {
+        QTest::addColumn<bool>("grilleClosed");
+        QTest::addColumn<int>("floor");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("colours");
+        QTest::newRow("a trip up starts from the cabin's floor")
+            << true << 5 << Up + QStringLiteral("Етаж I\n") << QStringLiteral("ciiiitiiiii");
+        QTest::newRow("the cabin's own floor logs it once")
+            << true << 0 << QStringLiteral("Етаж I\n") << QStringLiteral("tiiiiiiiiii");
+        QTest::newRow("a refusal while the grille is open")
+            << false << 5 << QStringLiteral("Затворете предпазната решетка!")
+            << QStringLiteral("ciiiiiiiiii");
+    }
+
+    void aDoubleClickIsOnePick()
+    {
+        QFETCH(bool, grilleClosed);
+        QFETCH(int, floor);
+        QFETCH(QString, status);
+        QFETCH(QString, colours);
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&loaded.window.form()));
+        if (grilleClosed)
+            clickGrille(window, true);
+        lodarix::FloorButton* button = floorButton(window, floor);
+        MouseEvents events;
+        button->installEventFilter(&events);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        const QString before = statusText(window);
+
+        doubleClick(button);
+        QCOMPARE(events.received,
+                 (QList<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(button->isChecked());
+        QVERIFY(!button->isDown());
+        QCOMPARE(window.controller().CurrentFloor(), lift::FloorIndex(0));
+        QCOMPARE(statusText(window), floor == 0 && grilleClosed ? before + status : status);
+        QCOMPARE(markers(window), colours);
+        QVERIFY(loaded.errors.isEmpty());
+    }
+
+    void aDoubleClickOnAGrilleButtonClicksItOnce_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::newRow("closed") << 0;
+        QTest::newRow("open") << 1;
+    }
+
+    void aDoubleClickOnAGrilleButtonClicksItOnce()
+    {
+        QFETCH(int, index);
+        LoadedWindow loaded;
+        QVERIFY(QTest::qWaitForWindowExposed(&loaded.window.form()));
+        auto* button = control<QRadioButton>(loaded.window, "Option2", index);
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        doubleClick(button, QPoint(8, button->height() / 2));
+        QCOMPARE(clicks.count(), 1);
+        QVERIFY(button->isChecked());
+        QVERIFY(!button->isDown());
+    }
+
+    void aClickOnTheSelectedFloorButtonStillPicks()
+    {
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        clickFloor(window, 6);
+        QCOMPARE(statusText(window), QStringLiteral("Затворете предпазната решетка!"));
+        clickGrille(window, true);
+        clickFloor(window, 6);
+        QCOMPARE(statusText(window), Up + QStringLiteral("Етаж I\n"));
+        QCOMPARE(markers(window), QStringLiteral("ciiiiitiiii"));
     }
 
     void aRefusedPickKeepsTheButtonSelectedAndItsColour()
@@ -236,6 +348,71 @@ private slots:
         QVERIFY(closed->isChecked());
         QTest::keyClick(open, Qt::Key_Space);
         QVERIFY(open->isChecked());
+    }
+
+    void theStatusBoxHasTheFocusWhenTheWindowFirstShows()
+    {
+        LoadedWindow loaded;
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
+        QWidget* status = control(loaded.window, "Text1", 0);
+        QCOMPARE(QApplication::focusWidget(), status);
+        QTest::keyClick(status, Qt::Key_Space);
+        for (int i = 0; i < 11; ++i)
+            QVERIFY(!floorButton(loaded.window, i)->isChecked());
+    }
+
+    void aFocusedFloorButtonShowsADottedFrameAndItsNumberUnchanged_data()
+    {
+        QTest::addColumn<int>("floor");
+        QTest::newRow("the picked final stop, pressed") << 3;
+        QTest::newRow("the cabin's floor") << 0;
+        QTest::newRow("a free floor with two digits") << 9;
+    }
+
+    void aFocusedFloorButtonShowsADottedFrameAndItsNumberUnchanged()
+    {
+        QFETCH(int, floor);
+        LoadedWindow loaded;
+        const LodarixWindow& window = loaded.window;
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
+        clickGrille(window, true);
+        clickFloor(window, 3);
+        lodarix::FloorButton* button = floorButton(window, floor);
+        control(window, "Text1", 0)->setFocus();
+        QVERIFY(!button->hasFocus());
+        const QImage unfocused = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        lodarix::FloorButton* before = floorButton(window, (floor + 10) % 11);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Right);
+        QVERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(focused.size(), unfocused.size());
+
+        int dots = 0;
+        int darkWhenUnfocused = 0;
+        const auto changed = [&](int x, int y) {
+            return focused.valid(x, y) && focused.pixel(x, y) != unfocused.pixel(x, y);
+        };
+        for (int y = 0; y < focused.height(); ++y) {
+            for (int x = 0; x < focused.width(); ++x) {
+                if (!justInsideTheBorder(focused.rect(), QPoint(x, y))) {
+                    QVERIFY2(!changed(x, y),
+                             qPrintable(QStringLiteral("the focus changed %1,%2, off its frame")
+                                            .arg(x)
+                                            .arg(y)));
+                    continue;
+                }
+                darkWhenUnfocused += isDark(unfocused.pixel(x, y));
+                if (changed(x, y)) {
+                    QVERIFY(isDark(focused.pixel(x, y)));
+                    QVERIFY2(!changed(x + 1, y) && !changed(x, y + 1), "dots, not a line");
+                    ++dots;
+                }
+            }
+        }
+        QVERIFY2(dots >= 20, qPrintable(QStringLiteral("%1 dots").arg(dots)));
+        QVERIFY(darkWhenUnfocused < dots / 4);
+        QCOMPARE(button->font().underline(), false);
     }
 
     void aFloorButtonFocusedByKeyboardStillShowsItsMarker_data()

@@ -1,9 +1,10 @@
 // Ten thousand random user actions on the real window, interleaved with
-// steps of its timer: clicks anywhere on any control, Tab, Shift+Tab, the
-// arrow keys and Space sent to the focused widget, text typed into the text
-// boxes, and the event loop left to run. After each action what the trip
-// rules guarantee must show on the widgets. Only the test delivers steps, so
-// a seed replays the same session.
+// steps of its timer: clicks and double-clicks anywhere on any control, Tab,
+// Shift+Tab, the arrow keys and Space sent to the focused widget, text typed
+// into the text boxes, and the event loop left to run. After each action what
+// the trip rules guarantee must show on the widgets, and the status text the
+// rules read must be the status box's. Only the test delivers steps, so a
+// seed replays the same session.
 
 #include "window_test_support.h"
 
@@ -61,8 +62,10 @@ public:
     QString act()
     {
         const int kind = pick(0, 99);
-        if (kind < 30)
+        if (kind < 25)
             return click();
+        if (kind < 30)
+            return doubleClickSomewhere();
         if (kind < 60) {
             gate_.open = true;
             timerPeriod(window_);
@@ -97,6 +100,27 @@ private:
         const QPoint at(pick(0, target->width() - 1), pick(0, target->height() - 1));
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
         return QStringLiteral("click %1 at %2,%3")
+            .arg(target->objectName())
+            .arg(at.x())
+            .arg(at.y());
+    }
+
+    // Through the window, as a window system delivers it, at a point of a
+    // visible control that lies inside the window.
+    QString doubleClickSomewhere()
+    {
+        QWidget& form = window_.form();
+        QList<std::pair<QWidget*, QRect>> targets{{&form, form.rect()}};
+        for (QWidget* widget : form.findChildren<QWidget*>()) {
+            const QRect area =
+                QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size()).intersected(form.rect());
+            if (widget->isVisible() && !area.isEmpty())
+                targets.append({widget, area});
+        }
+        const auto& [target, area] = targets.at(pick(0, int(targets.size()) - 1));
+        const QPoint at(pick(area.left(), area.right()), pick(area.top(), area.bottom()));
+        doubleClick(&form, at);
+        return QStringLiteral("double-click %1 at %2,%3")
             .arg(target->objectName())
             .arg(at.x())
             .arg(at.y());
@@ -174,7 +198,7 @@ private slots:
     }
 
 private:
-    static void checkInvariants(const LodarixWindow& window, bool asDrawn)
+    static void checkInvariants(LodarixWindow& window, bool asDrawn)
     {
         const int current = window.controller().CurrentFloor();
         const int target = window.controller().TargetFloor();
@@ -193,6 +217,10 @@ private:
         const bool closed = control<QRadioButton>(window, "Option2", 0)->isChecked();
         const bool open = control<QRadioButton>(window, "Option2", 1)->isChecked();
         QVERIFY2(closed != open, "exactly one grille button is checked");
+
+        const QString shown = control<QPlainTextEdit>(window, "Text1", 0)->toPlainText();
+        QCOMPARE(QByteArray::fromStdString(window.operations().statusText()),
+                 QString(shown).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toUtf8());
 
         if (asDrawn) {
             for (int i = 0; i < lift::FloorTable::Count; ++i) {

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWindow>
 
 namespace window_test {
 
@@ -46,6 +47,17 @@ inline void timerPeriod(const lodarix::LodarixWindow& window)
 inline void clickFloor(const lodarix::LodarixWindow& window, int index)
 {
     QTest::mouseClick(floorButton(window, index), Qt::LeftButton);
+}
+
+// A double-click as a window system delivers it: two presses in quick
+// succession reach the window, and the widget under them receives press,
+// release, double-click and release. The window must be shown.
+inline void doubleClick(QWidget* widget, QPoint at = {})
+{
+    if (at.isNull())
+        at = widget->rect().center();
+    QWidget* top = widget->window();
+    QTest::mouseDClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
 }
 
 inline void clickGrille(const lodarix::LodarixWindow& window, bool closed)
