@@ -2,6 +2,8 @@
 // control's colour as drawn, whatever the style adds around it.
 #pragma once
 
+#include "lift/colors.h"
+
 #include <QColor>
 #include <QHash>
 #include <QImage>
@@ -27,6 +29,13 @@ inline QColor dominantColor(const QImage& picture, const QRect& area)
         }
     }
     return QColor(best);
+}
+
+// The colour as the window description writes it, 0x00BBGGRR.
+inline lift::Color asDescribed(const QColor& color)
+{
+    return lift::Color(color.red()) | lift::Color(color.green()) << 8
+        | lift::Color(color.blue()) << 16;
 }
 
 } // namespace test_support

@@ -15,26 +15,19 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <functional>
+
 using lodarix::LodarixWindow;
 using namespace window_test;
+
+using Operation = std::function<void(lift::WindowOperations&)>;
+Q_DECLARE_METATYPE(Operation)
 
 namespace {
 
 const QString Up = QStringLiteral("Асансьорът се качва!\n");
 const QString Down = QStringLiteral("Асансьорът слиза!\n");
 const QString Last = QStringLiteral("Последна спирка!\n");
-
-QString markers(const LodarixWindow& window)
-{
-    QString result;
-    for (int i = 0; i < 11; ++i) {
-        const lift::Color marker = floorButton(window, i)->marker();
-        result += marker == lift::ColorCabin ? QLatin1Char('c')
-            : marker == lift::ColorTarget    ? QLatin1Char('t')
-                                             : QLatin1Char('i');
-    }
-    return result;
-}
 
 bool grilleClosed(const LodarixWindow& window)
 {
@@ -443,36 +436,27 @@ private slots:
 
     void aBadIndexAtTheBindingIsARunTimeError_data()
     {
-        QTest::addColumn<int>("operation");
+        QTest::addColumn<Operation>("operation");
         QTest::addColumn<QString>("where");
-        QTest::newRow("paint past the top") << 0 << "Option1(11).BackColor";
-        QTest::newRow("paint below the ground") << 1 << "Option1(-1).BackColor";
-        QTest::newRow("name past the list") << 2 << "List1.List(11)";
-        QTest::newRow("name before the list") << 3 << "List1.List(-1)";
+        QTest::newRow("paint past the top")
+            << Operation([](lift::WindowOperations& w) { w.paintFloorButton(11, lift::ColorIdle); })
+            << "Option1(11).BackColor";
+        QTest::newRow("paint below the ground")
+            << Operation([](lift::WindowOperations& w) { w.paintFloorButton(-1, lift::ColorIdle); })
+            << "Option1(-1).BackColor";
+        QTest::newRow("name past the list")
+            << Operation([](lift::WindowOperations& w) { w.floorName(11); }) << "List1.List(11)";
+        QTest::newRow("name before the list")
+            << Operation([](lift::WindowOperations& w) { w.floorName(-1); }) << "List1.List(-1)";
     }
 
     void aBadIndexAtTheBindingIsARunTimeError()
     {
-        QFETCH(int, operation);
+        QFETCH(Operation, operation);
         QFETCH(QString, where);
         LoadedWindow loaded;
-        LodarixWindow& window = loaded.window;
-        lift::WindowOperations& operations = window.operations();
         try {
-            switch (operation) {
-            case 0:
-                operations.paintFloorButton(11, lift::ColorIdle);
-                break;
-            case 1:
-                operations.paintFloorButton(-1, lift::ColorIdle);
-                break;
-            case 2:
-                operations.floorName(11);
-                break;
-            case 3:
-                operations.floorName(-1);
-                break;
-            }
+            operation(loaded.window.operations());
             QFAIL("no run-time error");
         } catch (const lift::RunTimeError& error) {
             QCOMPARE(QString::fromStdString(error.where()), where);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tests/support/dominant_color.h"
+#include "tests/support/trip_guarantees.h"
 #include "window/floor_button.h"
 #include "window/lodarix_window.h"
 
@@ -31,6 +32,22 @@ inline lodarix::FloorButton* floorButton(const lodarix::LodarixWindow& window, i
 inline QTimer* stepTimer(const lodarix::LodarixWindow& window)
 {
     return control<QTimer>(window, "Timer1");
+}
+
+// The floor buttons' markers, one letter a floor ("ciit..."), floor 1 first.
+inline QString markers(const lodarix::LodarixWindow& window)
+{
+    return QString::fromStdString(test_support::markers(
+        [&window](int floor) { return floorButton(window, floor)->marker(); }));
+}
+
+// What the rules' guarantees are checked on.
+inline test_support::TripState tripState(const lodarix::LodarixWindow& window)
+{
+    return {window.controller().CurrentFloor(), window.controller().TargetFloor(),
+            stepTimer(window)->isActive(),
+            control<QAbstractButton>(window, "Option2", 0)->isChecked(),
+            control<QAbstractButton>(window, "Option2", 1)->isChecked()};
 }
 
 // Delivers one period of the step timer through the timer itself, as its

@@ -7,6 +7,7 @@
 #include "x_server.h"
 
 #include "tests/support/dominant_color.h"
+#include "tests/support/trip_guarantees.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -15,9 +16,6 @@
 namespace {
 
 const QString TitleText = QStringLiteral("Физика - движение на асансьор");
-const QColor Idle(0, 255, 0);
-const QColor Cabin(255, 128, 128);
-const QColor Target(128, 128, 255);
 const QColor FormBackground(192, 192, 255);
 
 // The floor button of index i in client coordinates at scale 1.
@@ -26,19 +24,14 @@ QRect floorButton(int index)
     return QRect(72 + 32 * index, 32 + 8, 25, 19);
 }
 
+// The floor buttons' markers as drawn, one letter a floor ("ciit...").
 QString markers(const QImage& shot, int scale)
 {
-    QString result;
-    for (int i = 0; i < 11; ++i) {
-        const QRect area = floorButton(i);
-        const QColor color =
-            test_support::dominantColor(shot, QRect(area.topLeft() * scale, area.size() * scale));
-        result += color == Cabin ? QLatin1Char('c')
-            : color == Target    ? QLatin1Char('t')
-            : color == Idle      ? QLatin1Char('i')
-                                 : QLatin1Char('?');
-    }
-    return result;
+    return QString::fromStdString(test_support::markers([&shot, scale](int floor) {
+        const QRect area = floorButton(floor);
+        return test_support::asDescribed(
+            test_support::dominantColor(shot, QRect(area.topLeft() * scale, area.size() * scale)));
+    }));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "lift/colors.h"
 #include "lift/floor_table.h"
+#include "tests/support/trip_guarantees.h"
 #include "window/model/lodarix_model.h"
 
 #include <QString>
@@ -34,23 +35,9 @@ inline void run(lodarix::LodarixModel& model, const QString& commands)
 
 inline QString markers(const lodarix::WindowModel& window)
 {
-    QString result;
-    for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor) {
-        switch (window.backColor("Option1", floor)) {
-        case lift::ColorIdle:
-            result += QLatin1Char('i');
-            break;
-        case lift::ColorCabin:
-            result += QLatin1Char('c');
-            break;
-        case lift::ColorTarget:
-            result += QLatin1Char('t');
-            break;
-        default:
-            result += QLatin1Char('?');
-        }
-    }
-    return result;
+    return QString::fromStdString(test_support::markers([&window](int floor) {
+        return window.backColor("Option1", static_cast<lift::FloorIndex>(floor));
+    }));
 }
 
 inline QString lines(const QStringList& lines)
