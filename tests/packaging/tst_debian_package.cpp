@@ -66,6 +66,8 @@ private slots:
                                   << "^https://lodarix.example.org$";
         QTest::newRow("fonts by hand") << "Depends"
                                        << R"((^|, )fonts-liberation(,|$))";
+        QTest::newRow("Qt's translations by hand") << "Depends"
+                                                   << R"((^|, )qt6-translations-l10n(,|$))";
         QTest::newRow("Qt found by dpkg-shlibdeps") << "Depends"
                                                     << R"(\blibqt6widgets6\b)";
         QTest::newRow("summary and a longer paragraph") << "Description"
