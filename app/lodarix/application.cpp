@@ -1,5 +1,6 @@
 #include "app/lodarix/application.h"
 
+#include "app/lodarix/bulgarian_locale.h"
 #include "window/lodarix_window.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[])
 void setUpApplication()
 {
     nameApplication();
+    useBulgarian();
     const QStringList ignored = QCoreApplication::arguments().mid(1);
     if (!ignored.isEmpty())
         print(stderr, QStringLiteral("lodarix: arguments ignored: %1\n").arg(ignored.join(u' ')));

@@ -16,8 +16,9 @@ class LodarixWindow;
 // have then been answered on standard output; nothing when the window is to open.
 std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 
-// Names the application and warns on one line of standard error of the
-// arguments left over. Call right after the QApplication is made.
+// Names the application, makes Qt's texts and the number formats Bulgarian,
+// and warns on one line of standard error of the arguments left over. Call
+// right after the QApplication is made.
 void setUpApplication();
 
 // Builds the window, loads it, calls beforeShow, shows it and runs the event

@@ -1,7 +1,7 @@
 // The Debian package that CPack makes: its control fields, its files, the
-// packaged program starting and naming its version, and lintian finding no
-// errors. Without the program target there is nothing to package, and every
-// case is skipped.
+// packaged program starting and naming its version, the packaged replay tool
+// running a script, and lintian finding no errors. Without the program target
+// there is nothing to package, and every case is skipped.
 
 #include "tool_run.h"
 
@@ -66,6 +66,8 @@ private slots:
                                   << "^https://lodarix.example.org$";
         QTest::newRow("fonts by hand") << "Depends"
                                        << R"((^|, )fonts-liberation(,|$))";
+        QTest::newRow("Qt's translations by hand") << "Depends"
+                                                   << R"((^|, )qt6-translations-l10n(,|$))";
         QTest::newRow("Qt found by dpkg-shlibdeps") << "Depends"
                                                     << R"(\blibqt6widgets6\b)";
         QTest::newRow("summary and a longer paragraph") << "Description"
@@ -85,12 +87,14 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("program") << "usr/bin/lodarix";
+        QTest::newRow("replay tool") << "usr/bin/lodarix-replay";
         QTest::newRow("desktop entry") << "usr/share/applications/org.example.lodarix.desktop";
         QTest::newRow("metainfo") << "usr/share/metainfo/org.example.lodarix.metainfo.xml";
         QTest::newRow("icon") << "usr/share/icons/hicolor/128x128/apps/org.example.lodarix.png";
         QTest::newRow("copyright") << "usr/share/doc/lodarix/copyright";
         QTest::newRow("changelog") << "usr/share/doc/lodarix/changelog.gz";
         QTest::newRow("manual page") << "usr/share/man/man1/lodarix.1.gz";
+        QTest::newRow("replay tool's manual page") << "usr/share/man/man1/lodarix-replay.1.gz";
     }
 
     void holds()
@@ -106,6 +110,22 @@ private slots:
         const ToolRun run = runTool(unpacked + "/usr/bin/lodarix", {"--version"}, environment);
         QVERIFY2(run.succeeded(), qPrintable(run.report()));
         QCOMPARE(run.output.trimmed(), QByteArray("Lodarix 1.00"));
+    }
+
+    void packagedReplayToolRunsAScript()
+    {
+        QFile script(work.filePath(QStringLiteral("trip.txt")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("close\npick 2\ntick\n");
+        script.close();
+        const ToolRun run =
+            runTool(unpacked + "/usr/bin/lodarix-replay", {"--motion", script.fileName()});
+        QVERIFY2(run.succeeded(), qPrintable(run.report()));
+        QCOMPARE(run.output,
+                 QByteArray("time_s,floor,target,event\n"
+                            "0.000,1,1,start\n"
+                            "0.000,1,2,pick\n"
+                            "0.800,2,2,arrive\n"));
     }
 
     void lintianFindsNoErrorsAndTheManualPage()

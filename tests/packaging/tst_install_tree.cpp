@@ -32,6 +32,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("executable");
         QTest::newRow("program") << "usr/bin/lodarix" << true;
+        QTest::newRow("replay tool") << "usr/bin/lodarix-replay" << true;
         QTest::newRow("desktop entry")
             << "usr/share/applications/" LODARIX_APP_ID ".desktop" << false;
         QTest::newRow("metainfo") << "usr/share/metainfo/" LODARIX_APP_ID ".metainfo.xml" << false;
@@ -44,6 +45,8 @@ private slots:
         QTest::newRow("copyright") << "usr/share/doc/lodarix/copyright" << false;
         QTest::newRow("changelog") << "usr/share/doc/lodarix/changelog.gz" << false;
         QTest::newRow("manual page") << "usr/share/man/man1/lodarix.1.gz" << false;
+        QTest::newRow("replay tool's manual page")
+            << "usr/share/man/man1/lodarix-replay.1.gz" << false;
     }
 
     void installs()

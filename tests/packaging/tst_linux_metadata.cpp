@@ -36,6 +36,7 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::newRow("lodarix(1)") << QStringLiteral(LODARIX_MANUALS "/lodarix.1");
+        QTest::newRow("lodarix-replay(1)") << QStringLiteral(LODARIX_MANUALS "/lodarix-replay.1");
     }
 
     void manualPagesRenderWithoutWarnings()
