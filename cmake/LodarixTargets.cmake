@@ -28,14 +28,24 @@ function(lodarix_forbid_qt target)
     endwhile()
 endfunction()
 
-# lodarix_add_test(NAME SOURCES src... LIBRARIES lib... [WIDGETS] [ENVIRONMENT VAR=value...])
+# lodarix_add_test(NAME SOURCES src... [LIBRARIES lib...] [WIDGETS]
+#                  [DEFINITIONS NAME=value...] [DEPENDS target...]
+#                  [ENVIRONMENT VAR=value...] [LABELS label...])
 # Builds a QtTest executable and registers it with CTest. WIDGETS tests run on
-# the offscreen platform so they need no display.
+# the offscreen platform so they need no display. DEFINITIONS become compile
+# definitions (paths the test reads); DEPENDS are built before the test.
 function(lodarix_add_test name)
-    cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBRARIES;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "WIDGETS" ""
+        "SOURCES;LIBRARIES;DEFINITIONS;DEPENDS;ENVIRONMENT;LABELS" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    if(ARG_DEFINITIONS)
+        target_compile_definitions(${name} PRIVATE ${ARG_DEFINITIONS})
+    endif()
+    if(ARG_DEPENDS)
+        add_dependencies(${name} ${ARG_DEPENDS})
+    endif()
     add_test(NAME ${name} COMMAND ${name})
     set(env ${ARG_ENVIRONMENT})
     if(ARG_WIDGETS)
