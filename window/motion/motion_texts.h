@@ -1,0 +1,32 @@
+// The motion window's numbers and sentences, in Bulgarian: decimal comma,
+// no group separators, "етаж" counted as Bulgarian counts it.
+#pragma once
+
+#include "motion/speed.h"
+#include "motion/trip_log.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace lodarix::motion_texts {
+
+QLocale bulgarian();
+
+// 12.84 with 1 decimal is "12,8".
+QString decimal(double value, int decimals);
+// Milliseconds as seconds with one decimal: 12840 is "12,8".
+QString seconds(std::int64_t ms);
+// "1 етаж", "5 етажа".
+QString floors(int count);
+// The mean speed with two decimals, or "–" while the trip has taken no time.
+QString meanSpeed(const motion::Trip& trip, motion::StoreyHeight height);
+// "Курс 3: от етаж 2 до етаж 7, 5 етажа за 4,0 s", with ", прекъснат" or
+// ", в движение" for a trip cut short or under way.
+QString tripSummary(const motion::Trip& trip);
+// The summary of the last trip, or that there has been none yet.
+QString latestTripSummary(const std::vector<motion::Trip>& trips);
+
+} // namespace lodarix::motion_texts
