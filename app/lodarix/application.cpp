@@ -1,6 +1,7 @@
 #include "app/lodarix/application.h"
 
 #include "window/lodarix_window.h"
+#include "window/motion/motion_host.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -77,6 +78,7 @@ void setUpApplication()
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)
 {
     LodarixWindow window;
+    const MotionHost motion(window);
     if (!window.load())
         return LodarixWindow::RunTimeErrorExitCode;
     if (beforeShow)
