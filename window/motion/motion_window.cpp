@@ -143,9 +143,11 @@ void MotionWindow::buildControls()
                                              "последните 60 s"));
     connect(wholeSession_, &QCheckBox::toggled, this, &MotionWindow::refresh);
 
+    auto* pauseButton = buttonFor(pause_, QStringLiteral("pauseButton"), this);
+    auto* stepButton = buttonFor(step_, QStringLiteral("stepButton"), this);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(buttonFor(pause_, QStringLiteral("pauseButton"), this));
-    controls->addWidget(buttonFor(step_, QStringLiteral("stepButton"), this));
+    controls->addWidget(pauseButton);
+    controls->addWidget(stepButton);
     controls->addSpacing(16);
     controls->addWidget(labelFor(QStringLiteral("Интервал, ms"), interval_, this));
     controls->addWidget(interval_);
@@ -211,6 +213,14 @@ void MotionWindow::buildControls()
     files->addWidget(saveCsv);
     files->addWidget(saveImage);
     files->addStretch();
+
+    QWidget* previous = pauseButton;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{stepButton, interval_, storeyHeight_, wholeSession_,
+                                         position_, speed_, table_, saveCsv, saveImage}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);

@@ -282,6 +282,36 @@ private slots:
                                 "средна скорост 3,75 m/s"));
     }
 
+    void everyControlIsReachedWithTab()
+    {
+        MotionSession session;
+        lodarix::MotionWindow& motionWindow = session.openMotionWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&motionWindow));
+        session.host.pacer().setPaused(true); // "Стъпка" is on only while paused
+        auto* first = motionWindow.findChild<QWidget*>(QStringLiteral("pauseButton"));
+        first->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int i = 0; i < 20 && !reached.contains(QApplication::focusWidget()->objectName());
+             ++i) {
+            reached << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(reached,
+                 (QStringList{"pauseButton", "stepButton", "intervalBox", "storeyHeightBox",
+                              "wholeSessionBox", "positionGraph", "speedGraph", "tripTable",
+                              "saveCsvButton", "saveImageButton"}));
+    }
+
+    void closingTheMainWindowEndsTheProgram()
+    {
+        MotionSession session;
+        session.openMotionWindow();
+        QTimer::singleShot(0, &session.window.form(),
+                           [&session] { session.window.form().close(); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
     void theClockGrowsWithTheWindow()
     {
         MotionSession session;
