@@ -3,9 +3,12 @@
 #include "lift/floor_table.h"
 #include "motion/decimation.h"
 #include "motion/graph_path.h"
+#include "window/motion/trace_painter.h"
 
+#include <QLineF>
 #include <QPainter>
-#include <QPolygonF>
+
+#include <vector>
 
 namespace lodarix {
 
@@ -50,29 +53,17 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
     const int columns = std::max(1, static_cast<int>(plot.width()));
     const auto points = motion::decimate(rows, span().fromMs, span().toMs, columns);
     const auto path = motion::graphPath(rows, points, presentMs);
-    const QPen solid(PathColor, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    QPolygonF run;
-    const auto flush = [&] {
-        painter.setPen(solid);
-        painter.drawPolyline(run);
-        run.clear();
-    };
+    std::vector<QLineF> lines;
+    std::vector<QLineF> jumps;
+    lines.reserve(path.size());
     for (const motion::Stretch& stretch : path) {
-        const QPointF from(xOf(stretch.fromMs, plot), y(stretch.fromFloor));
-        const QPointF to(xOf(stretch.toMs, plot), y(stretch.toFloor));
-        if (stretch.kind == motion::StretchKind::Jump) {
-            run << from;
-            flush();
-            painter.setPen(QPen(JumpColor, line, Qt::DashLine));
-            painter.drawLine(from, to);
-            run << to;
-            continue;
-        }
-        if (run.isEmpty() || run.back() != from)
-            run << from;
-        run << to;
+        const QLineF line(QPointF(xOf(stretch.fromMs, plot), y(stretch.fromFloor)),
+                          QPointF(xOf(stretch.toMs, plot), y(stretch.toFloor)));
+        (stretch.kind == motion::StretchKind::Jump ? jumps : lines).push_back(line);
     }
-    flush();
+    drawTrace(painter, lines, plot, QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(JumpColor, line, Qt::DashLine));
+    painter.drawLines(jumps.data(), static_cast<int>(jumps.size()));
 
     if (static_cast<int>(points.size()) * 6 <= columns) {
         painter.setPen(Qt::NoPen);

@@ -2,9 +2,9 @@
 
 #include "motion/decimation.h"
 #include "motion/graph_path.h"
+#include "window/motion/trace_painter.h"
 
 #include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -64,27 +64,36 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     painter.setPen(QPen(ZeroColor, 1));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
-    QPolygonF run;
+    // The trace runs through the stretches' ends, vertically where the
+    // speed changes; a jump breaks it.
+    std::vector<QLineF> segments;
+    segments.reserve(2 * path.size());
     std::vector<QPointF> jumps;
+    std::optional<QPointF> last;
+    const auto to = [&segments, &last](QPointF point) {
+        if (last)
+            segments.emplace_back(*last, point);
+        last = point;
+    };
     for (std::size_t i = 0; i < path.size(); ++i) {
         const motion::Stretch& stretch = path[i];
-        const double from = xOf(stretch.fromMs, plot);
-        const double to = xOf(stretch.toMs, plot);
+        const double fromX = xOf(stretch.fromMs, plot);
+        const double toX = xOf(stretch.toMs, plot);
         if (!speeds[i]) {
             if (stretch.kind == motion::StretchKind::Jump)
-                jumps.emplace_back(from, y(0));
+                jumps.emplace_back(fromX, y(0));
+            last.reset();
             continue;
         }
         const motion::SpeedRange range = *speeds[i];
+        to(QPointF(fromX, y(range.low)));
         if (stretch.kind == motion::StretchKind::Dense) {
-            run << QPointF(from, y(range.low)) << QPointF(from, y(range.high))
-                << QPointF(to, y(range.high)) << QPointF(to, y(range.low));
-            continue;
+            to(QPointF(fromX, y(range.high)));
+            to(QPointF(toX, y(range.high)));
         }
-        run << QPointF(from, y(range.low)) << QPointF(to, y(range.low));
+        to(QPointF(toX, y(range.low)));
     }
-    painter.setPen(QPen(SpeedColor, line, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    painter.drawPolyline(run);
+    drawTrace(painter, segments, plot, QPen(SpeedColor, line, Qt::SolidLine, Qt::FlatCap));
 
     painter.setPen(QPen(JumpColor, line));
     painter.setBrush(Qt::white);
