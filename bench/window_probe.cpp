@@ -5,15 +5,19 @@
 //   start    (default) the time of the first frame, then exit
 //   idle     CPU time used over 10 s by the shown window left alone
 //   trip     CPU time used over 10 s from picking floor 11 at floor 1
-//   cadence  the time the trip to floor 11 starts and the time of each step
+//   cadence  the time the trip to floor 11 starts and the time of each step;
+//            with LODARIX_BENCH_INTERVAL=N, the interval is first set to N ms
+//            in the motion window (opened with its F2 action)
 
 #include "app/lodarix/application.h"
 #include "bench/probe.h"
 #include "window/lodarix_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdlib>
@@ -37,6 +41,19 @@ void startTripToTheTop(lodarix::LodarixWindow& window)
 {
     qobject_cast<QAbstractButton*>(window.controls().find("Option2", 0))->click();
     qobject_cast<QAbstractButton*>(window.controls().find("Option1", 10))->click();
+}
+
+// Opens the motion window as F2 does and sets the interval in its control.
+void setIntervalInTheMotionWindow(lodarix::LodarixWindow& window, int intervalMs)
+{
+    for (QAction* action : window.form().actions()) {
+        if (action->shortcut() == QKeySequence(Qt::Key_F2))
+            action->trigger();
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* interval = top->findChild<QSpinBox*>(QStringLiteral("intervalBox")))
+            interval->setValue(intervalMs);
+    }
 }
 
 // Records when the step timer's expiry is delivered, before the rule runs.
@@ -68,6 +85,8 @@ void measureCpu(lodarix::LodarixWindow& window, bool trip)
 
 void measureCadence(lodarix::LodarixWindow& window)
 {
+    if (const char* interval = std::getenv("LODARIX_BENCH_INTERVAL"))
+        setIntervalInTheMotionWindow(window, std::atoi(interval));
     QTimer::singleShot(SettleMs, [&window] {
         auto* timer = qobject_cast<QTimer*>(window.controls().find("Timer1", std::nullopt));
         auto* status = qobject_cast<QPlainTextEdit*>(window.controls().find("Text1", 0));

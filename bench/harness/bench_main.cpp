@@ -2,8 +2,9 @@
 // window and the trip rules, prints one Markdown table and writes it to FILE.
 // Start-up and memory pit the window against a minimal one, run after run on
 // the same platform; cadence and CPU time watch the real window with its real
-// timer in Xvfb; throughput and the motion record's figures come from the
-// Google Benchmark of the rules.
+// timer in Xvfb, at the default interval and at intervals set in the motion
+// window; throughput and the motion record's figures come from the Google
+// Benchmark of the rules; the motion window's graphs are repainted offscreen.
 
 #include "bench/harness/child_process.h"
 #include "bench/harness/table.h"
@@ -124,6 +125,38 @@ void measureCadence(bench::Table& table, const Environment& environment, const S
               std::max(std::abs(trips.min), std::abs(trips.max)) <= 5);
 }
 
+// The step interval set in the motion window, as a teacher sets it: each
+// step's deviation from it over trips from floor 1 to 11.
+void measureSetIntervals(bench::Table& table, const Environment& environment,
+                         const Settings& settings)
+{
+    progress("step periods set in the motion window (200, 800, 2000 ms) on xcb");
+    const int runs = std::min(settings.longRuns, 3);
+    for (const int intervalMs : {200, 800, 2000}) {
+        Environment withInterval = environment;
+        withInterval.push_back("LODARIX_BENCH_INTERVAL=" + std::to_string(intervalMs));
+        std::vector<double> deviations;
+        for (int i = 0; i < runs; ++i) {
+            const bench::ChildRun run =
+                probe(LODARIX_BENCH_WINDOW, withInterval, "cadence", settings);
+            const std::vector<std::int64_t> steps = run.all("step-ns");
+            if (steps.size() != TripSteps)
+                throw std::runtime_error("a trip to floor 11 did not take ten steps: "
+                                         + run.output);
+            std::int64_t previous = run.value("start-ns");
+            for (const std::int64_t step : steps) {
+                deviations.push_back(static_cast<double>(step - previous) / 1e6 - intervalMs);
+                previous = step;
+            }
+        }
+        const bench::Summary summary = bench::summarize(deviations);
+        const double worst = std::max(std::abs(summary.min), std::abs(summary.max));
+        table.add("step deviation from " + std::to_string(intervalMs)
+                      + " ms set in the motion window, xcb (ms)",
+                  summary, 3, "median <= 1, max <= 5", std::abs(summary.median) <= 1 && worst <= 5);
+    }
+}
+
 void measureCpu(bench::Table& table, const Environment& environment, const Settings& settings)
 {
     progress("CPU time of the idle window and of a trip on xcb (10 s each)");
@@ -240,6 +273,30 @@ void measureMotionRecord(bench::Table& table, const CoreRuns& runs)
               "<= 0.5 (a quarter of a 2 ms repaint)", window.median <= 0.5);
 }
 
+// Repaints of the motion window's graphs, 1200 x 400 pixels, with a record
+// of 100,000 rows: over the whole session and over the last 60 s.
+void measureGraphs(bench::Table& table, const Settings& settings)
+{
+    progress("repaints of the motion window's graphs with 100,000 rows, offscreen");
+    const bench::ChildRun run =
+        probe(LODARIX_BENCH_GRAPHS, {"QT_QPA_PLATFORM=offscreen"}, "graphs", settings);
+    const std::pair<const char*, const char*> graphs[] = {{"position", "position graph"},
+                                                          {"speed", "speed graph"}};
+    for (const auto& [key, name] : graphs) {
+        std::vector<double> whole, recent;
+        for (const std::int64_t ns : run.all(std::string(key) + "-whole-ns"))
+            whole.push_back(static_cast<double>(ns) / 1e6);
+        for (const std::int64_t ns : run.all(std::string(key) + "-recent-ns"))
+            recent.push_back(static_cast<double>(ns) / 1e6);
+        const bench::Summary wholeSummary = bench::summarize(whole);
+        table.add(std::string("repaint of the ") + name + ", 100,000 rows, whole session (ms)",
+                  wholeSummary, 2, "<= 16", wholeSummary.median <= 16);
+        const bench::Summary recentSummary = bench::summarize(recent);
+        table.add(std::string("repaint of the ") + name + ", 100,000 rows, last 60 s (ms)",
+                  recentSummary, 3, "<= 2", recentSummary.median <= 2);
+    }
+}
+
 Settings parse(int argc, char* argv[])
 {
     Settings settings;
@@ -274,10 +331,12 @@ int main(int argc, char* argv[])
         measureStartUp(table, "xcb", xcb, settings);
         measureStartUp(table, "offscreen", offscreen, settings);
         measureCadence(table, xcb, settings);
+        measureSetIntervals(table, xcb, settings);
         measureCpu(table, xcb, settings);
         const CoreRuns core = runCoreBenchmark(settings);
         measureThroughput(table, core);
         measureMotionRecord(table, core);
+        measureGraphs(table, settings);
 
         const std::string markdown = table.markdown();
         std::fputs(markdown.c_str(), stdout);
