@@ -68,6 +68,8 @@ private slots:
                                        << R"((^|, )fonts-liberation(,|$))";
         QTest::newRow("Qt found by dpkg-shlibdeps") << "Depends"
                                                     << R"(\blibqt6widgets6\b)";
+        QTest::newRow("Qt's texts in Bulgarian") << "Recommends"
+                                                 << R"(^qt6-translations-l10n$)";
         QTest::newRow("summary and a longer paragraph") << "Description"
                                                         << R"(^lift simulation [^\n]+\n [^\n]+\n)";
     }
