@@ -185,6 +185,7 @@ void MotionWindow::buildControls()
     table_->setObjectName(QStringLiteral("tripTable"));
     table_->setAccessibleName(QStringLiteral("Курсове"));
     table_->setModel(trips_);
+    connect(trips_, &TripTableModel::rowsInserted, table_, &QTableView::scrollToBottom);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -286,6 +287,13 @@ void MotionWindow::hideEvent(QHideEvent* event)
     updateClockTimer();
 }
 
+void MotionWindow::closeEvent(QCloseEvent* event)
+{
+    // Its controls go with it: the lift must not stay held out of sight.
+    pacer_.setPaused(false);
+    QWidget::closeEvent(event);
+}
+
 void MotionWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -307,8 +315,8 @@ void MotionWindow::updateClockTimer()
 void MotionWindow::pausedChanged(bool paused)
 {
     pause_->setText(paused ? QStringLiteral("Продължи") : QStringLiteral("Пауза"));
-    pause_->setToolTip(paused ? QStringLiteral("Стъпките продължават (P)")
-                              : QStringLiteral("Задържа стъпките; часовникът спира (P)"));
+    pause_->setToolTip(paused ? QStringLiteral("Стъпките продължават (P или Pause)")
+                              : QStringLiteral("Задържа стъпките; часовникът спира (P или Pause)"));
     step_->setEnabled(paused);
     updateClockTimer();
     refresh();
@@ -327,10 +335,8 @@ void MotionWindow::recordChanged()
 {
     trips_->refresh();
     updateDescriptions();
-    if (isVisible()) {
-        table_->scrollToBottom();
+    if (isVisible())
         refresh();
-    }
 }
 
 void MotionWindow::refresh()

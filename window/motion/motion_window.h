@@ -3,7 +3,8 @@
 // speed over model time, the table of trips, a clock, and saving the record
 // as CSV and the graphs as PNG. It builds and connects; the record, the
 // pacer and the graphs do the work. It shows the whole session whenever it
-// is opened, and spends nothing while hidden.
+// is opened, and spends nothing while hidden. Closing it lets held steps go
+// on, since the controls that hold them close with it.
 #pragma once
 
 #include "motion/speed.h"
@@ -45,6 +46,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

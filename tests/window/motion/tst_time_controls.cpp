@@ -93,6 +93,17 @@ private slots:
         QCOMPARE(cabin(session), lift::FloorIndex(2));
     }
 
+    void closingTheMotionWindowLetsTheStepsGoOn()
+    {
+        MotionSession session;
+        session.tripTo(2);
+        press(session, "pauseButton");
+        session.host.motionWindow()->close();
+        QVERIFY(!session.host.pacer().paused());
+        timerPeriod(session.window);
+        QCOMPARE(cabin(session), lift::FloorIndex(1));
+    }
+
     void theFirstStepAfterContinuingComesAFullIntervalLater()
     {
         MotionSession session;
