@@ -140,12 +140,6 @@ private slots:
                                 "move 6>5 60000..60800, dense 5>2 60800..63200"));
     }
 
-    void noPointsNoPath()
-    {
-        const std::vector<Row> rows = loaded();
-        QVERIFY(motion::graphPath(rows, {}, 1000).empty());
-    }
-
     void speeds_data()
     {
         QTest::addColumn<double>("height");

@@ -55,16 +55,6 @@ private slots:
         QCOMPARE(clock.now(), expected);
     }
 
-    void pausedIsReported()
-    {
-        motion::ModelClock clock([] { return std::int64_t{0}; });
-        QVERIFY(!clock.paused());
-        clock.pause();
-        QVERIFY(clock.paused());
-        clock.resume();
-        QVERIFY(!clock.paused());
-    }
-
     void refusals()
     {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, motion::ModelClock(motion::Clock{}));

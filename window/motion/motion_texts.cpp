@@ -49,4 +49,25 @@ QString latestTripSummary(const std::vector<motion::Trip>& trips)
     return trips.empty() ? QStringLiteral("Още няма курсове.") : tripSummary(trips.back());
 }
 
+QString clock(std::int64_t nowMs, bool paused)
+{
+    return QStringLiteral("t = %1 s").arg(seconds(nowMs))
+        + (paused ? QStringLiteral(" (пауза)") : QString());
+}
+
+QString tripClock(const motion::MotionRecorder& record, std::int64_t nowMs)
+{
+    const auto& trips = record.trips();
+    if (trips.empty())
+        return QStringLiteral("Курс: –");
+    const motion::Trip& trip = trips.back();
+    if (trip.running)
+        return QStringLiteral("Курс %1: %2 s")
+            .arg(trip.number)
+            .arg(seconds(nowMs - record.rows()[trip.pickRow].timeMs));
+    return QStringLiteral("Курс %1: %2 s (завършен)")
+        .arg(trip.number)
+        .arg(seconds(trip.durationMs));
+}
+
 } // namespace lodarix::motion_texts

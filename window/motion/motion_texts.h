@@ -2,6 +2,7 @@
 // no group separators, "етаж" counted as Bulgarian counts it.
 #pragma once
 
+#include "motion/motion_recorder.h"
 #include "motion/speed.h"
 #include "motion/trip_log.h"
 
@@ -28,5 +29,10 @@ QString meanSpeed(const motion::Trip& trip, motion::StoreyHeight height);
 QString tripSummary(const motion::Trip& trip);
 // The summary of the last trip, or that there has been none yet.
 QString latestTripSummary(const std::vector<motion::Trip>& trips);
+// The clock of model time: "t = 12,8 s", and " (пауза)" while paused.
+QString clock(std::int64_t nowMs, bool paused);
+// The last trip's time: "Курс 3: 2,4 s" while it runs, its whole time and
+// " (завършен)" after; "Курс: –" before the first.
+QString tripClock(const motion::MotionRecorder& record, std::int64_t nowMs);
 
 } // namespace lodarix::motion_texts

@@ -349,21 +349,8 @@ void MotionWindow::refresh()
     position_->setSpan(span);
     speed_->setSpan(span);
 
-    QString clock = QStringLiteral("t = %1 s").arg(motion_texts::seconds(nowMs));
-    if (pacer_.paused())
-        clock += QStringLiteral(" (пауза)");
-    clock_->setText(clock);
-    const auto& trips = recorder.trips();
-    if (trips.empty()) {
-        tripClock_->setText(QStringLiteral("Курс: –"));
-        return;
-    }
-    const motion::Trip& trip = trips.back();
-    const std::int64_t tripMs = trip.running ? nowMs - rows[trip.pickRow].timeMs : trip.durationMs;
-    tripClock_->setText(QStringLiteral("Курс %1: %2 s%3")
-                            .arg(trip.number)
-                            .arg(motion_texts::seconds(tripMs),
-                                 trip.running ? QString() : QStringLiteral(" (завършен)")));
+    clock_->setText(motion_texts::clock(nowMs, pacer_.paused()));
+    tripClock_->setText(motion_texts::tripClock(recorder, nowMs));
 }
 
 void MotionWindow::updateDescriptions()
