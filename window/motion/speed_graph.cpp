@@ -48,7 +48,9 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     const auto path = motion::graphPath(rows, points, presentMs());
     std::vector<std::optional<motion::SpeedRange>> speeds;
     speeds.reserve(path.size());
-    double fastest = 0;
+    // At least the speed of a step at the interval now in force, so that the
+    // axis stands still from one trip to the next.
+    double fastest = height_.metres() * 1000.0 / record().stepInterval();
     for (const motion::Stretch& stretch : path) {
         speeds.push_back(motion::speedOver(rows, stretch, height_));
         if (speeds.back() && stretch.toMs >= span().fromMs && stretch.fromMs <= span().toMs)
