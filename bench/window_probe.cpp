@@ -5,7 +5,9 @@
 //   start    (default) the time of the first frame, then exit
 //   idle     CPU time used over 10 s by the shown window left alone
 //   trip     CPU time used over 10 s from picking floor 11 at floor 1
-//   cadence  the time the trip to floor 11 starts and the time of each step
+//   cadence  the time the trip to floor 11 starts and the time of each step;
+//            with LODARIX_BENCH_INTERVAL=N, the interval is first set to N ms
+//            in the motion window (opened with its F2 action)
 //   append   the time of each of a series of picks of the cabin's own floor,
 //            each appending one floor name, once the rules have written a
 //            status text of LODARIX_BENCH_STATUS_BYTES bytes (default 1024)
@@ -15,8 +17,10 @@
 #include "window/lodarix_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <cstdlib>
@@ -50,6 +54,19 @@ void startTripToTheTop(lodarix::LodarixWindow& window)
     qobject_cast<QAbstractButton*>(window.controls().find("Option1", 10))->click();
 }
 
+// Opens the motion window as F2 does and sets the interval in its control.
+void setIntervalInTheMotionWindow(lodarix::LodarixWindow& window, int intervalMs)
+{
+    for (QAction* action : window.form().actions()) {
+        if (action->shortcut() == QKeySequence(Qt::Key_F2))
+            action->trigger();
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* interval = top->findChild<QSpinBox*>(QStringLiteral("intervalBox")))
+            interval->setValue(intervalMs);
+    }
+}
+
 // Records when the step timer's expiry is delivered, before the rule runs.
 class StepClock : public QObject {
 public:
@@ -79,6 +96,8 @@ void measureCpu(lodarix::LodarixWindow& window, bool trip)
 
 void measureCadence(lodarix::LodarixWindow& window)
 {
+    if (const char* interval = std::getenv("LODARIX_BENCH_INTERVAL"))
+        setIntervalInTheMotionWindow(window, std::atoi(interval));
     QTimer::singleShot(SettleMs, [&window] {
         auto* timer = qobject_cast<QTimer*>(window.controls().find("Timer1", std::nullopt));
         auto* status = qobject_cast<QPlainTextEdit*>(window.controls().find("Text1", 0));

@@ -61,6 +61,11 @@ void MotionRecorder::setStepInterval(int intervalMs)
     intervalMs_ = static_cast<std::uint16_t>(intervalMs);
 }
 
+std::int64_t MotionRecorder::nowMs() const
+{
+    return loaded_ ? clock_() - origin_ : 0;
+}
+
 void MotionRecorder::append(const lift::TripController& controller, Event event)
 {
     // A clock that goes back is held at the last row, so the rows stay in time order.

@@ -13,19 +13,16 @@
 #pragma once
 
 #include "lift/trip_controller.h"
+#include "motion/clock.h"
 #include "motion/motion_row.h"
 #include "motion/trip_log.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <vector>
 
 namespace motion {
-
-// Milliseconds on a clock that does not go back; where it starts does not matter.
-using Clock = std::function<std::int64_t()>;
 
 class MotionRecorder {
 public:
@@ -48,6 +45,9 @@ public:
     // set); throws std::out_of_range outside.
     void setStepInterval(int intervalMs);
     int stepInterval() const { return intervalMs_; }
+
+    // The time since the load on the recorder's clock; 0 before loaded().
+    std::int64_t nowMs() const;
 
     // The rows in time order (a row made later may lie at the same time);
     // the span is valid until the next row is made.

@@ -24,7 +24,11 @@ LodarixWindow::LodarixWindow()
 
 bool LodarixWindow::load()
 {
-    return handleEvent([this] { controller_.Form_Load(); });
+    return handleEvent([this] {
+        controller_.Form_Load();
+        if (observer_)
+            observer_->loaded(controller_);
+    });
 }
 
 void LodarixWindow::show()
@@ -40,12 +44,22 @@ void LodarixWindow::wireEvents()
         auto* button = qobject_cast<FloorButton*>(control);
         const auto floor = static_cast<lift::FloorIndex>(index);
         QObject::connect(button, &FloorButton::clicked, button, [this, floor] {
-            handleEvent([this, floor] { controller_.Option1_Click(floor); });
+            handleEvent([this, floor] {
+                const bool grilleWasClosed = observer_ && operations_.isGrilleClosed();
+                controller_.Option1_Click(floor);
+                if (observer_)
+                    observer_->floorPicked(controller_, grilleWasClosed);
+            });
         });
     }
     auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt));
-    QObject::connect(timer, &QTimer::timeout, timer,
-                     [this] { handleEvent([this] { controller_.Timer1_Timer(); }); });
+    QObject::connect(timer, &QTimer::timeout, timer, [this] {
+        handleEvent([this] {
+            controller_.Timer1_Timer();
+            if (observer_)
+                observer_->stepRan(controller_);
+        });
+    });
 }
 
 bool LodarixWindow::handleEvent(const std::function<void()>& rule)

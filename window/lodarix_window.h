@@ -1,7 +1,8 @@
 // The window "Lodarix" at work: the form loaded from its description, the
 // trip rules bound to its widgets, and its events wired to the rules. A floor
 // button's click runs Option1_Click with its index and the step timer runs
-// Timer1_Timer; nothing else runs a rule.
+// Timer1_Timer; nothing else runs a rule. An observer, when set, hears of
+// each of these events after its rule ran.
 //
 // No exception crosses the event loop: a failure inside a rule stops the step
 // timer and goes to the run-time error handler, which by default shows a
@@ -11,6 +12,7 @@
 #include "lift/trip_controller.h"
 #include "window/form_loader.h"
 #include "window/qt_window_operations.h"
+#include "window/rule_observer.h"
 
 #include <exception>
 #include <functional>
@@ -37,6 +39,11 @@ public:
     const lift::TripController& controller() const { return controller_; }
     lift::WindowOperations& operations() { return operations_; }
 
+    // Set it before load() to hear of the load too; nullptr for none. The
+    // observer must outlive the window or be unset first. Its failures go to
+    // the error handler, as a rule's do.
+    void setRuleObserver(RuleObserver* observer) { observer_ = observer; }
+
     // Replaces the default handler (tests use this to observe errors).
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
 
@@ -52,6 +59,7 @@ private:
     QtWindowOperations operations_;
     lift::TripController controller_;
     ErrorHandler errorHandler_;
+    RuleObserver* observer_ = nullptr;
 };
 
 } // namespace lodarix

@@ -2,6 +2,7 @@
 
 #include "app/lodarix/bulgarian_locale.h"
 #include "window/lodarix_window.h"
+#include "window/motion/motion_host.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -79,6 +80,7 @@ void setUpApplication()
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)
 {
     LodarixWindow window;
+    const MotionHost motion(window);
     if (!window.load())
         return LodarixWindow::RunTimeErrorExitCode;
     if (beforeShow)

@@ -21,8 +21,9 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 // right after the QApplication is made.
 void setUpApplication();
 
-// Builds the window, loads it, calls beforeShow, shows it and runs the event
-// loop until the window is closed. Returns the program's exit status.
+// Builds the window with its motion record and motion window (F2), loads it,
+// calls beforeShow, shows it and runs the event loop until the window is
+// closed. Returns the program's exit status.
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow = {});
 
 } // namespace lodarix

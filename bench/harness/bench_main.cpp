@@ -1,11 +1,13 @@
 // lodarix-bench [--runs N] [--output FILE] [--only GROUP]: runs every
 // measurement of the window and the trip rules (or one group of them:
-// start-up, cadence, cpu, throughput, append), prints one Markdown table and
-// writes it to FILE. Start-up and memory pit the window against a minimal
-// one, run after run on the same platform; cadence and CPU time watch the
-// real window with its real timer in Xvfb; throughput and the motion record's
+// start-up, cadence, cpu, throughput, append, graphs), prints one Markdown
+// table and writes it to FILE. Start-up and memory pit the window against a
+// minimal one, run after run on the same platform; cadence and CPU time watch
+// the real window with its real timer in Xvfb, at the default interval and at
+// intervals set in the motion window; throughput and the motion record's
 // figures come from the Google Benchmark of the rules; the append cost times
-// picks that append a line to status texts from 1 KiB to 8 MiB, offscreen.
+// picks that append a line to status texts from 1 KiB to 8 MiB, and the
+// motion window's graphs are repainted, offscreen.
 
 #include "bench/harness/child_process.h"
 #include "bench/harness/table.h"
@@ -43,7 +45,7 @@ struct Settings {
     bool runs(const std::string& group) const { return only.empty() || only == group; }
 };
 
-const char* const Groups[] = {"start-up", "cadence", "cpu", "throughput", "append"};
+const char* const Groups[] = {"start-up", "cadence", "cpu", "throughput", "append", "graphs"};
 
 using Environment = std::vector<std::string>;
 
@@ -131,6 +133,38 @@ void measureCadence(bench::Table& table, const Environment& environment, const S
     const bench::Summary trips = bench::summarize(tripDeviations);
     table.add("trip 1 to 11: deviation from 8000 ms, xcb (ms)", trips, 3, "within 5",
               std::max(std::abs(trips.min), std::abs(trips.max)) <= 5);
+}
+
+// The step interval set in the motion window, as a teacher sets it: each
+// step's deviation from it over trips from floor 1 to 11.
+void measureSetIntervals(bench::Table& table, const Environment& environment,
+                         const Settings& settings)
+{
+    progress("step periods set in the motion window (200, 800, 2000 ms) on xcb");
+    const int runs = std::min(settings.longRuns, 3);
+    for (const int intervalMs : {200, 800, 2000}) {
+        Environment withInterval = environment;
+        withInterval.push_back("LODARIX_BENCH_INTERVAL=" + std::to_string(intervalMs));
+        std::vector<double> deviations;
+        for (int i = 0; i < runs; ++i) {
+            const bench::ChildRun run =
+                probe(LODARIX_BENCH_WINDOW, withInterval, "cadence", settings);
+            const std::vector<std::int64_t> steps = run.all("step-ns");
+            if (steps.size() != TripSteps)
+                throw std::runtime_error("a trip to floor 11 did not take ten steps: "
+                                         + run.output);
+            std::int64_t previous = run.value("start-ns");
+            for (const std::int64_t step : steps) {
+                deviations.push_back(static_cast<double>(step - previous) / 1e6 - intervalMs);
+                previous = step;
+            }
+        }
+        const bench::Summary summary = bench::summarize(deviations);
+        const double worst = std::max(std::abs(summary.min), std::abs(summary.max));
+        table.add("step deviation from " + std::to_string(intervalMs)
+                      + " ms set in the motion window, xcb (ms)",
+                  summary, 3, "median <= 1, max <= 5", std::abs(summary.median) <= 1 && worst <= 5);
+    }
 }
 
 void measureCpu(bench::Table& table, const Environment& environment, const Settings& settings)
@@ -280,6 +314,30 @@ void measureAppendCost(bench::Table& table, const Environment& environment,
     table.add("append on 8 MiB / append on 1 KiB, offscreen", ratio, 2, "<= 5", ratio.median <= 5);
 }
 
+// Repaints of the motion window's graphs, 1200 x 400 pixels, with a record
+// of 100,000 rows: over the whole session and over the last 60 s.
+void measureGraphs(bench::Table& table, const Settings& settings)
+{
+    progress("repaints of the motion window's graphs with 100,000 rows, offscreen");
+    const bench::ChildRun run =
+        probe(LODARIX_BENCH_GRAPHS, {"QT_QPA_PLATFORM=offscreen"}, "graphs", settings);
+    const std::pair<const char*, const char*> graphs[] = {{"position", "position graph"},
+                                                          {"speed", "speed graph"}};
+    for (const auto& [key, name] : graphs) {
+        std::vector<double> whole, recent;
+        for (const std::int64_t ns : run.all(std::string(key) + "-whole-ns"))
+            whole.push_back(static_cast<double>(ns) / 1e6);
+        for (const std::int64_t ns : run.all(std::string(key) + "-recent-ns"))
+            recent.push_back(static_cast<double>(ns) / 1e6);
+        const bench::Summary wholeSummary = bench::summarize(whole);
+        table.add(std::string("repaint of the ") + name + ", 100,000 rows, whole session (ms)",
+                  wholeSummary, 2, "<= 16", wholeSummary.median <= 16);
+        const bench::Summary recentSummary = bench::summarize(recent);
+        table.add(std::string("repaint of the ") + name + ", 100,000 rows, last 60 s (ms)",
+                  recentSummary, 3, "<= 2", recentSummary.median <= 2);
+    }
+}
+
 Settings parse(int argc, char* argv[])
 {
     Settings settings;
@@ -323,8 +381,10 @@ int main(int argc, char* argv[])
             measureStartUp(table, "xcb", xcb, settings);
             measureStartUp(table, "offscreen", offscreen, settings);
         }
-        if (settings.runs("cadence"))
+        if (settings.runs("cadence")) {
             measureCadence(table, xcb, settings);
+            measureSetIntervals(table, xcb, settings);
+        }
         if (settings.runs("cpu"))
             measureCpu(table, xcb, settings);
         if (settings.runs("throughput")) {
@@ -334,6 +394,8 @@ int main(int argc, char* argv[])
         }
         if (settings.runs("append"))
             measureAppendCost(table, offscreen, settings);
+        if (settings.runs("graphs"))
+            measureGraphs(table, settings);
 
         const std::string markdown = table.markdown();
         std::fputs(markdown.c_str(), stdout);

@@ -1,0 +1,38 @@
+// What the main window offers beyond its own controls, without changing how
+// it looks or what its rules do: F2 opens the motion window whichever control
+// has the focus, and a context menu (a right click on the background, the
+// title or the frames, the Menu key, Shift+F10) offers "Графика на
+// движението" and "Покажи условието". The text boxes keep their own menus.
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QWidget;
+
+namespace lodarix {
+
+class MainWindowMenu : public QObject {
+    Q_OBJECT
+
+public:
+    // Belongs to form.
+    explicit MainWindowMenu(QWidget& form);
+
+    QAction* motionWindowAction() const { return motionWindow_; }
+    QAction* statementAction() const { return statement_; }
+    // The context menu, made when first asked for; nullptr before.
+    QMenu* menu() const { return menu_; }
+
+private:
+    void popUp(const QPoint& at);
+
+    QWidget& form_;
+    QAction* motionWindow_;
+    QAction* statement_;
+    QPointer<QMenu> menu_;
+};
+
+} // namespace lodarix
