@@ -63,16 +63,16 @@ void MotionRecorder::setStepInterval(int intervalMs)
 
 std::int64_t MotionRecorder::nowMs() const
 {
-    return loaded_ ? clock_() - origin_ : 0;
+    if (!loaded_)
+        return 0;
+    // A clock that goes back is held at the last row, so the rows stay in time order.
+    const std::int64_t now = clock_() - origin_;
+    return rows_.empty() ? now : std::max(now, rows_.back().timeMs);
 }
 
 void MotionRecorder::append(const lift::TripController& controller, Event event)
 {
-    // A clock that goes back is held at the last row, so the rows stay in time order.
-    std::int64_t time = event == Event::Start ? 0 : clock_() - origin_;
-    if (!rows_.empty())
-        time = std::max(time, rows_.back().timeMs);
-    rows_.push_back({time, floorNumber(controller.CurrentFloor()),
+    rows_.push_back({event == Event::Start ? 0 : nowMs(), floorNumber(controller.CurrentFloor()),
                      floorNumber(controller.TargetFloor()), event, intervalMs_});
     trips_.update(rows_);
 }

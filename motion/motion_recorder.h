@@ -46,7 +46,8 @@ public:
     void setStepInterval(int intervalMs);
     int stepInterval() const { return intervalMs_; }
 
-    // The time since the load on the recorder's clock; 0 before loaded().
+    // The time since the load on the recorder's clock, never before the last
+    // row; 0 before loaded().
     std::int64_t nowMs() const;
 
     // The rows in time order (a row made later may lie at the same time);

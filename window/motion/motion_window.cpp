@@ -342,8 +342,7 @@ void MotionWindow::recordChanged()
 void MotionWindow::refresh()
 {
     const motion::MotionRecorder& recorder = recording_.recorder();
-    const auto rows = recorder.rows();
-    const std::int64_t nowMs = std::max(recorder.nowMs(), rows.empty() ? 0 : rows.back().timeMs);
+    const std::int64_t nowMs = recorder.nowMs();
     const TimeSpan span =
         wholeSession_->isChecked() ? wholeSessionSpan(nowMs) : followingSpan(nowMs);
     position_->setSpan(span);
@@ -356,14 +355,15 @@ void MotionWindow::refresh()
 void MotionWindow::updateDescriptions()
 {
     const auto& trips = recording_.recorder().trips();
-    QString description = motion_texts::latestTripSummary(trips);
+    const QString summary = motion_texts::latestTripSummary(trips);
+    QString description = summary;
     if (!trips.empty())
         description += QStringLiteral("; средна скорост %1 m/s")
                            .arg(motion_texts::meanSpeed(trips.back(), height_));
     if (description == description_)
         return;
     description_ = description;
-    position_->setAccessibleDescription(motion_texts::latestTripSummary(trips));
+    position_->setAccessibleDescription(summary);
     speed_->setAccessibleDescription(description);
 }
 

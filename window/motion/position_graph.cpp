@@ -38,7 +38,7 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
     if (rows.empty())
         return axis;
     const auto y = [&plot](double floor) { return yOf(floor, LowestFloor, HighestFloor, plot); };
-    const std::int64_t presentMs = this->presentMs();
+    const std::int64_t presentMs = record().nowMs();
     const double line = 2 * scale();
 
     const auto& trips = record().trips();

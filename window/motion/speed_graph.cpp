@@ -45,7 +45,7 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     const auto rows = record().rows();
     const int columns = std::max(1, static_cast<int>(plot.width()));
     const auto points = motion::decimate(rows, span().fromMs, span().toMs, columns);
-    const auto path = motion::graphPath(rows, points, presentMs());
+    const auto path = motion::graphPath(rows, points, record().nowMs());
     std::vector<std::optional<motion::SpeedRange>> speeds;
     speeds.reserve(path.size());
     // At least the speed of a step at the interval now in force, so that the

@@ -58,12 +58,6 @@ void TimeGraph::setSpan(TimeSpan span)
     update();
 }
 
-std::int64_t TimeGraph::presentMs() const
-{
-    const auto rows = record_.rows();
-    return std::max(record_.nowMs(), rows.empty() ? 0 : rows.back().timeMs);
-}
-
 double TimeGraph::scale() const
 {
     return std::clamp(std::min(width() / 720.0, window()->height() / 600.0), 1.0, 4.0);

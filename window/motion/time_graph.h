@@ -61,8 +61,6 @@ protected:
     virtual ValueAxis paintValues(QPainter& painter, const QRectF& plot) = 0;
 
     const motion::MotionRecorder& record() const { return record_; }
-    // The model time up to which the record runs: now, or its last row.
-    std::int64_t presentMs() const;
     double xOf(std::int64_t ms, const QRectF& plot) const;
     static double yOf(double value, double low, double high, const QRectF& plot);
     // The light lines at the axis's ticks, for paintValues to draw first.
