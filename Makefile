@@ -22,13 +22,14 @@ package:
 	cmake --preset dev -DLODARIX_TESTS=OFF -DLODARIX_BENCH=OFF
 	cmake --build --preset dev --target package
 
-# Every build of the tests: the normal one with the benchmarks compiled (not
-# run), the sanitizer one and the fuzz one.
+# Every build of the tests: the normal one, with the benchmarks and the
+# README's screenshot program compiled (not run), the sanitizer one and the
+# fuzz one.
 test-builds:
 	@tools/ensure-packages.sh run test
 	cmake --preset dev -DLODARIX_TESTS=ON -DLODARIX_BENCH=ON
 	cmake --build --preset dev
-	cmake --build --preset dev --target lodarix-bench
+	cmake --build --preset dev --target lodarix-bench lodarix-screenshot
 	cmake --preset asan -DLODARIX_TESTS=ON -DLODARIX_BENCH=OFF
 	cmake --build --preset asan
 	cmake --preset fuzz
