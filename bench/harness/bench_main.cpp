@@ -109,21 +109,29 @@ void measureStartUp(bench::Table& table, const std::string& platform,
               memoryRatio.median <= 1.10);
 }
 
+// The time from the trip's start to each of its ten steps, less the
+// interval, appended to deviations (ms); the whole trip's time is returned.
+double collectStepDeviations(const bench::ChildRun& run, double intervalMs,
+                             std::vector<double>& deviations)
+{
+    const std::vector<std::int64_t> steps = run.all("step-ns");
+    if (steps.size() != TripSteps)
+        throw std::runtime_error("a trip to floor 11 did not take ten steps: " + run.output);
+    std::int64_t previous = run.value("start-ns");
+    for (const std::int64_t step : steps) {
+        deviations.push_back(static_cast<double>(step - previous) / 1e6 - intervalMs);
+        previous = step;
+    }
+    return static_cast<double>(steps.back() - run.value("start-ns")) / 1e6;
+}
+
 void measureCadence(bench::Table& table, const Environment& environment, const Settings& settings)
 {
     progress("step cadence of trips from floor 1 to 11 on xcb");
     std::vector<double> stepDeviations, tripDeviations;
     for (int i = 0; i < settings.longRuns; ++i) {
         const bench::ChildRun run = probe(LODARIX_BENCH_WINDOW, environment, "cadence", settings);
-        const std::vector<std::int64_t> steps = run.all("step-ns");
-        if (steps.size() != TripSteps)
-            throw std::runtime_error("a trip to floor 11 did not take ten steps: " + run.output);
-        std::int64_t previous = run.value("start-ns");
-        for (const std::int64_t step : steps) {
-            stepDeviations.push_back(static_cast<double>(step - previous) / 1e6 - StepMs);
-            previous = step;
-        }
-        tripDeviations.push_back(static_cast<double>(steps.back() - run.value("start-ns")) / 1e6
+        tripDeviations.push_back(collectStepDeviations(run, StepMs, stepDeviations)
                                  - StepMs * TripSteps);
     }
     const bench::Summary steps = bench::summarize(stepDeviations);
@@ -147,17 +155,8 @@ void measureSetIntervals(bench::Table& table, const Environment& environment,
         withInterval.push_back("LODARIX_BENCH_INTERVAL=" + std::to_string(intervalMs));
         std::vector<double> deviations;
         for (int i = 0; i < runs; ++i) {
-            const bench::ChildRun run =
-                probe(LODARIX_BENCH_WINDOW, withInterval, "cadence", settings);
-            const std::vector<std::int64_t> steps = run.all("step-ns");
-            if (steps.size() != TripSteps)
-                throw std::runtime_error("a trip to floor 11 did not take ten steps: "
-                                         + run.output);
-            std::int64_t previous = run.value("start-ns");
-            for (const std::int64_t step : steps) {
-                deviations.push_back(static_cast<double>(step - previous) / 1e6 - intervalMs);
-                previous = step;
-            }
+            collectStepDeviations(probe(LODARIX_BENCH_WINDOW, withInterval, "cadence", settings),
+                                  intervalMs, deviations);
         }
         const bench::Summary summary = bench::summarize(deviations);
         const double worst = std::max(std::abs(summary.min), std::abs(summary.max));
