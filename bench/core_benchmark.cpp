@@ -5,11 +5,11 @@
 // motion record itself: the bytes a row takes, and the reduction of a long
 // session to a graph's pixel columns, whole and for a window of 60 s.
 
-#include "lift/trip_controller.h"
-#include "motion/decimation.h"
-#include "motion/motion_recorder.h"
-#include "motion/time_range.h"
-#include "window/model/lodarix_model.h"
+#include "core/lift/trip_controller.h"
+#include "core/model/lodarix_model.h"
+#include "core/motion/decimation.h"
+#include "core/motion/motion_recorder.h"
+#include "core/motion/time_range.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,10 +6,10 @@
 // 60 s. Reports "<graph>-<view>-ns <time>" once a repaint, after a warm-up.
 
 #include "bench/probe.h"
-#include "motion/motion_recorder.h"
-#include "window/model/lodarix_model.h"
-#include "window/motion/position_graph.h"
-#include "window/motion/speed_graph.h"
+#include "core/model/lodarix_model.h"
+#include "core/motion/motion_recorder.h"
+#include "desktop/motion_window/position_graph.h"
+#include "desktop/motion_window/speed_graph.h"
 
 #include <QApplication>
 #include <QImage>

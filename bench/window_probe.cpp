@@ -14,7 +14,7 @@
 
 #include "app/lodarix/application.h"
 #include "bench/probe.h"
-#include "window/lodarix_window.h"
+#include "desktop/window/lodarix_window.h"
 
 #include <QAbstractButton>
 #include <QAction>

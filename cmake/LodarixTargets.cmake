@@ -1,7 +1,7 @@
 # Helpers shared by the project's CMake files.
 
 # Fails the configure step when TARGET reaches Qt through its link graph.
-# The lift logic and the window description must stay usable without Qt.
+# The core must stay usable without Qt, by every face and by the fuzz build.
 function(lodarix_forbid_qt target)
     set_target_properties(${target} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
     set(pending ${target})
@@ -26,6 +26,19 @@ function(lodarix_forbid_qt target)
             endif()
         endforeach()
     endwhile()
+endfunction()
+
+# lodarix_add_core_library(NAME SOURCES src... [LIBRARIES lib...])
+# A static library of the Qt-free core: its headers are included from the
+# project's root, it links LIBRARIES publicly, and it is kept free of Qt.
+function(lodarix_add_core_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARG_LIBRARIES)
+        target_link_libraries(${name} PUBLIC ${ARG_LIBRARIES})
+    endif()
+    lodarix_forbid_qt(${name})
 endfunction()
 
 # lodarix_add_test(NAME SOURCES src... [LIBRARIES lib...] [WIDGETS]

@@ -3,9 +3,9 @@
 // README. Model time runs on a clock of the script's own, so that the
 // picture is the same at every run.
 
-#include "window/lodarix_window.h"
-#include "window/motion/motion_host.h"
-#include "window/motion/motion_window.h"
+#include "app/lodarix/motion_host.h"
+#include "desktop/motion_window/motion_window.h"
+#include "desktop/window/lodarix_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

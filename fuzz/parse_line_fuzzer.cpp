@@ -3,7 +3,7 @@
 // it, never a comment, with a floor number from 1 to 11; an error message is
 // one short line without control characters, whatever the line held.
 
-#include "app/replay/script.h"
+#include "core/replay/script.h"
 #include "fuzz/check.h"
 
 #include <cstdint>

@@ -4,15 +4,15 @@
 // rules guarantee, and the record must follow the model: rows in time order,
 // floors in the building, no step longer than one floor.
 
-#include "app/replay/motion_session.h"
-#include "app/replay/script.h"
+#include "core/lift/colors.h"
+#include "core/lift/floor_table.h"
+#include "core/model/lodarix_model.h"
+#include "core/motion/decimation.h"
+#include "core/motion/trip_log.h"
+#include "core/replay/motion_session.h"
+#include "core/replay/script.h"
 #include "fuzz/check.h"
-#include "lift/colors.h"
-#include "lift/floor_table.h"
-#include "motion/decimation.h"
-#include "motion/trip_log.h"
 #include "tests/support/model_guarantees.h"
-#include "window/model/lodarix_model.h"
 
 #include <algorithm>
 #include <cstdint>

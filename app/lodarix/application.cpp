@@ -1,8 +1,8 @@
 #include "app/lodarix/application.h"
 
 #include "app/lodarix/bulgarian_locale.h"
-#include "window/lodarix_window.h"
-#include "window/motion/motion_host.h"
+#include "app/lodarix/motion_host.h"
+#include "desktop/window/lodarix_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,17 +4,12 @@
 // it is made. A bad line or an unreadable file ends the run with one line on
 // standard error and exit status 2; the lines already printed stand.
 
-#include "app/replay/motion_session.h"
-#include "app/replay/runner.h"
-#include "app/replay/script.h"
-#include "app/replay/state_json.h"
-#include "motion/motion_csv.h"
-#include "window/model/lodarix_model.h"
-
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QString>
+#include "core/model/lodarix_model.h"
+#include "core/motion/motion_csv.h"
+#include "core/replay/motion_session.h"
+#include "core/replay/runner.h"
+#include "core/replay/script.h"
+#include "core/replay/state_json.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -26,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace {
 
@@ -36,42 +32,100 @@ void write(std::string_view text)
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
-void writeLine(const QByteArray& line)
+constexpr std::string_view Help =
+    R"(Usage: lodarix-replay [options] [FILE]
+Runs a script of user actions against the lift without a window and prints the
+state after loading and after each command as one JSON object a line, or with
+--motion the cabin's motion as CSV.
+
+Script: one command a line; blank lines and lines starting with # are skipped.
+  close    select the closed grille button
+  open     select the open grille button
+  pick N   click the floor button N (1 to 11)
+  tick     one period of the step timer passes
+
+Options:
+  -h, --help  Displays help on commandline options.
+  --motion    Print the motion record as CSV, time_s,floor,target,event: a row
+              at the load (start), at each accepted pick (pick) and at each step
+              that runs (step, or arrive for the last of a trip). Every tick
+              counts 0.800 s, whether or not a step runs; the other commands
+              take no time.
+
+Arguments:
+  FILE        The script; standard input when absent or -.
+)";
+
+void writeLine(std::string_view line)
 {
-    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout);
+    write(line);
     std::fputc('\n', stdout);
 }
 
-int fail(const QString& message)
+int fail(std::string_view message)
 {
     std::fflush(stdout);
-    const QByteArray text = "lodarix-replay: " + message.toUtf8() + "\n";
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
+    const std::string text = "lodarix-replay: " + std::string(message) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stderr);
     return BadInput;
+}
+
+struct Options {
+    bool help = false;
+    bool motion = false;
+    std::vector<std::string> files;
+};
+
+// Long options (--name), bundled short ones (-h) and "--", which ends the
+// options; "-" alone is a file. Returns the error's text for a bad option.
+std::variant<Options, std::string> parseArguments(int argc, char* argv[])
+{
+    Options options;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
+            options.files.emplace_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument.starts_with("--")) {
+            const std::string_view name = argument.substr(2, argument.find('=') - 2);
+            if (name != "help" && name != "motion")
+                return "Unknown option '" + std::string(name) + "'.";
+            if (argument.find('=') != std::string_view::npos)
+                return "Unexpected value after '--" + std::string(name) + "'.";
+            (name == "help" ? options.help : options.motion) = true;
+        } else {
+            for (const char letter : argument.substr(1)) {
+                if (letter != 'h')
+                    return "Unknown option '" + std::string(1, letter) + "'.";
+                options.help = true;
+            }
+        }
+    }
+    return options;
 }
 
 // Hands each command of the script to run, in order, until the end or the
 // first bad line.
-int runScript(std::istream& script, const QString& path,
+int runScript(std::istream& script, const std::string& path,
               const std::function<void(const lodarix::replay::Command&)>& run)
 {
     std::string line;
     for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
         const auto parsed = lodarix::replay::parseLine(line);
         if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed)) {
-            return fail(QStringLiteral("line %1: %2")
-                            .arg(lineNumber)
-                            .arg(QString::fromStdString(error->message)));
+            return fail("line " + std::to_string(lineNumber) + ": " + error->message);
         }
         if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
             run(*command);
     }
     if (script.bad())
-        return fail(QStringLiteral("cannot read %1").arg(path));
+        return fail("cannot read " + path);
     return 0;
 }
 
-int printStates(std::istream& script, const QString& path)
+int printStates(std::istream& script, const std::string& path)
 {
     lodarix::LodarixModel model;
     model.load();
@@ -82,7 +136,7 @@ int printStates(std::istream& script, const QString& path)
     });
 }
 
-int printMotion(std::istream& script, const QString& path)
+int printMotion(std::istream& script, const std::string& path)
 {
     lodarix::replay::MotionSession session;
     std::size_t printed = 0;
@@ -104,54 +158,30 @@ int printMotion(std::istream& script, const QString& path)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("lodarix-replay"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs a script of user actions against the lift without a window and prints the\n"
-        "state after loading and after each command as one JSON object a line, or with\n"
-        "--motion the cabin's motion as CSV.\n"
-        "\n"
-        "Script: one command a line; blank lines and lines starting with # are skipped.\n"
-        "  close    select the closed grille button\n"
-        "  open     select the open grille button\n"
-        "  pick N   click the floor button N (1 to 11)\n"
-        "  tick     one period of the step timer passes"));
-    parser.addHelpOption();
-    const QCommandLineOption motionOption(
-        QStringLiteral("motion"),
-        QStringLiteral("Print the motion record as CSV, time_s,floor,target,event: a row at the "
-                       "load (start), at each accepted pick (pick) and at each step that runs "
-                       "(step, or arrive for the last of a trip). Every tick counts 0.800 s, "
-                       "whether or not a step runs; the other commands take no time."));
-    parser.addOption(motionOption);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The script; standard input when absent or -."),
-                                 QStringLiteral("[FILE]"));
-    if (!parser.parse(QCoreApplication::arguments()))
-        return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        writeLine(parser.helpText().trimmed().toUtf8());
+    const auto parsed = parseArguments(argc, argv);
+    if (const auto* error = std::get_if<std::string>(&parsed))
+        return fail(*error);
+    const Options& options = std::get<Options>(parsed);
+    if (options.help) {
+        write(Help);
         return 0;
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
-        return fail(QStringLiteral("expected at most one script file, got %1").arg(files.size()));
+    if (options.files.size() > 1)
+        return fail("expected at most one script file, got "
+                    + std::to_string(options.files.size()));
 
-    const QString path = files.value(0, QStringLiteral("-"));
-    const bool fromStdin = path == QLatin1String("-");
+    const std::string path = options.files.empty() ? "-" : options.files.front();
+    const bool fromStdin = path == "-";
     std::ifstream file;
     if (!fromStdin) {
-        const std::filesystem::path filePath(path.toStdString());
+        const std::filesystem::path filePath(path);
         std::error_code ignored;
         if (std::filesystem::is_directory(filePath, ignored))
-            return fail(QStringLiteral("cannot read %1: it is a folder").arg(path));
+            return fail("cannot read " + path + ": it is a folder");
         file.open(filePath, std::ios::binary);
         if (!file)
-            return fail(QStringLiteral("cannot read %1: %2")
-                            .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+            return fail("cannot read " + path + ": " + std::strerror(errno));
     }
     std::istream& script = fromStdin ? std::cin : file;
-    return parser.isSet(motionOption) ? printMotion(script, path) : printStates(script, path);
+    return options.motion ? printMotion(script, path) : printStates(script, path);
 }

@@ -2,7 +2,7 @@
 // control's colour as drawn, whatever the style adds around it.
 #pragma once
 
-#include "lift/colors.h"
+#include "core/lift/colors.h"
 
 #include <QColor>
 #include <QHash>

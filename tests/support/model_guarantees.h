@@ -2,9 +2,9 @@
 // uses it too).
 #pragma once
 
+#include "core/form/lodarix_controls.h"
+#include "core/model/lodarix_model.h"
 #include "tests/support/trip_guarantees.h"
-#include "window/description/lodarix_controls.h"
-#include "window/model/lodarix_model.h"
 
 #include <string>
 

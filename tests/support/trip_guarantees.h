@@ -5,8 +5,8 @@
 // exactly one grille button selected. No Qt, so that the fuzzer can use it.
 #pragma once
 
-#include "lift/colors.h"
-#include "lift/floor_table.h"
+#include "core/lift/colors.h"
+#include "core/lift/floor_table.h"
 
 #include <string>
 

@@ -1,0 +1,82 @@
+#include "app/lodarix/motion_host.h"
+
+#include "core/form/lodarix_controls.h"
+#include "core/form/lodarix_texts.h"
+#include "desktop/motion_window/motion_window.h"
+#include "desktop/window/lodarix_window.h"
+#include "desktop/window/main_window_menu.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <string>
+
+namespace lodarix {
+
+namespace {
+
+QTimer& stepTimerOf(const LodarixWindow& window)
+{
+    auto* timer = qobject_cast<QTimer*>(window.controls().find(controls::StepTimer, std::nullopt));
+    Q_ASSERT_X(timer, "MotionHost", "the window has a step timer");
+    return *timer;
+}
+
+// Beside the main window when the screen has room there.
+void placeBeside(QWidget& window, const QWidget& mainWindow)
+{
+    const QRect main = mainWindow.frameGeometry();
+    const QScreen* screen = mainWindow.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QPoint right(main.right() + 12, main.top());
+    if (room.contains(QRect(right, window.size())))
+        window.move(right);
+}
+
+} // namespace
+
+MotionHost::MotionHost(LodarixWindow& window)
+    : MotionHost(window, {})
+{
+}
+
+MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
+    : window_(window)
+    , recording_(std::move(source))
+    , pacer_(stepTimerOf(window), recording_.clock())
+    , menu_(new MainWindowMenu(window.form()))
+{
+    window_.setRuleObserver(&recording_);
+    connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
+    connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
+    connect(menu_->statementAction(), &QAction::triggered, this, &MotionHost::showStatement);
+}
+
+MotionHost::~MotionHost()
+{
+    window_.setRuleObserver(nullptr);
+}
+
+void MotionHost::openMotionWindow()
+{
+    if (!motionWindow_) {
+        motionWindow_ = std::make_unique<MotionWindow>(recording_, pacer_);
+        motionWindow_->setWindowIcon(window_.form().windowIcon());
+        placeBeside(*motionWindow_, window_.form());
+    }
+    motionWindow_->show();
+    motionWindow_->raise();
+    motionWindow_->activateWindow();
+}
+
+void MotionHost::showStatement()
+{
+    window_.handleEvent(
+        [this] { window_.operations().setStatusText(std::string(texts::ExerciseStatement)); });
+}
+
+} // namespace lodarix

@@ -1,0 +1,15 @@
+#include "core/lift/colors.h"
+
+#include <cstdio>
+
+namespace lift {
+
+std::string toHexRgb(Color color)
+{
+    const Rgb rgb = toRgb(color);
+    char hex[sizeof "#RRGGBB"];
+    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
+    return hex;
+}
+
+} // namespace lift

@@ -1,0 +1,73 @@
+// Records the cabin's motion by watching the trip rules from outside. After
+// each event it hands to the trip controller, the caller tells the recorder
+// what happened; the recorder reads the cabin's floor and the target from the
+// controller and appends a row when one is due. Times come from the clock the
+// caller gives, counted from the load.
+//
+//     recorder.loaded(controller);                  // after Form_Load
+//     const bool closed = grille is closed;         // read before the click
+//     controller.Option1_Click(floor);
+//     recorder.floorPicked(controller, closed);
+//     controller.Timer1_Timer();
+//     recorder.stepRan(controller);                 // only when the step ran
+#pragma once
+
+#include "core/lift/trip_controller.h"
+#include "core/motion/clock.h"
+#include "core/motion/motion_row.h"
+#include "core/motion/trip_log.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace motion {
+
+class MotionRecorder {
+public:
+    // Throws std::invalid_argument for an empty clock.
+    explicit MotionRecorder(Clock clock);
+
+    // The window was loaded: a new record begins with its start row at time 0.
+    void loaded(const lift::TripController& controller);
+    // A click on a floor button was handed to the rules. grilleWasClosed: the
+    // closed-grille button was selected when the click came, so the rules
+    // accepted the pick; only then is a row made. Throws std::logic_error
+    // before loaded().
+    void floorPicked(const lift::TripController& controller, bool grilleWasClosed);
+    // A step of the timer ran; makes a step row, or the arrival row when the
+    // cabin is now at the target. Throws std::logic_error before loaded() and
+    // while no trip is under way (the timer runs only during a trip).
+    void stepRan(const lift::TripController& controller);
+
+    // The step interval in force from now on, 1 to 65535 ms (800 unless
+    // set); throws std::out_of_range outside.
+    void setStepInterval(int intervalMs);
+    int stepInterval() const { return intervalMs_; }
+
+    // The time since the load on the recorder's clock, never before the last
+    // row; 0 before loaded().
+    std::int64_t nowMs() const;
+
+    // The rows in time order (a row made later may lie at the same time);
+    // the span is valid until the next row is made.
+    std::span<const Row> rows() const { return rows_; }
+    // The trips so far, the one under way last; kept up to date with each row.
+    const std::vector<Trip>& trips() const { return trips_.trips(); }
+    // The bytes the rows take, reserve included.
+    std::size_t bytesHeld() const { return rows_.capacity() * sizeof(Row); }
+
+private:
+    void append(const lift::TripController& controller, Event event);
+
+    Clock clock_;
+    std::int64_t origin_ = 0;
+    std::uint16_t intervalMs_ = DefaultStepIntervalMs;
+    bool loaded_ = false;
+    bool tripUnderWay_ = false;
+    std::vector<Row> rows_;
+    TripLog trips_;
+};
+
+} // namespace motion

@@ -1,0 +1,42 @@
+// The motion record of a session of the window, kept from the load on: it
+// hears the rules' events as their observer, stamps its rows with model time
+// (which the teacher's pause holds), and tells whoever shows the record that
+// it changed.
+#pragma once
+
+#include "core/lift/rule_observer.h"
+#include "core/motion/model_clock.h"
+#include "core/motion/motion_recorder.h"
+
+#include <QObject>
+
+namespace lodarix {
+
+class MotionRecording : public QObject, public RuleObserver {
+    Q_OBJECT
+
+public:
+    // Model time runs from now on source, or on a monotonic clock when
+    // source is empty (tests and benchmarks give their own).
+    explicit MotionRecording(motion::Clock source = {}, QObject* parent = nullptr);
+
+    motion::ModelClock& clock() { return clock_; }
+    const motion::MotionRecorder& recorder() const { return recorder_; }
+
+    // The step interval that rows made from now on carry.
+    void setStepInterval(int intervalMs);
+
+    void loaded(const lift::TripController& controller) override;
+    void floorPicked(const lift::TripController& controller, bool grilleWasClosed) override;
+    void stepRan(const lift::TripController& controller) override;
+
+signals:
+    // After each event of the rules: a row may have been added.
+    void changed();
+
+private:
+    motion::ModelClock clock_;
+    motion::MotionRecorder recorder_;
+};
+
+} // namespace lodarix

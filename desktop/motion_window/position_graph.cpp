@@ -1,0 +1,81 @@
+#include "desktop/motion_window/position_graph.h"
+
+#include "core/lift/floor_table.h"
+#include "core/motion/decimation.h"
+#include "core/motion/graph_path.h"
+#include "desktop/motion_window/trace_painter.h"
+
+#include <QLineF>
+#include <QPainter>
+
+#include <vector>
+
+namespace lodarix {
+
+namespace {
+
+const QColor JumpColor(200, 60, 40);
+const QColor TargetColor(40, 140, 70);
+
+constexpr double LowestFloor = 0.5;
+constexpr double HighestFloor = lift::FloorTable::Count + 0.5;
+
+} // namespace
+
+const QColor PositionGraph::PathColor(25, 70, 160);
+
+PositionGraph::PositionGraph(const motion::MotionRecorder& record, QWidget* parent)
+    : TimeGraph(record, parent)
+{
+    setAccessibleName(QStringLiteral("Графика на положението: етаж във времето"));
+}
+
+TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF& plot)
+{
+    const ValueAxis axis{LowestFloor, HighestFloor, 1, 0, QStringLiteral("етаж")};
+    drawValueGrid(painter, plot, axis);
+    const auto rows = record().rows();
+    if (rows.empty())
+        return axis;
+    const auto y = [&plot](double floor) { return yOf(floor, LowestFloor, HighestFloor, plot); };
+    const std::int64_t presentMs = record().nowMs();
+    const double line = 2 * scale();
+
+    const auto& trips = record().trips();
+    if (!trips.empty() && trips.back().running) {
+        const motion::Trip& trip = trips.back();
+        painter.setPen(QPen(TargetColor, line, Qt::DashLine));
+        const double target = y(trip.finalStop);
+        painter.drawLine(QPointF(xOf(rows[trip.pickRow].timeMs, plot), target),
+                         QPointF(xOf(presentMs, plot), target));
+    }
+
+    const int columns = std::max(1, static_cast<int>(plot.width()));
+    const auto points = motion::decimate(rows, span().fromMs, span().toMs, columns);
+    const auto path = motion::graphPath(rows, points, presentMs);
+    std::vector<QLineF> lines;
+    std::vector<QLineF> jumps;
+    lines.reserve(path.size());
+    for (const motion::Stretch& stretch : path) {
+        const QLineF line(QPointF(xOf(stretch.fromMs, plot), y(stretch.fromFloor)),
+                          QPointF(xOf(stretch.toMs, plot), y(stretch.toFloor)));
+        (stretch.kind == motion::StretchKind::Jump ? jumps : lines).push_back(line);
+    }
+    drawTrace(painter, lines, plot, QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(JumpColor, line, Qt::DashLine));
+    painter.drawLines(jumps.data(), static_cast<int>(jumps.size()));
+
+    if (static_cast<int>(points.size()) * 6 <= columns) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(PathColor);
+        const double radius = 2.5 * scale();
+        for (const motion::PlotPoint& point : points) {
+            if (motion::isStep(rows[point.row].event))
+                painter.drawEllipse(QPointF(xOf(point.timeMs, plot), y(point.floor)), radius,
+                                    radius);
+        }
+    }
+    return axis;
+}
+
+} // namespace lodarix

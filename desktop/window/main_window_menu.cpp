@@ -1,0 +1,35 @@
+#include "desktop/window/main_window_menu.h"
+
+#include "desktop/window/keyboard_context_menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+namespace lodarix {
+
+MainWindowMenu::MainWindowMenu(QWidget& form)
+    : QObject(&form)
+    , form_(form)
+    , motionWindow_(new QAction(QStringLiteral("Графика на движението"), this))
+    , statement_(new QAction(QStringLiteral("Покажи условието"), this))
+{
+    motionWindow_->setShortcut(QKeySequence(Qt::Key_F2));
+    motionWindow_->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(motionWindow_);
+    form.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&form, &QWidget::customContextMenuRequested, this, &MainWindowMenu::popUp);
+    openContextMenusWithShiftF10(form);
+}
+
+void MainWindowMenu::popUp(const QPoint& at)
+{
+    if (!menu_) {
+        menu_ = new QMenu(&form_);
+        menu_->addAction(motionWindow_);
+        menu_->addAction(statement_);
+    }
+    menu_->popup(form_.mapToGlobal(at));
+}
+
+} // namespace lodarix

@@ -1,0 +1,30 @@
+// The window operations of the trip rules bound to the loaded widgets. Every
+// call looks its control up by name and index at that moment; the status
+// box's text is read with CR LF line ends and written with them, though the
+// widget itself keeps plain line feeds (see crlf_text.h).
+#pragma once
+
+#include "core/lift/window_operations.h"
+#include "desktop/window/control_registry.h"
+
+namespace lodarix {
+
+class QtWindowOperations : public lift::WindowOperations {
+public:
+    // The controls must outlive this object.
+    explicit QtWindowOperations(const ControlRegistry& controls);
+
+    void paintFloorButton(lift::FloorIndex floor, lift::Color color) override;
+    bool isGrilleClosed() const override;
+    void openGrille() override;
+    void setStepsRunning(bool running) override;
+    std::string statusText() const override;
+    void setStatusText(const std::string& text) override;
+    std::string floorName(lift::FloorIndex floor) const override;
+    void hideFloorNames() override;
+
+private:
+    const ControlRegistry& controls_;
+};
+
+} // namespace lodarix
