@@ -5,17 +5,18 @@
 // motion record itself: the bytes a row takes, and the reduction of a long
 // session to a graph's pixel columns, whole and for a window of 60 s.
 
+#include "bench/long_session.h"
 #include "core/lift/trip_controller.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/decimation.h"
 #include "core/motion/motion_recorder.h"
 #include "core/motion/time_range.h"
+#include "core/replay/motion_session.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
-#include <random>
 
 namespace {
 
@@ -65,47 +66,6 @@ void tripsThroughTheModel(benchmark::State& state)
 }
 BENCHMARK(tripsThroughTheModel);
 
-// The model with a recorder on a nominal clock, wired as the window wires it:
-// the grille is read before a click, and a step is recorded when the timer
-// fired while it was on; each period of the timer is 800 ms.
-struct RecordedModel {
-    std::int64_t nowMs = 0;
-    lodarix::LodarixModel model;
-    motion::MotionRecorder recorder{[this] { return nowMs; }};
-
-    RecordedModel()
-    {
-        model.load();
-        recorder.loaded(model.controller());
-    }
-
-    void pick(lift::FloorIndex floor)
-    {
-        const bool grilleWasClosed = model.window().isGrilleClosed();
-        model.clickFloorButton(floor);
-        recorder.floorPicked(model.controller(), grilleWasClosed);
-    }
-
-    bool stepsRunning() const { return model.window().isEnabled("Timer1"); }
-
-    // One period of the timer while it is on.
-    void step()
-    {
-        nowMs += motion::DefaultStepIntervalMs;
-        model.timerPeriod();
-        recorder.stepRan(model.controller());
-    }
-
-    // One period of the timer, on or off.
-    void timerPeriod()
-    {
-        if (stepsRunning())
-            step();
-        else
-            nowMs += motion::DefaultStepIntervalMs;
-    }
-};
-
 // Trips as in tripsThroughTheModel, recorded. A new record begins every
 // RowsPerRecord rows, about an hour of steps, as when the program is started
 // anew for the next lesson, so that the record's growth is paid again and again.
@@ -113,22 +73,20 @@ constexpr std::size_t RowsPerRecord = 4096;
 
 void tripsThroughTheModelRecorded(benchmark::State& state)
 {
-    RecordedModel recorded;
-    recorded.model.clickGrilleButton(lodarix::Grille::Closed);
+    lodarix::replay::MotionSession recorded;
+    recorded.clickGrilleButton(lodarix::Grille::Closed);
     std::size_t next = 0;
     std::int64_t events = 0;
     for (auto _ : state) {
-        recorded.pick(Picks[next++ % Picks.size()]);
+        recorded.clickFloorButton(Picks[next++ % Picks.size()]);
         ++events;
         while (recorded.stepsRunning()) {
-            recorded.step();
+            recorded.timerPeriod();
             ++events;
         }
-        recorded.model.clickGrilleButton(lodarix::Grille::Closed);
-        if (recorded.recorder.rows().size() >= RowsPerRecord) {
-            recorded.recorder = motion::MotionRecorder{[&recorded] { return recorded.nowMs; }};
-            recorded.recorder.loaded(recorded.model.controller());
-        }
+        recorded.clickGrilleButton(lodarix::Grille::Closed);
+        if (recorded.recorder().rows().size() >= RowsPerRecord)
+            recorded.beginNewRecord();
     }
     state.SetItemsProcessed(events);
 }
@@ -153,40 +111,22 @@ void tripsThroughTheRulesAlone(benchmark::State& state)
 }
 BENCHMARK(tripsThroughTheRulesAlone);
 
-constexpr std::size_t SessionRows = 100'000;
-
-// A long session of SessionRows rows: random picks, some during a trip (jumps),
-// some with the grille open, and idle periods between trips.
-const RecordedModel& longSession()
+// A long session of bench::LongSessionRows rows.
+const lodarix::replay::MotionSession& longSession()
 {
-    static const RecordedModel* const session = [] {
-        auto* recorded = new RecordedModel;
-        std::mt19937 random(20240917);
-        std::uniform_int_distribution<int> floor(0, lift::FloorTable::Highest);
-        std::uniform_int_distribution<int> percent(0, 99);
-        while (recorded->recorder.rows().size() < SessionRows) {
-            if (percent(random) < 90)
-                recorded->model.clickGrilleButton(lodarix::Grille::Closed);
-            recorded->pick(static_cast<lift::FloorIndex>(floor(random)));
-            const bool interrupt = percent(random) < 10;
-            while (recorded->stepsRunning() && recorded->recorder.rows().size() < SessionRows) {
-                recorded->timerPeriod();
-                if (interrupt && percent(random) < 30)
-                    break;
-            }
-            for (int idle = percent(random) % 4; idle > 0; --idle)
-                recorded->timerPeriod();
-        }
+    static const lodarix::replay::MotionSession* const session = [] {
+        auto* recorded = new lodarix::replay::MotionSession;
+        bench::playLongSession(*recorded);
         return recorded;
     }();
     return *session;
 }
 
 // The bytes a row of the record takes, its vector's spare room included,
-// after a session of SessionRows rows.
+// after the long session.
 void motionRecordBytesPerRow(benchmark::State& state)
 {
-    const motion::MotionRecorder& recorder = longSession().recorder;
+    const motion::MotionRecorder& recorder = longSession().recorder();
     for (auto _ : state)
         benchmark::DoNotOptimize(recorder.rows().data());
     state.counters["bytes_per_row"] =
@@ -201,7 +141,7 @@ constexpr int GraphColumns = 1920;
 
 void decimateWholeSession(benchmark::State& state)
 {
-    const auto rows = longSession().recorder.rows();
+    const auto rows = longSession().recorder().rows();
     std::size_t points = 0;
     for (auto _ : state) {
         const auto kept = motion::decimate(rows, 0, rows.back().timeMs, GraphColumns);
@@ -214,7 +154,7 @@ BENCHMARK(decimateWholeSession)->Unit(benchmark::kMicrosecond);
 
 void decimateSixtySecondWindow(benchmark::State& state)
 {
-    const auto rows = longSession().recorder.rows();
+    const auto rows = longSession().recorder().rows();
     const std::int64_t endMs = rows.back().timeMs;
     std::size_t points = 0;
     for (auto _ : state) {

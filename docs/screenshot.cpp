@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
-#include <QTimerEvent>
 
 #include <cstdio>
 
@@ -42,11 +41,9 @@ public:
     // The timer's periods up to count steps, or until the trip ends.
     void steps(int count)
     {
-        auto* timer = qobject_cast<QTimer*>(window_.controls().find("Timer1", std::nullopt));
-        for (int i = 0; i < count && timer->isActive(); ++i) {
-            wait(timer->interval());
-            QTimerEvent expiry(timer->timerId());
-            QCoreApplication::sendEvent(timer, &expiry);
+        for (int i = 0; i < count && window_.stepsRunning(); ++i) {
+            wait(window_.stepIntervalMs());
+            window_.deliverStep();
         }
     }
 

@@ -4,6 +4,7 @@
 // rules guarantee, and the record must follow the model: rows in time order,
 // floors in the building, no step longer than one floor.
 
+#include "core/form/lodarix_form.h"
 #include "core/lift/colors.h"
 #include "core/lift/floor_table.h"
 #include "core/model/lodarix_model.h"
@@ -35,7 +36,9 @@ void checkTheRecord(const lodarix::replay::MotionSession& session, std::size_t c
     using motion::Event;
     const auto rows = session.recorder().rows();
     FUZZ_CHECK(!rows.empty());
-    FUZZ_CHECK(rows[0] == (motion::Row{0, 1, 1, Event::Start, motion::DefaultStepIntervalMs}));
+    FUZZ_CHECK(rows[0]
+               == (motion::Row{0, 1, 1, Event::Start,
+                               static_cast<std::uint16_t>(lodarix::stepPeriodMs())}));
     for (std::size_t i = std::max<std::size_t>(checked, 1); i < rows.size(); ++i) {
         const motion::Row& row = rows[i];
         const motion::Row& before = rows[i - 1];

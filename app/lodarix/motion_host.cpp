@@ -1,6 +1,5 @@
 #include "app/lodarix/motion_host.h"
 
-#include "core/form/lodarix_controls.h"
 #include "core/form/lodarix_texts.h"
 #include "desktop/motion_window/motion_window.h"
 #include "desktop/window/lodarix_window.h"
@@ -9,20 +8,12 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 
 #include <string>
 
 namespace lodarix {
 
 namespace {
-
-QTimer& stepTimerOf(const LodarixWindow& window)
-{
-    auto* timer = qobject_cast<QTimer*>(window.controls().find(controls::StepTimer, std::nullopt));
-    Q_ASSERT_X(timer, "MotionHost", "the window has a step timer");
-    return *timer;
-}
 
 // Beside the main window when the screen has room there.
 void placeBeside(QWidget& window, const QWidget& mainWindow)
@@ -46,8 +37,8 @@ MotionHost::MotionHost(LodarixWindow& window)
 
 MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
     : window_(window)
-    , recording_(std::move(source))
-    , pacer_(stepTimerOf(window), recording_.clock())
+    , recording_(window.stepIntervalMs(), std::move(source))
+    , pacer_(window, recording_.clock())
     , menu_(new MainWindowMenu(window.form()))
 {
     window_.setRuleObserver(&recording_);

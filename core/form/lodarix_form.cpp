@@ -1,10 +1,12 @@
 #include "core/form/lodarix_form.h"
 
+#include "core/form/lodarix_controls.h"
 #include "core/form/lodarix_texts.h"
 #include "core/lift/colors.h"
 #include "core/lift/floor_table.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace lodarix {
 
@@ -123,6 +125,15 @@ const FormDescription Form{
 const FormDescription& lodarixForm()
 {
     return Form;
+}
+
+int stepPeriodMs()
+{
+    for (const ControlDescription& control : Form.controls) {
+        if (control.name == controls::StepTimer)
+            return control.intervalMs;
+    }
+    throw std::logic_error("the form has no step timer");
 }
 
 } // namespace lodarix

@@ -7,4 +7,8 @@ namespace lodarix {
 
 const FormDescription& lodarixForm();
 
+// The period of the step timer Timer1, in milliseconds: the one source of the
+// step interval for every face, the record and the replay's nominal clock.
+int stepPeriodMs();
+
 } // namespace lodarix

@@ -9,19 +9,19 @@ namespace lodarix {
 
 LodarixModel::LodarixModel()
     : window_(lodarixForm())
-    , controller_(window_)
+    , rules_(window_)
 {
 }
 
 void LodarixModel::load()
 {
-    controller_.Form_Load();
+    rules_.load();
 }
 
 void LodarixModel::clickFloorButton(lift::FloorIndex floor)
 {
     window_.select(controls::FloorButtons, floor);
-    controller_.Option1_Click(floor);
+    rules_.pick(floor);
 }
 
 void LodarixModel::clickGrilleButton(Grille grille)
@@ -36,7 +36,7 @@ void LodarixModel::clickGrilleButton(Grille grille)
 void LodarixModel::timerPeriod()
 {
     if (window_.isEnabled(controls::StepTimer))
-        controller_.Timer1_Timer();
+        rules_.step();
 }
 
 Grille LodarixModel::grille() const

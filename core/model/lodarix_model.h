@@ -2,8 +2,10 @@
 // the way the real window wires them: clicking a floor button selects it and
 // then runs Option1_Click with its index; a period of the step timer runs
 // Timer1_Timer only while the timer is enabled; the grille buttons run nothing.
+// An observer, when set, hears of each rule that ran, as the real window's does.
 #pragma once
 
+#include "core/lift/rule_runner.h"
 #include "core/lift/trip_controller.h"
 #include "core/model/window_model.h"
 
@@ -24,13 +26,17 @@ public:
     // One period of the step timer passes.
     void timerPeriod();
 
+    // Set it before load() to hear of the load too; nullptr for none. The
+    // observer must outlive the model or be unset first.
+    void setRuleObserver(lift::RuleObserver* observer) { rules_.setObserver(observer); }
+
     Grille grille() const;
     const WindowModel& window() const { return window_; }
-    const lift::TripController& controller() const { return controller_; }
+    const lift::TripController& controller() const { return rules_.controller(); }
 
 private:
     WindowModel window_;
-    lift::TripController controller_;
+    lift::RuleRunner rules_;
 };
 
 } // namespace lodarix

@@ -16,11 +16,12 @@ std::int8_t floorNumber(lift::FloorIndex index)
 
 } // namespace
 
-MotionRecorder::MotionRecorder(Clock clock)
+MotionRecorder::MotionRecorder(Clock clock, int intervalMs)
     : clock_(std::move(clock))
 {
     if (!clock_)
         throw std::invalid_argument("the motion recorder needs a clock");
+    setStepInterval(intervalMs);
 }
 
 void MotionRecorder::loaded(const lift::TripController& controller)

@@ -1,17 +1,10 @@
-// Records the cabin's motion by watching the trip rules from outside. After
-// each event it hands to the trip controller, the caller tells the recorder
-// what happened; the recorder reads the cabin's floor and the target from the
-// controller and appends a row when one is due. Times come from the clock the
-// caller gives, counted from the load.
-//
-//     recorder.loaded(controller);                  // after Form_Load
-//     const bool closed = grille is closed;         // read before the click
-//     controller.Option1_Click(floor);
-//     recorder.floorPicked(controller, closed);
-//     controller.Timer1_Timer();
-//     recorder.stepRan(controller);                 // only when the step ran
+// Records the cabin's motion by watching the trip rules from outside, as
+// their observer: a face's RuleRunner tells it what ran, and it reads the
+// cabin's floor and the target from the controller and appends a row when one
+// is due. Times come from the clock the caller gives, counted from the load.
 #pragma once
 
+#include "core/lift/rule_observer.h"
 #include "core/lift/trip_controller.h"
 #include "core/motion/clock.h"
 #include "core/motion/motion_row.h"
@@ -24,25 +17,27 @@
 
 namespace motion {
 
-class MotionRecorder {
+class MotionRecorder final : public lift::RuleObserver {
 public:
-    // Throws std::invalid_argument for an empty clock.
-    explicit MotionRecorder(Clock clock);
+    // Rows carry intervalMs as the step interval until setStepInterval.
+    // Throws std::invalid_argument for an empty clock, std::out_of_range for
+    // an interval that setStepInterval refuses.
+    MotionRecorder(Clock clock, int intervalMs);
 
     // The window was loaded: a new record begins with its start row at time 0.
-    void loaded(const lift::TripController& controller);
+    void loaded(const lift::TripController& controller) override;
     // A click on a floor button was handed to the rules. grilleWasClosed: the
     // closed-grille button was selected when the click came, so the rules
     // accepted the pick; only then is a row made. Throws std::logic_error
     // before loaded().
-    void floorPicked(const lift::TripController& controller, bool grilleWasClosed);
+    void floorPicked(const lift::TripController& controller, bool grilleWasClosed) override;
     // A step of the timer ran; makes a step row, or the arrival row when the
     // cabin is now at the target. Throws std::logic_error before loaded() and
     // while no trip is under way (the timer runs only during a trip).
-    void stepRan(const lift::TripController& controller);
+    void stepRan(const lift::TripController& controller) override;
 
-    // The step interval in force from now on, 1 to 65535 ms (800 unless
-    // set); throws std::out_of_range outside.
+    // The step interval in force from now on, 1 to 65535 ms; throws
+    // std::out_of_range outside.
     void setStepInterval(int intervalMs);
     int stepInterval() const { return intervalMs_; }
 
@@ -63,7 +58,7 @@ private:
 
     Clock clock_;
     std::int64_t origin_ = 0;
-    std::uint16_t intervalMs_ = DefaultStepIntervalMs;
+    std::uint16_t intervalMs_ = 0;
     bool loaded_ = false;
     bool tripUnderWay_ = false;
     std::vector<Row> rows_;

@@ -10,8 +10,6 @@
 
 namespace motion {
 
-inline constexpr std::uint16_t DefaultStepIntervalMs = 800;
-
 enum class Event : std::uint8_t {
     Start,  // the window was loaded; the record's first row, at time 0
     Pick,   // an accepted floor pick

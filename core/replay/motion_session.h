@@ -1,9 +1,12 @@
-// A replay session whose motion is recorded: the script's commands run on the
-// window model as run() runs them, and the recorder watches on a nominal
-// clock. Every "tick" is one period of the step timer, 800 ms, whether or not
-// a step runs; the other commands take no time.
+// A session of the window model whose motion is recorded on a nominal clock:
+// every period of the step timer takes one step period of the window
+// description, whether or not a step runs, and the other events take no time.
+// The model tells the recorder what ran, as the real window tells its
+// observer. The replay tool runs a script's commands on it; the tests and the
+// benchmarks drive it event by event.
 #pragma once
 
+#include "core/lift/floor_table.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_recorder.h"
 #include "core/replay/script.h"
@@ -14,8 +17,6 @@ namespace lodarix::replay {
 
 class MotionSession {
 public:
-    static constexpr std::int64_t TickMs = 800;
-
     // Builds and loads the model; the record holds its start row.
     MotionSession();
     MotionSession(const MotionSession&) = delete;
@@ -23,14 +24,27 @@ public:
 
     void run(const Command& command);
 
+    void clickFloorButton(lift::FloorIndex floor) { model_.clickFloorButton(floor); }
+    void clickGrilleButton(Grille grille) { model_.clickGrilleButton(grille); }
+    // One period of the step timer passes; a step runs while the timer is on.
+    void timerPeriod();
+    bool stepsRunning() const;
+
+    // A record begins anew, as if the program had been started again with the
+    // window as it is: the old rows are gone, with the memory they took.
+    void beginNewRecord();
+
     const LodarixModel& model() const { return model_; }
     const motion::MotionRecorder& recorder() const { return recorder_; }
     std::int64_t nowMs() const { return nowMs_; }
+    // The time one period of the step timer takes.
+    int periodMs() const { return periodMs_; }
 
 private:
-    LodarixModel model_;
+    const int periodMs_;
     std::int64_t nowMs_ = 0;
     motion::MotionRecorder recorder_;
+    LodarixModel model_;
 };
 
 } // namespace lodarix::replay

@@ -15,10 +15,10 @@ std::int64_t monotonicMs()
 
 } // namespace
 
-MotionRecording::MotionRecording(motion::Clock source, QObject* parent)
+MotionRecording::MotionRecording(int intervalMs, motion::Clock source, QObject* parent)
     : QObject(parent)
     , clock_(source ? std::move(source) : motion::Clock(monotonicMs))
-    , recorder_([this] { return clock_.now(); })
+    , recorder_([this] { return clock_.now(); }, intervalMs)
 {
 }
 

@@ -12,13 +12,14 @@
 
 namespace lodarix {
 
-class MotionRecording : public QObject, public RuleObserver {
+class MotionRecording : public QObject, public lift::RuleObserver {
     Q_OBJECT
 
 public:
+    // Rows carry intervalMs, the step timer's period, until setStepInterval.
     // Model time runs from now on source, or on a monotonic clock when
     // source is empty (tests and benchmarks give their own).
-    explicit MotionRecording(motion::Clock source = {}, QObject* parent = nullptr);
+    explicit MotionRecording(int intervalMs, motion::Clock source = {}, QObject* parent = nullptr);
 
     motion::ModelClock& clock() { return clock_; }
     const motion::MotionRecorder& recorder() const { return recorder_; }

@@ -1,64 +1,53 @@
 #include "desktop/motion_window/step_pacer.h"
 
-#include <QCoreApplication>
-#include <QScopedValueRollback>
-#include <QTimerEvent>
+#include "desktop/window/lodarix_window.h"
 
 #include <algorithm>
 
 namespace lodarix {
 
-StepPacer::StepPacer(QTimer& stepTimer, motion::ModelClock& clock, QObject* parent)
+StepPacer::StepPacer(LodarixWindow& window, motion::ModelClock& clock, QObject* parent)
     : QObject(parent)
-    , timer_(&stepTimer)
+    , window_(window)
     , clock_(clock)
 {
 }
 
 int StepPacer::intervalMs() const
 {
-    return timer_ ? timer_->interval() : 0;
+    return window_.stepIntervalMs();
 }
 
 void StepPacer::setPaused(bool paused)
 {
-    if (paused == paused_ || !timer_)
+    if (paused == paused_)
         return;
     paused_ = paused;
     if (paused) {
         clock_.pause();
-        timer_->installEventFilter(this);
+        window_.setStepsHeld(true);
     } else {
-        timer_->removeEventFilter(this);
         clock_.resume();
-        if (timer_->isActive())
-            timer_->start();
+        window_.setStepsHeld(false);
     }
     emit pausedChanged(paused);
 }
 
 void StepPacer::step()
 {
-    if (!paused_ || !timer_ || !timer_->isActive())
+    if (!paused_ || !window_.stepsRunning())
         return;
-    clock_.advance(timer_->interval());
-    const QScopedValueRollback letThrough(stepping_, true);
-    QTimerEvent expiry(timer_->timerId());
-    QCoreApplication::sendEvent(timer_, &expiry);
+    clock_.advance(window_.stepIntervalMs());
+    window_.deliverStep(LodarixWindow::WhenHeld::Run);
 }
 
 void StepPacer::setIntervalMs(int intervalMs)
 {
     intervalMs = std::clamp(intervalMs, ShortestIntervalMs, LongestIntervalMs);
-    if (!timer_ || intervalMs == timer_->interval())
+    if (intervalMs == window_.stepIntervalMs())
         return;
-    timer_->setInterval(intervalMs); // a running timer starts its period anew
+    window_.setStepIntervalMs(intervalMs);
     emit intervalChanged(intervalMs);
-}
-
-bool StepPacer::eventFilter(QObject* watched, QEvent* event)
-{
-    return watched == timer_ && event->type() == QEvent::Timer && paused_ && !stepping_;
 }
 
 } // namespace lodarix

@@ -1,18 +1,18 @@
-// The teacher's hold on the step timer, kept from the trip rules. While
-// paused the timer stays on or off exactly as the rules set it, but its
-// expiries are held back; a step by hand delivers one expiry through the
-// timer itself; on continuing, a running timer starts a full period anew.
+// The teacher's hold on the main window's steps, kept from the trip rules.
+// While paused the window holds its steps: its timer stays on or off exactly
+// as the rules set it, but no step runs; a step by hand delivers one through
+// the window; on continuing, a running timer starts a full period anew.
 // Model time (motion::ModelClock) stops with the pause and moves on by one
-// interval with each step by hand. The interval is the timer's period.
+// interval with each step by hand. The interval is the step timer's period.
 #pragma once
 
 #include "core/motion/model_clock.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QTimer>
 
 namespace lodarix {
+
+class LodarixWindow;
 
 class StepPacer : public QObject {
     Q_OBJECT
@@ -22,8 +22,8 @@ public:
     static constexpr int LongestIntervalMs = 2000;
     static constexpr int IntervalStepMs = 100;
 
-    // The timer and the clock must outlive the pacer.
-    StepPacer(QTimer& stepTimer, motion::ModelClock& clock, QObject* parent = nullptr);
+    // The window and the clock must outlive the pacer.
+    StepPacer(LodarixWindow& window, motion::ModelClock& clock, QObject* parent = nullptr);
 
     bool paused() const { return paused_; }
     int intervalMs() const;
@@ -41,14 +41,10 @@ signals:
     void pausedChanged(bool paused);
     void intervalChanged(int intervalMs);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    QPointer<QTimer> timer_;
+    LodarixWindow& window_;
     motion::ModelClock& clock_;
     bool paused_ = false;
-    bool stepping_ = false;
 };
 
 } // namespace lodarix

@@ -13,7 +13,7 @@ namespace lodarix {
 LodarixWindow::LodarixWindow()
     : loaded_(loadForm(lodarixForm()))
     , operations_(loaded_.controls)
-    , controller_(operations_)
+    , rules_(operations_)
 {
     errorHandler_ = [this](const std::exception& error) {
         showRunTimeError(loaded_.form.get(), error);
@@ -24,11 +24,7 @@ LodarixWindow::LodarixWindow()
 
 bool LodarixWindow::load()
 {
-    return handleEvent([this] {
-        controller_.Form_Load();
-        if (observer_)
-            observer_->loaded(controller_);
-    });
+    return handleEvent([this] { rules_.load(); });
 }
 
 void LodarixWindow::show()
@@ -43,23 +39,58 @@ void LodarixWindow::wireEvents()
     for (const auto& [index, control] : loaded_.controls.elements(controls::FloorButtons)) {
         auto* button = qobject_cast<FloorButton*>(control);
         const auto floor = static_cast<lift::FloorIndex>(index);
-        QObject::connect(button, &FloorButton::clicked, button, [this, floor] {
-            handleEvent([this, floor] {
-                const bool grilleWasClosed = observer_ && operations_.isGrilleClosed();
-                controller_.Option1_Click(floor);
-                if (observer_)
-                    observer_->floorPicked(controller_, grilleWasClosed);
-            });
-        });
+        QObject::connect(button, &FloorButton::clicked, button,
+                         [this, floor] { handleEvent([this, floor] { rules_.pick(floor); }); });
     }
-    auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt));
-    QObject::connect(timer, &QTimer::timeout, timer, [this] {
-        handleEvent([this] {
-            controller_.Timer1_Timer();
-            if (observer_)
-                observer_->stepRan(controller_);
-        });
+    QTimer& timer = stepTimer();
+    QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+        if (!stepsHeld_)
+            runStep();
     });
+}
+
+void LodarixWindow::runStep()
+{
+    handleEvent([this] { rules_.step(); });
+}
+
+QTimer& LodarixWindow::stepTimer() const
+{
+    auto* timer = qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt));
+    Q_ASSERT_X(timer, "LodarixWindow", "the form has a step timer");
+    return *timer;
+}
+
+bool LodarixWindow::stepsRunning() const
+{
+    return stepTimer().isActive();
+}
+
+void LodarixWindow::setStepsHeld(bool held)
+{
+    if (held == stepsHeld_)
+        return;
+    stepsHeld_ = held;
+    if (!held && stepsRunning())
+        stepTimer().start();
+}
+
+bool LodarixWindow::deliverStep(WhenHeld whenHeld)
+{
+    if (!stepsRunning() || (stepsHeld_ && whenHeld == WhenHeld::Wait))
+        return false;
+    runStep();
+    return true;
+}
+
+int LodarixWindow::stepIntervalMs() const
+{
+    return stepTimer().interval();
+}
+
+void LodarixWindow::setStepIntervalMs(int intervalMs)
+{
+    stepTimer().setInterval(intervalMs);
 }
 
 bool LodarixWindow::handleEvent(const std::function<void()>& rule)

@@ -1,8 +1,12 @@
 // The window "Lodarix" at work: the form loaded from its description, the
 // trip rules bound to its widgets, and its events wired to the rules. A floor
 // button's click runs Option1_Click with its index and the step timer runs
-// Timer1_Timer; nothing else runs a rule. An observer, when set, hears of
-// each of these events after its rule ran.
+// Timer1_Timer; nothing else runs a rule. A lift::RuleRunner runs them, so an
+// observer, when set, hears of each of these events after its rule ran.
+//
+// The steps have a seam for the teacher's controls and for tests: they can be
+// held, so that the timer's expiries pass without a step, and an expiry or a
+// step by hand can be delivered at once. Timer1 stays on or off exactly as the rules set it.
 //
 // No exception crosses the event loop: a failure inside a rule stops the step
 // timer and goes to the run-time error handler, which by default shows a
@@ -10,9 +14,12 @@
 #pragma once
 
 #include "core/lift/rule_observer.h"
+#include "core/lift/rule_runner.h"
 #include "core/lift/trip_controller.h"
 #include "desktop/window/form_loader.h"
 #include "desktop/window/qt_window_operations.h"
+
+#include <QTimer>
 
 #include <exception>
 #include <functional>
@@ -36,13 +43,31 @@ public:
 
     QWidget& form() { return *loaded_.form; }
     const ControlRegistry& controls() const { return loaded_.controls; }
-    const lift::TripController& controller() const { return controller_; }
+    const lift::TripController& controller() const { return rules_.controller(); }
     lift::WindowOperations& operations() { return operations_; }
 
     // Set it before load() to hear of the load too; nullptr for none. The
     // observer must outlive the window or be unset first. Its failures go to
     // the error handler, as a rule's do.
-    void setRuleObserver(RuleObserver* observer) { observer_ = observer; }
+    void setRuleObserver(lift::RuleObserver* observer) { rules_.setObserver(observer); }
+
+    // Timer1.Enabled, as the rules set it.
+    bool stepsRunning() const;
+    // While held, the timer's expiries run no step. Releasing the steps
+    // starts a running timer's period anew, so the next step comes one full
+    // period later.
+    void setStepsHeld(bool held);
+    bool stepsHeld() const { return stepsHeld_; }
+    // What deliverStep does while the steps are held: wait as an expiry of
+    // the timer does, or run all the same, as a step by hand does.
+    enum class WhenHeld { Wait, Run };
+    // One expiry of the step timer now, without waiting for its period: a
+    // step runs while the timer is on, unless the steps are held and whenHeld
+    // says wait. Returns whether a step ran.
+    bool deliverStep(WhenHeld whenHeld = WhenHeld::Wait);
+    // The timer's period; a new one starts a running timer's period anew.
+    int stepIntervalMs() const;
+    void setStepIntervalMs(int intervalMs);
 
     // Replaces the default handler (tests use this to observe errors).
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
@@ -53,13 +78,15 @@ public:
 
 private:
     void wireEvents();
+    void runStep();
     void reportError(const std::exception& error);
+    QTimer& stepTimer() const;
 
     LoadedForm loaded_;
     QtWindowOperations operations_;
-    lift::TripController controller_;
+    lift::RuleRunner rules_;
     ErrorHandler errorHandler_;
-    RuleObserver* observer_ = nullptr;
+    bool stepsHeld_ = false;
 };
 
 } // namespace lodarix

@@ -2,6 +2,7 @@
 // contract: times from the load on the caller's clock, the interval each row
 // keeps, and events out of turn refused.
 
+#include "core/form/lodarix_form.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_csv.h"
 #include "core/motion/motion_recorder.h"
@@ -21,28 +22,20 @@ QStringList csvRows(std::span<const motion::Row> rows)
     return lines;
 }
 
-// The model with a recorder on a clock the test sets.
+// The model observed by a recorder on a clock the test sets.
 struct Watched {
     std::int64_t nowMs = 0;
+    motion::MotionRecorder recorder{[this] { return nowMs; }, lodarix::stepPeriodMs()};
     lodarix::LodarixModel model;
-    motion::MotionRecorder recorder{[this] { return nowMs; }};
 
-    void load()
-    {
-        model.load();
-        recorder.loaded(model.controller());
-    }
+    Watched() { model.setRuleObserver(&recorder); }
+
+    void load() { model.load(); }
     void pick(int floorNumber)
     {
-        const bool closed = model.grille() == lodarix::Grille::Closed;
         model.clickFloorButton(static_cast<lift::FloorIndex>(floorNumber - 1));
-        recorder.floorPicked(model.controller(), closed);
     }
-    void step()
-    {
-        model.timerPeriod();
-        recorder.stepRan(model.controller());
-    }
+    void step() { model.timerPeriod(); }
 };
 
 } // namespace
@@ -116,7 +109,7 @@ private slots:
         QCOMPARE(watched.recorder.stepInterval(), 1200);
         const auto rows = watched.recorder.rows();
         QCOMPARE(rows.size(), std::size_t{3});
-        QCOMPARE(rows[1].intervalMs, motion::DefaultStepIntervalMs);
+        QCOMPARE(int{rows[1].intervalMs}, lodarix::stepPeriodMs());
         QCOMPARE(rows[2].intervalMs, 1200);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, watched.recorder.setStepInterval(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, watched.recorder.setStepInterval(65536));
@@ -124,7 +117,8 @@ private slots:
 
     void eventsOutOfTurnAreRefused()
     {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, motion::MotionRecorder{motion::Clock{}});
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 (motion::MotionRecorder{motion::Clock{}, 800}));
         Watched watched;
         QVERIFY_THROWS_EXCEPTION(std::logic_error,
                                  watched.recorder.floorPicked(watched.model.controller(), true));

@@ -88,7 +88,7 @@ private slots:
     void loadStopsTheTimerHidesTheListAndOpensTheGrille()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         QVERIFY(!stepTimer(window)->isActive());
         QVERIFY(control(window, "List1")->isHidden());
         QVERIFY(control<QRadioButton>(window, "Option2", 1)->isChecked());
@@ -112,7 +112,7 @@ private slots:
     void theWorkedExampleThroughClicks()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickGrille(window, true);
         QVERIFY(grilleClosed(window));
         clickFloor(window, 3);
@@ -137,7 +137,7 @@ private slots:
     void theRealTimerStepsEveryPeriod()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickGrille(window, true);
         clickFloor(window, 1);
         QSignalSpy steps(stepTimer(window), &QTimer::timeout);
@@ -169,7 +169,7 @@ private slots:
         QFETCH(QString, status);
         QFETCH(QString, colours);
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         QVERIFY(QTest::qWaitForWindowExposed(&loaded.window.form()));
         if (grilleClosed)
             clickGrille(window, true);
@@ -215,7 +215,7 @@ private slots:
     void aClickOnTheSelectedFloorButtonStillPicks()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickFloor(window, 6);
         QCOMPARE(statusText(window), QStringLiteral("Затворете предпазната решетка!"));
         clickGrille(window, true);
@@ -227,7 +227,7 @@ private slots:
     void aRefusedPickKeepsTheButtonSelectedAndItsColour()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickFloor(window, 6);
         QVERIFY(floorButton(window, 6)->isChecked());
         QCOMPARE(floorButton(window, 6)->marker(), lift::ColorIdle);
@@ -239,7 +239,7 @@ private slots:
     void grilleClicksRunNoRule()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         const QString before = statusText(window);
         clickGrille(window, true);
         clickGrille(window, false);
@@ -253,7 +253,7 @@ private slots:
     void aPickDuringATripStartsFromTheOldTarget()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickGrille(window, true);
         clickFloor(window, 5);
         timerPeriod(window);
@@ -270,7 +270,7 @@ private slots:
     void startingTheRunningTimerRestartsItsPeriod()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickGrille(window, true);
         clickFloor(window, 10);
         QTimer* timer = stepTimer(window);
@@ -295,7 +295,7 @@ private slots:
     void theStatusBoxShowsItsNewestLine()
     {
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         clickGrille(window, true);
         clickFloor(window, 10);
         for (int i = 0; i < 10; ++i)
@@ -366,7 +366,7 @@ private slots:
     {
         QFETCH(int, floor);
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
         clickGrille(window, true);
         clickFloor(window, 3);
@@ -422,7 +422,7 @@ private slots:
         QFETCH(int, focused);
         QFETCH(QColor, color);
         LoadedWindow loaded;
-        const LodarixWindow& window = loaded.window;
+        LodarixWindow& window = loaded.window;
         QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
         clickGrille(window, true);
         clickFloor(window, 3);

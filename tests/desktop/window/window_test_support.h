@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
-#include <QTimerEvent>
 #include <QWindow>
 
 namespace window_test {
@@ -50,15 +49,11 @@ inline test_support::TripState tripState(const lodarix::LodarixWindow& window)
             control<QAbstractButton>(window, "Option2", 1)->isChecked()};
 }
 
-// Delivers one period of the step timer through the timer itself, as its
-// expiry would, without waiting 800 ms. Does nothing while it is stopped.
-inline void timerPeriod(const lodarix::LodarixWindow& window)
+// One period of the step timer, its expiry delivered at once through the
+// window's step seam. Does nothing while the timer is stopped or held.
+inline void timerPeriod(lodarix::LodarixWindow& window)
 {
-    QTimer* timer = stepTimer(window);
-    if (!timer->isActive())
-        return;
-    QTimerEvent expiry(timer->timerId());
-    QCoreApplication::sendEvent(timer, &expiry);
+    window.deliverStep();
 }
 
 inline void clickFloor(const lodarix::LodarixWindow& window, int index)
