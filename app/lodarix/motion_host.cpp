@@ -1,6 +1,6 @@
 #include "app/lodarix/motion_host.h"
 
-#include "core/form/lodarix_texts.h"
+#include "core/texts/main_window_texts.h"
 #include "desktop/motion_window/motion_window.h"
 #include "desktop/window/lodarix_window.h"
 #include "desktop/window/main_window_menu.h"

@@ -1,9 +1,9 @@
 #include "core/form/lodarix_form.h"
 
 #include "core/form/lodarix_controls.h"
-#include "core/form/lodarix_texts.h"
 #include "core/lift/colors.h"
 #include "core/lift/floor_table.h"
+#include "core/texts/main_window_texts.h"
 
 #include <array>
 #include <stdexcept>
@@ -40,7 +40,7 @@ const auto Controls = std::to_array<ControlDescription>({
      .text = "",
      .background = FormBackground,
      .tabIndex = 5,
-     .accessibleName = "Етажи"},
+     .accessibleName = texts::FloorsName},
     floorButton(0, 18),
     floorButton(10, 17),
     floorButton(9, 16),
@@ -58,7 +58,7 @@ const auto Controls = std::to_array<ControlDescription>({
      .text = "Frame1",
      .background = FormBackground,
      .tabIndex = 4,
-     .accessibleName = "Предпазна решетка"},
+     .accessibleName = texts::GrilleName},
     {.name = "Option2",
      .index = 1,
      .kind = ControlKind::OptionButton,
@@ -80,7 +80,7 @@ const auto Controls = std::to_array<ControlDescription>({
      .rect = {5160, 1200, 1695, 630},
      .tabIndex = 3,
      .items = lift::FloorTable::Names,
-     .accessibleName = "Имена на етажите"},
+     .accessibleName = texts::FloorNamesName},
     {.name = "Timer1", .kind = ControlKind::Timer, .enabled = true, .intervalMs = 800},
     {.name = "Text1",
      .index = 1,
@@ -90,7 +90,7 @@ const auto Controls = std::to_array<ControlDescription>({
      .tabIndex = 1,
      .multiLine = true,
      .verticalScrollBar = true,
-     .accessibleName = "Цитат"},
+     .accessibleName = texts::QuotationName},
     {.name = "Text1",
      .index = 0,
      .kind = ControlKind::TextBox,
@@ -99,7 +99,7 @@ const auto Controls = std::to_array<ControlDescription>({
      .tabIndex = 0,
      .multiLine = true,
      .verticalScrollBar = true,
-     .accessibleName = "Съобщения"},
+     .accessibleName = texts::StatusName},
     {.name = "Label1",
      .index = 0,
      .kind = ControlKind::Label,

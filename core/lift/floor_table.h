@@ -2,6 +2,8 @@
 // same index addresses the floor's button and its name in the window.
 #pragma once
 
+#include "core/texts/main_window_texts.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -23,10 +25,7 @@ public:
     };
 
     // The floor names, index 0 first; the window's floor-name list holds them.
-    static constexpr std::array<std::string_view, Count> Names{
-        "Етаж I",   "Етаж II",   "Етаж III", "Етаж IV", "Етаж V",  "Етаж VI",
-        "Етаж VII", "Етаж VIII", "Етаж IX",  "Етаж X",  "Етаж XI",
-    };
+    static constexpr std::array<std::string_view, Count> Names = lodarix::texts::FloorNames;
 
     static constexpr bool isValid(int index) { return index >= Lowest && index <= Highest; }
 
@@ -34,7 +33,7 @@ public:
     // Throws std::out_of_range for an invalid index.
     static std::string_view caption(FloorIndex index);
 
-    // "Етаж" and the floor number in Roman numerals: "Етаж I" ... "Етаж XI".
+    // The floor's name: "Етаж" and the floor number in Roman numerals.
     // Throws std::out_of_range for an invalid index.
     static std::string_view name(FloorIndex index);
 };

@@ -1,9 +1,11 @@
 #include "core/lift/trip_controller.h"
 
 #include "core/lift/colors.h"
-#include "core/lift/messages.h"
+#include "core/texts/main_window_texts.h"
 
 namespace lift {
+
+namespace texts = lodarix::texts;
 
 TripController::TripController(WindowOperations& window)
     : window_(window)
@@ -22,7 +24,7 @@ void TripController::Form_Load()
 void TripController::Option1_Click(FloorIndex floor)
 {
     if (!window_.isGrilleClosed()) {
-        replaceStatus(messages::CloseTheGrille);
+        replaceStatus(texts::CloseTheGrille);
         return;
     }
     window_.paintFloorButton(currentFloor_, ColorIdle);
@@ -32,9 +34,9 @@ void TripController::Option1_Click(FloorIndex floor)
     window_.paintFloorButton(floor, ColorTarget);
     window_.setStepsRunning(true);
     if (currentFloor_ < targetFloor_)
-        replaceStatus(messages::GoingUp, messages::LineEnd);
+        replaceStatus(texts::GoingUp, texts::LineEnd);
     if (currentFloor_ > targetFloor_)
-        replaceStatus(messages::GoingDown, messages::LineEnd);
+        replaceStatus(texts::GoingDown, texts::LineEnd);
     LogCurrentFloor();
 }
 
@@ -49,14 +51,14 @@ void TripController::Timer1_Timer()
     LogCurrentFloor();
     if (currentFloor_ == targetFloor_) {
         window_.setStepsRunning(false);
-        appendStatus(messages::LastStop, messages::LineEnd);
+        appendStatus(texts::LastStop, texts::LineEnd);
         window_.openGrille();
     }
 }
 
 void TripController::LogCurrentFloor()
 {
-    appendStatus(window_.floorName(currentFloor_), messages::LineEnd);
+    appendStatus(window_.floorName(currentFloor_), texts::LineEnd);
 }
 
 void TripController::appendStatus(std::string_view text, std::string_view end)

@@ -1,8 +1,10 @@
 #include "desktop/motion_window/motion_window.h"
 
 #include "core/motion/motion_csv.h"
+#include "core/motion/record_texts.h"
+#include "core/texts/motion_window_texts.h"
+#include "core/texts/number_texts.h"
 #include "desktop/motion_window/motion_recording.h"
-#include "desktop/motion_window/motion_texts.h"
 #include "desktop/motion_window/position_graph.h"
 #include "desktop/motion_window/record_files.h"
 #include "desktop/motion_window/save_dialog.h"
@@ -10,6 +12,7 @@
 #include "desktop/motion_window/step_pacer.h"
 #include "desktop/motion_window/trip_table_model.h"
 #include "desktop/window/keyboard_context_menu.h"
+#include "desktop/window/qt_text.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,8 +67,8 @@ QToolButton* buttonFor(QAction* action, const QString& name, QWidget* parent)
     button->setDefaultAction(action);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Продължи"))
-                            + 24);
+    button->setMinimumWidth(
+        button->fontMetrics().horizontalAdvance(toQString(motion_texts::Continue)) + 24);
     return button;
 }
 
@@ -76,6 +79,14 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
     return label;
 }
 
+// Numbers in the spin boxes with a decimal comma, whatever the default locale.
+QLocale bulgarianNumbers()
+{
+    QLocale locale(QLocale::Bulgarian, QLocale::Bulgaria);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 } // namespace
 
 MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget* parent)
@@ -84,9 +95,9 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
     , pacer_(pacer)
 {
     setObjectName(QStringLiteral("MotionWindow"));
-    setWindowTitle(QStringLiteral("Lodarix - графика на движението"));
+    setWindowTitle(toQString(motion_texts::WindowTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setLocale(motion_texts::bulgarian());
+    setLocale(bulgarianNumbers());
     buildControls();
     resize(1180, 760);
 
@@ -110,10 +121,10 @@ void MotionWindow::buildControls()
     pause_->setShortcutContext(Qt::WindowShortcut);
     connect(pause_, &QAction::triggered, &pacer_, &StepPacer::togglePaused);
     addAction(pause_);
-    step_ = new QAction(QStringLiteral("Стъпка"), this);
+    step_ = new QAction(toQString(motion_texts::Step), this);
     step_->setShortcut(StepKey);
     step_->setShortcutContext(Qt::WindowShortcut);
-    step_->setToolTip(QStringLiteral("Една стъпка по време на пауза (S)"));
+    step_->setToolTip(toQString(motion_texts::StepTip));
     connect(step_, &QAction::triggered, &pacer_, &StepPacer::step);
     addAction(step_);
 
@@ -137,10 +148,9 @@ void MotionWindow::buildControls()
     storeyHeight_->installEventFilter(letters);
     connect(storeyHeight_, &QDoubleSpinBox::valueChanged, this, &MotionWindow::setStoreyHeight);
 
-    wholeSession_ = new QCheckBox(QStringLiteral("Цялата сесия"), this);
+    wholeSession_ = new QCheckBox(toQString(motion_texts::WholeSession), this);
     wholeSession_->setObjectName(QStringLiteral("wholeSessionBox"));
-    wholeSession_->setToolTip(QStringLiteral("Графиките показват цялата сесия вместо "
-                                             "последните 60 s"));
+    wholeSession_->setToolTip(toQString(motion_texts::WholeSessionTip));
     connect(wholeSession_, &QCheckBox::toggled, this, &MotionWindow::refresh);
 
     auto* pauseButton = buttonFor(pause_, QStringLiteral("pauseButton"), this);
@@ -149,10 +159,10 @@ void MotionWindow::buildControls()
     controls->addWidget(pauseButton);
     controls->addWidget(stepButton);
     controls->addSpacing(16);
-    controls->addWidget(labelFor(QStringLiteral("Интервал, ms"), interval_, this));
+    controls->addWidget(labelFor(toQString(motion_texts::Interval), interval_, this));
     controls->addWidget(interval_);
     controls->addSpacing(16);
-    controls->addWidget(labelFor(QStringLiteral("Височина на етаж, m"), storeyHeight_, this));
+    controls->addWidget(labelFor(toQString(motion_texts::StoreyHeight), storeyHeight_, this));
     controls->addWidget(storeyHeight_);
     controls->addSpacing(16);
     controls->addWidget(wholeSession_);
@@ -183,7 +193,7 @@ void MotionWindow::buildControls()
     trips_ = new TripTableModel(recording_.recorder(), this);
     table_ = new QTableView(splitter);
     table_->setObjectName(QStringLiteral("tripTable"));
-    table_->setAccessibleName(QStringLiteral("Курсове"));
+    table_->setAccessibleName(toQString(motion_texts::Trips));
     table_->setModel(trips_);
     connect(trips_, &TripTableModel::rowsInserted, table_, &QTableView::scrollToBottom);
     table_->verticalHeader()->hide();
@@ -202,13 +212,13 @@ void MotionWindow::buildControls()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({4 * table_->minimumWidth(), table_->minimumWidth()});
 
-    auto* saveCsv = new QPushButton(QStringLiteral("Запази CSV…"), this);
+    auto* saveCsv = new QPushButton(toQString(motion_texts::SaveCsv), this);
     saveCsv->setObjectName(QStringLiteral("saveCsvButton"));
-    saveCsv->setToolTip(QStringLiteral("Записва записа на движението като таблица CSV"));
+    saveCsv->setToolTip(toQString(motion_texts::SaveCsvTip));
     connect(saveCsv, &QPushButton::clicked, this, &MotionWindow::askAndSaveCsv);
-    auto* saveImage = new QPushButton(QStringLiteral("Запази изображение…"), this);
+    auto* saveImage = new QPushButton(toQString(motion_texts::SaveImage), this);
     saveImage->setObjectName(QStringLiteral("saveImageButton"));
-    saveImage->setToolTip(QStringLiteral("Записва двете графики като изображение PNG"));
+    saveImage->setToolTip(toQString(motion_texts::SaveImageTip));
     connect(saveImage, &QPushButton::clicked, this, &MotionWindow::askAndSaveImage);
     auto* files = new QHBoxLayout;
     files->addWidget(saveCsv);
@@ -257,9 +267,9 @@ bool MotionWindow::saveImage(const QString& path)
 void MotionWindow::askAndSaveCsv()
 {
     const StandardDialogScope scope;
-    const QString path = askSavePath(this, QStringLiteral("Запази записа на движението"),
-                                     QStringLiteral("lodarix-движение.csv"),
-                                     QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+    const QString path = askSavePath(this, toQString(motion_texts::SaveCsvTitle),
+                                     toQString(motion_texts::CsvFileName),
+                                     toQString(motion_texts::CsvFilter), QStringLiteral("csv"));
     if (!path.isEmpty())
         saveCsv(path);
 }
@@ -267,9 +277,9 @@ void MotionWindow::askAndSaveCsv()
 void MotionWindow::askAndSaveImage()
 {
     const StandardDialogScope scope;
-    const QString path =
-        askSavePath(this, QStringLiteral("Запази графиките"), QStringLiteral("lodarix-графики.png"),
-                    QStringLiteral("PNG (*.png)"), QStringLiteral("png"));
+    const QString path = askSavePath(this, toQString(motion_texts::SaveImageTitle),
+                                     toQString(motion_texts::ImageFileName),
+                                     toQString(motion_texts::ImageFilter), QStringLiteral("png"));
     if (!path.isEmpty())
         saveImage(path);
 }
@@ -314,9 +324,8 @@ void MotionWindow::updateClockTimer()
 
 void MotionWindow::pausedChanged(bool paused)
 {
-    pause_->setText(paused ? QStringLiteral("Продължи") : QStringLiteral("Пауза"));
-    pause_->setToolTip(paused ? QStringLiteral("Стъпките продължават (P или Pause)")
-                              : QStringLiteral("Задържа стъпките; часовникът спира (P или Pause)"));
+    pause_->setText(toQString(paused ? motion_texts::Continue : motion_texts::Pause));
+    pause_->setToolTip(toQString(paused ? motion_texts::ContinueTip : motion_texts::PauseTip));
     step_->setEnabled(paused);
     updateClockTimer();
     refresh();
@@ -348,18 +357,18 @@ void MotionWindow::refresh()
     position_->setSpan(span);
     speed_->setSpan(span);
 
-    clock_->setText(motion_texts::clock(nowMs, pacer_.paused()));
-    tripClock_->setText(motion_texts::tripClock(recorder, nowMs));
+    clock_->setText(toQString(motion::clockText(nowMs, pacer_.paused())));
+    tripClock_->setText(toQString(motion::tripClockText(recorder, nowMs)));
 }
 
 void MotionWindow::updateDescriptions()
 {
     const auto& trips = recording_.recorder().trips();
-    const QString summary = motion_texts::latestTripSummary(trips);
+    const QString summary = toQString(motion::latestTripSummary(trips));
     QString description = summary;
     if (!trips.empty())
-        description += QStringLiteral("; средна скорост %1 m/s")
-                           .arg(motion_texts::meanSpeed(trips.back(), height_));
+        description += toQString(lodarix::texts::fill(
+            motion_texts::MeanSpeedOfLatest, {motion::meanSpeedText(trips.back(), height_)}));
     if (description == description_)
         return;
     description_ = description;

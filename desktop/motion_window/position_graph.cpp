@@ -3,7 +3,9 @@
 #include "core/lift/floor_table.h"
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
+#include "core/texts/motion_window_texts.h"
 #include "desktop/motion_window/trace_painter.h"
+#include "desktop/window/qt_text.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -27,12 +29,12 @@ const QColor PositionGraph::PathColor(25, 70, 160);
 PositionGraph::PositionGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
 {
-    setAccessibleName(QStringLiteral("Графика на положението: етаж във времето"));
+    setAccessibleName(toQString(motion_texts::PositionGraphName));
 }
 
 TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF& plot)
 {
-    const ValueAxis axis{LowestFloor, HighestFloor, 1, 0, QStringLiteral("етаж")};
+    const ValueAxis axis{LowestFloor, HighestFloor, 1, 0, toQString(motion_texts::FloorAxis)};
     drawValueGrid(painter, plot, axis);
     const auto rows = record().rows();
     if (rows.empty())

@@ -1,5 +1,9 @@
 #include "desktop/motion_window/record_files.h"
 
+#include "core/texts/main_window_texts.h"
+#include "core/texts/motion_window_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/window/qt_text.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -19,16 +23,16 @@ QString openFailure(const QString& path, int error)
     const QString folder = QDir::toNativeSeparators(file.absolutePath());
     const QFileInfo folderInfo(file.absolutePath());
     if (!folderInfo.exists())
-        return QStringLiteral("папката „%1“ не съществува").arg(folder);
+        return toQString(texts::fill(motion_texts::FolderMissing, {folder.toStdString()}));
     if (!folderInfo.isDir())
-        return QStringLiteral("„%1“ не е папка").arg(folder);
+        return toQString(texts::fill(motion_texts::NotAFolder, {folder.toStdString()}));
     if (file.isDir())
-        return QStringLiteral("на това място има папка със същото име");
+        return toQString(motion_texts::FolderInTheWay);
     if (file.exists() && !file.isWritable())
-        return QStringLiteral("файлът е защитен от запис");
+        return toQString(motion_texts::FileReadOnly);
     if (error == EACCES || error == EPERM || error == EROFS || !folderInfo.isWritable())
-        return QStringLiteral("няма права за запис в папката „%1“").arg(folder);
-    return QStringLiteral("файлът не може да бъде създаден");
+        return toQString(texts::fill(motion_texts::FolderNotWritable, {folder.toStdString()}));
+    return toQString(motion_texts::CannotCreate);
 }
 
 } // namespace
@@ -43,15 +47,16 @@ std::optional<QString> writeWhole(const QString& path, const QByteArray& content
     }
     if (file.write(content) != content.size() || !file.commit()) {
         file.cancelWriting();
-        return QStringLiteral("записът не завърши; може би дискът е пълен");
+        return toQString(motion_texts::WriteUnfinished);
     }
     return std::nullopt;
 }
 
 QString saveFailureText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Файлът „%1“ не беше записан: %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return toQString(
+        texts::fill(motion_texts::NotSaved,
+                    {QDir::toNativeSeparators(path).toStdString(), reason.toStdString()}));
 }
 
 bool saveFile(QWidget* parent, const QString& path, const QByteArray& content)
@@ -59,7 +64,7 @@ bool saveFile(QWidget* parent, const QString& path, const QByteArray& content)
     const std::optional<QString> failure = writeWhole(path, content);
     if (!failure)
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Lodarix"),
+    QMessageBox box(QMessageBox::Warning, toQString(texts::ProgramName),
                     saveFailureText(path, *failure), QMessageBox::Ok, parent);
     box.exec();
     return false;

@@ -2,7 +2,9 @@
 
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
+#include "core/texts/motion_window_texts.h"
 #include "desktop/motion_window/trace_painter.h"
+#include "desktop/window/qt_text.h"
 
 #include <QPainter>
 
@@ -31,7 +33,7 @@ double axisTop(double fastest, double& step)
 SpeedGraph::SpeedGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
 {
-    setAccessibleName(QStringLiteral("Графика на скоростта: скорост във времето"));
+    setAccessibleName(toQString(motion_texts::SpeedGraphName));
 }
 
 void SpeedGraph::setStoreyHeight(motion::StoreyHeight height)
@@ -59,7 +61,7 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     }
     double step = 1;
     const double top = axisTop(fastest, step);
-    const ValueAxis axis{-top, top, step, step < 1 ? 1 : 0, QStringLiteral("v, m/s")};
+    const ValueAxis axis{-top, top, step, step < 1 ? 1 : 0, toQString(motion_texts::SpeedAxis)};
     drawValueGrid(painter, plot, axis);
     const auto y = [&plot, top](double speed) { return yOf(speed, -top, top, plot); };
     const double line = 2 * scale();

@@ -1,6 +1,8 @@
 #include "desktop/motion_window/time_graph.h"
 
-#include "desktop/motion_window/motion_texts.h"
+#include "core/texts/motion_window_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/window/qt_text.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -131,7 +133,7 @@ void TimeGraph::drawTimeAxis(QPainter& painter, const QRectF& plot,
     const std::int64_t firstMs = (span_.fromMs + stepMs - 1) / stepMs * stepMs;
     // The unit stands at the right end of the labels' row, in place of the
     // labels it would cover.
-    const QString title = QStringLiteral("t, s");
+    const QString title = toQString(motion_texts::TimeAxis);
     const double titleLeft = plot.right() - metrics.horizontalAdvance(title);
     const double labelY = plot.bottom() + metrics.ascent() + metrics.height() * 0.3;
     painter.setPen(TextColor);
@@ -140,7 +142,7 @@ void TimeGraph::drawTimeAxis(QPainter& painter, const QRectF& plot,
         const double x = xOf(ms, plot);
         painter.setPen(QPen(GridColor, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        const QString label = motion_texts::decimal(static_cast<double>(ms) / 1000.0, decimals);
+        const QString label = toQString(texts::decimal(static_cast<double>(ms) / 1000.0, decimals));
         const double half = metrics.horizontalAdvance(label) / 2;
         if (x + half > titleLeft - metrics.height() * 0.5)
             continue;
@@ -170,7 +172,7 @@ void TimeGraph::drawValueAxis(QPainter& painter, const QRectF& plot, const QFont
     for (double value = first; value <= axis.high + 1e-9; value += axis.tickStep) {
         const double y = yOf(value, axis.low, axis.high, plot);
         const QString label =
-            motion_texts::decimal(std::abs(value) < 1e-9 ? 0.0 : value, axis.decimals);
+            toQString(texts::decimal(std::abs(value) < 1e-9 ? 0.0 : value, axis.decimals));
         painter.drawText(
             QPointF(plot.left() - metrics.horizontalAdvance(label) - metrics.height() * 0.3,
                     y + metrics.ascent() / 2 - metrics.descent() / 2),

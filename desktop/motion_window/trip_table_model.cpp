@@ -1,6 +1,9 @@
 #include "desktop/motion_window/trip_table_model.h"
 
-#include "desktop/motion_window/motion_texts.h"
+#include "core/motion/record_texts.h"
+#include "core/texts/motion_window_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/window/qt_text.h"
 
 namespace lodarix {
 
@@ -67,13 +70,11 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
     case Floors:
         return trip.floorsTravelled;
     case Time:
-        return motion_texts::seconds(trip.durationMs);
+        return toQString(texts::seconds(trip.durationMs));
     case MeanSpeed:
-        return motion_texts::meanSpeed(trip, height_);
+        return toQString(motion::meanSpeedText(trip, height_));
     case State:
-        return trip.interrupted ? QStringLiteral("прекъснат")
-            : trip.running      ? QStringLiteral("в движение")
-                                : QString();
+        return toQString(motion::tripNote(trip));
     default:
         return {};
     }
@@ -87,19 +88,19 @@ QVariant TripTableModel::headerData(int section, Qt::Orientation orientation, in
         return section + 1;
     switch (section) {
     case Number:
-        return QStringLiteral("№");
+        return toQString(motion_texts::NumberColumn);
     case From:
-        return QStringLiteral("От\nетаж");
+        return toQString(motion_texts::FromColumn);
     case To:
-        return QStringLiteral("До\nетаж");
+        return toQString(motion_texts::ToColumn);
     case Floors:
-        return QStringLiteral("Етажи");
+        return toQString(motion_texts::FloorsColumn);
     case Time:
-        return QStringLiteral("Време,\ns");
+        return toQString(motion_texts::TimeColumn);
     case MeanSpeed:
-        return QStringLiteral("Средна\nскорост, m/s");
+        return toQString(motion_texts::MeanSpeedColumn);
     case State:
-        return QStringLiteral("Бележка");
+        return toQString(motion_texts::NoteColumn);
     default:
         return {};
     }

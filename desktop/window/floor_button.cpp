@@ -1,6 +1,9 @@
 #include "desktop/window/floor_button.h"
 
+#include "core/texts/main_window_texts.h"
+#include "core/texts/number_texts.h"
 #include "desktop/window/color_style.h"
+#include "desktop/window/qt_text.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -53,7 +56,7 @@ FloorButton::FloorButton(const QString& caption, lift::Color marker, QWidget* pa
 {
     setCheckable(true);
     setAutoExclusive(true);
-    setAccessibleName(QStringLiteral("Етаж %1").arg(caption));
+    setAccessibleName(toQString(texts::fill(texts::FloorButtonName, {caption.toStdString()})));
     setMarker(marker);
 }
 
@@ -86,11 +89,11 @@ QString FloorButton::markerMeaning() const
 {
     switch (marker_) {
     case lift::ColorCabin:
-        return QStringLiteral("кабината е тук");
+        return toQString(texts::FloorOfCabin);
     case lift::ColorTarget:
-        return QStringLiteral("крайна спирка");
+        return toQString(texts::FloorOfTarget);
     default:
-        return QStringLiteral("свободен");
+        return toQString(texts::FloorFree);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "desktop/window/main_window_menu.h"
 
+#include "core/texts/main_window_texts.h"
 #include "desktop/window/keyboard_context_menu.h"
+#include "desktop/window/qt_text.h"
 
 #include <QAction>
 #include <QMenu>
@@ -11,8 +13,8 @@ namespace lodarix {
 MainWindowMenu::MainWindowMenu(QWidget& form)
     : QObject(&form)
     , form_(form)
-    , motionWindow_(new QAction(QStringLiteral("Графика на движението"), this))
-    , statement_(new QAction(QStringLiteral("Покажи условието"), this))
+    , motionWindow_(new QAction(toQString(texts::ShowMotionWindow), this))
+    , statement_(new QAction(toQString(texts::ShowStatement), this))
 {
     motionWindow_->setShortcut(QKeySequence(Qt::Key_F2));
     motionWindow_->setShortcutContext(Qt::WindowShortcut);

@@ -1,6 +1,9 @@
 #include "desktop/window/run_time_error_report.h"
 
 #include "core/lift/run_time_error.h"
+#include "core/texts/main_window_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/window/qt_text.h"
 
 #include <QMessageBox>
 
@@ -8,21 +11,20 @@ namespace lodarix {
 
 QString runTimeErrorText(const std::exception& error)
 {
-    QString text = QStringLiteral("Грешка при изпълнение.\n\n");
+    std::string text(texts::ErrorHeading);
     if (const auto* runTime = dynamic_cast<const lift::RunTimeError*>(&error)) {
-        text += QStringLiteral("Контрола: %1\n").arg(QString::fromStdString(runTime->control()));
+        text += texts::fill(texts::ErrorControl, {runTime->control()});
         if (runTime->index())
-            text += QStringLiteral("Индекс: %1\n").arg(*runTime->index());
-        text += QStringLiteral("Действие: %1\n").arg(QString::fromStdString(runTime->operation()));
+            text += texts::fill(texts::ErrorIndex, {std::to_string(*runTime->index())});
+        text += texts::fill(texts::ErrorOperation, {runTime->operation()});
     }
-    text += QStringLiteral("(%1)\n\nПрограмата ще бъде затворена.")
-                .arg(QString::fromUtf8(error.what()));
-    return text;
+    text += texts::fill(texts::ErrorClosing, {error.what()});
+    return toQString(text);
 }
 
 void showRunTimeError(QWidget* parent, const std::exception& error)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lodarix"), runTimeErrorText(error),
+    QMessageBox box(QMessageBox::Critical, toQString(texts::ProgramName), runTimeErrorText(error),
                     QMessageBox::Ok, parent);
     box.exec();
 }

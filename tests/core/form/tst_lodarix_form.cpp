@@ -3,8 +3,8 @@
 // checked in pixels, as the loader places them.
 
 #include "core/form/lodarix_form.h"
-#include "core/form/lodarix_texts.h"
 #include "core/lift/floor_table.h"
+#include "core/texts/main_window_texts.h"
 #include "desktop/window/qt_text.h"
 
 #include <QTest>

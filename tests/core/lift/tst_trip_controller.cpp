@@ -1,8 +1,8 @@
 // The trip rules against a window that records every operation, so that the
 // order of the rules' steps is checked, not only their outcome.
 
-#include "core/lift/messages.h"
 #include "core/lift/trip_controller.h"
+#include "core/texts/main_window_texts.h"
 
 #include <QTest>
 
@@ -120,7 +120,7 @@ private slots:
         window.take();
         controller.Option1_Click(7);
         QCOMPARE(window.take(), Steps{"status"});
-        QCOMPARE(window.status, std::string(messages::CloseTheGrille));
+        QCOMPARE(window.status, std::string(lodarix::texts::CloseTheGrille));
         QCOMPARE(controller.TargetFloor(), FloorIndex(0));
     }
 

@@ -1,7 +1,7 @@
 // Whole trips through the model window, from load to the state the user sees:
 // status text, button markers, cabin and target, timer and grille.
 
-#include "core/form/lodarix_texts.h"
+#include "core/texts/main_window_texts.h"
 #include "scenario.h"
 
 #include <QTest>

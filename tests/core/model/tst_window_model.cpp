@@ -2,9 +2,9 @@
 // list, the timer's switch, and run-time errors for missing elements.
 
 #include "core/form/lodarix_form.h"
-#include "core/form/lodarix_texts.h"
 #include "core/lift/run_time_error.h"
 #include "core/model/lodarix_model.h"
+#include "core/texts/main_window_texts.h"
 
 #include <QTest>
 

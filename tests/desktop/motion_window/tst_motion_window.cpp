@@ -5,7 +5,7 @@
 // latest trip to assistive technology, and saving fails cleanly and leaves
 // no settings of Qt's file dialog behind.
 
-#include "core/form/lodarix_texts.h"
+#include "core/texts/main_window_texts.h"
 #include "desktop/motion_window/position_graph.h"
 #include "desktop/motion_window/record_files.h"
 #include "desktop/window/main_window_menu.h"

@@ -1,4 +1,4 @@
-#include "core/form/lodarix_texts.h"
+#include "core/texts/main_window_texts.h"
 
 namespace lodarix::texts {
 
