@@ -24,8 +24,9 @@ std::u32string codePoints(std::string_view text);
 // The shortest text that reads back as the same double: the fewest
 // significant digits, in fixed notation for magnitudes from 1E-6 to below
 // 1E+21 and in scientific notation outside, such as "0.8", "120", "-3.5E-7", "1E+300";
-// "0" for both zeros. Throws std::invalid_argument for infinities and NaN,
-// which a cell cannot hold.
+// "0" for both zeros. A subnormal number (below 2.2E-308) may get a digit
+// more from a C++ library whose streams refuse to read it back. Throws
+// std::invalid_argument for infinities and NaN, which a cell cannot hold.
 std::string numberText(double value);
 
 } // namespace workbook
