@@ -1,8 +1,11 @@
-// lodarix-replay [--motion] [FILE]: loads the model window, runs the script's
-// commands in order and prints the state after load and after each command as
-// JSON Lines, or with --motion the motion record as CSV, each row as soon as
-// it is made. A bad line or an unreadable file ends the run with one line on
-// standard error and exit status 2; the lines already printed stand.
+// lodarix-replay [--motion | --xlsx WORKBOOK] [FILE]: loads the model window,
+// runs the script's commands in order and prints the state after load and
+// after each command as JSON Lines, or with --motion the motion record as CSV,
+// each row as soon as it is made, or with --xlsx writes the motion record as
+// a workbook once the script has run. A bad line or an unreadable file ends
+// the run with one line on standard error and exit status 2; the lines
+// already printed stand, and no workbook is written. A workbook that cannot
+// be written is exit status 1, and leaves no file behind.
 
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_csv.h"
@@ -10,6 +13,8 @@
 #include "core/replay/runner.h"
 #include "core/replay/script.h"
 #include "core/replay/state_json.h"
+#include "core/replay/whole_file.h"
+#include "core/workbook/motion_workbook.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -18,6 +23,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,6 +32,7 @@
 namespace {
 
 constexpr int BadInput = 2;
+constexpr int CannotWrite = 1;
 
 void write(std::string_view text)
 {
@@ -51,6 +58,9 @@ Options:
               that runs (step, or arrive for the last of a trip). Every tick
               counts 0.800 s, whether or not a step runs; the other commands
               take no time.
+  --xlsx WORKBOOK
+              Write the motion record, on the same clock, as a workbook for a
+              spreadsheet (.xlsx) to WORKBOOK, and print nothing.
 
 Arguments:
   FILE        The script; standard input when absent or -.
@@ -62,17 +72,18 @@ void writeLine(std::string_view line)
     std::fputc('\n', stdout);
 }
 
-int fail(std::string_view message)
+int fail(std::string_view message, int status = BadInput)
 {
     std::fflush(stdout);
     const std::string text = "lodarix-replay: " + std::string(message) + "\n";
     std::fwrite(text.data(), 1, text.size(), stderr);
-    return BadInput;
+    return status;
 }
 
 struct Options {
     bool help = false;
     bool motion = false;
+    std::optional<std::string> workbook;
     std::vector<std::string> files;
 };
 
@@ -89,10 +100,20 @@ std::variant<Options, std::string> parseArguments(int argc, char* argv[])
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (argument.starts_with("--")) {
-            const std::string_view name = argument.substr(2, argument.find('=') - 2);
+            const std::size_t equals = argument.find('=');
+            const std::string_view name = argument.substr(2, equals - 2);
+            if (name == "xlsx") {
+                if (equals != std::string_view::npos)
+                    options.workbook = std::string(argument.substr(equals + 1));
+                else if (i + 1 < argc)
+                    options.workbook = argv[++i];
+                else
+                    return std::string("Missing value after '--xlsx'.");
+                continue;
+            }
             if (name != "help" && name != "motion")
                 return "Unknown option '" + std::string(name) + "'.";
-            if (argument.find('=') != std::string_view::npos)
+            if (equals != std::string_view::npos)
                 return "Unexpected value after '--" + std::string(name) + "'.";
             (name == "help" ? options.help : options.motion) = true;
         } else {
@@ -154,6 +175,22 @@ int printMotion(std::istream& script, const std::string& path)
                      });
 }
 
+// The workbook of the session, once the whole script ran.
+int writeWorkbook(std::istream& script, const std::string& path, const std::string& workbook)
+{
+    lodarix::replay::MotionSession session;
+    const int status = runScript(script, path, [&session](const lodarix::replay::Command& command) {
+        session.run(command);
+    });
+    if (status != 0)
+        return status;
+    const auto& recorder = session.recorder();
+    const std::string bytes = workbook::motionWorkbook(recorder.rows(), recorder.trips(), {});
+    if (const auto error = lodarix::replay::writeWholeFile(workbook, bytes))
+        return fail("cannot write " + workbook + ": " + *error, CannotWrite);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -166,6 +203,8 @@ int main(int argc, char* argv[])
         write(Help);
         return 0;
     }
+    if (options.motion && options.workbook)
+        return fail("--motion and --xlsx cannot be used together");
     if (options.files.size() > 1)
         return fail("expected at most one script file, got "
                     + std::to_string(options.files.size()));
@@ -183,5 +222,7 @@ int main(int argc, char* argv[])
             return fail("cannot read " + path + ": " + std::strerror(errno));
     }
     std::istream& script = fromStdin ? std::cin : file;
+    if (options.workbook)
+        return writeWorkbook(script, path, *options.workbook);
     return options.motion ? printMotion(script, path) : printStates(script, path);
 }

@@ -24,18 +24,18 @@ std::string meanSpeedText(const Trip& trip, StoreyHeight height)
 
 std::string tripNote(const Trip& trip)
 {
-    return std::string(trip.interrupted ? words::Interrupted
+    return std::string(trip.interrupted   ? words::Interrupted
                            : trip.running ? words::Running
                                           : std::string_view());
 }
 
 std::string tripSummary(const Trip& trip)
 {
-    std::string text = texts::fill(
-        words::TripSummary,
-        {std::to_string(trip.number), std::to_string(trip.startFloor),
-         std::to_string(trip.finalStop), floorsText(trip.floorsTravelled),
-         texts::seconds(trip.durationMs)});
+    std::string text =
+        texts::fill(words::TripSummary,
+                    {std::to_string(trip.number), std::to_string(trip.startFloor),
+                     std::to_string(trip.finalStop), floorsText(trip.floorsTravelled),
+                     texts::seconds(trip.durationMs)});
     if (trip.interrupted)
         text += words::InterruptedSuffix;
     else if (trip.running)

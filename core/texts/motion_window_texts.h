@@ -57,6 +57,12 @@ inline constexpr std::string_view RunningSuffix = ", в движение";
 inline constexpr std::string_view NoTripsYet = "Още няма курсове.";
 
 // Saving.
+inline constexpr std::string_view SaveWorkbook = "Запази за електронна таблица…";
+inline constexpr std::string_view SaveWorkbookTip =
+    "Записва записа и курсовете като работна книга (.xlsx) за Excel или LibreOffice Calc";
+inline constexpr std::string_view SaveWorkbookTitle = "Запази за електронна таблица";
+inline constexpr std::string_view WorkbookFileName = "lodarix-движение.xlsx";
+inline constexpr std::string_view WorkbookFilter = "Работна книга (*.xlsx)";
 inline constexpr std::string_view SaveCsv = "Запази CSV…";
 inline constexpr std::string_view SaveCsvTip = "Записва записа на движението като таблица CSV";
 inline constexpr std::string_view SaveCsvTitle = "Запази записа на движението";
@@ -67,6 +73,23 @@ inline constexpr std::string_view SaveImageTip = "Записва двете гр
 inline constexpr std::string_view SaveImageTitle = "Запази графиките";
 inline constexpr std::string_view ImageFileName = "lodarix-графики.png";
 inline constexpr std::string_view ImageFilter = "PNG (*.png)";
+
+// The workbook for a spreadsheet: its sheets, their headings, and a word for
+// each event beside its code.
+inline constexpr std::string_view RecordSheet = "Движение";
+inline constexpr std::string_view TripsSheet = "Курсове";
+inline constexpr std::string_view TimeHeading = "Време, s";
+inline constexpr std::string_view FloorHeading = "Етаж";
+inline constexpr std::string_view TargetHeading = "Крайна спирка";
+inline constexpr std::string_view EventHeading = "Събитие";
+inline constexpr std::string_view EventWordHeading = "Описание";
+inline constexpr std::string_view StartWord = "начало";
+inline constexpr std::string_view PickWord = "избор";
+inline constexpr std::string_view StepWord = "стъпка";
+inline constexpr std::string_view ArriveWord = "пристигане";
+inline constexpr std::string_view FromHeading = "От етаж";
+inline constexpr std::string_view ToHeading = "До етаж";
+inline constexpr std::string_view MeanSpeedHeading = "Средна скорост, m/s";
 
 // Why a file was not saved, {} the folder where one is named, and the whole
 // message, {} the file and the reason.

@@ -4,6 +4,7 @@
 #include "core/motion/record_texts.h"
 #include "core/texts/motion_window_texts.h"
 #include "core/texts/number_texts.h"
+#include "core/workbook/motion_workbook.h"
 #include "desktop/motion_window/motion_recording.h"
 #include "desktop/motion_window/position_graph.h"
 #include "desktop/motion_window/record_files.h"
@@ -212,6 +213,10 @@ void MotionWindow::buildControls()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({4 * table_->minimumWidth(), table_->minimumWidth()});
 
+    auto* saveWorkbook = new QPushButton(toQString(motion_texts::SaveWorkbook), this);
+    saveWorkbook->setObjectName(QStringLiteral("saveWorkbookButton"));
+    saveWorkbook->setToolTip(toQString(motion_texts::SaveWorkbookTip));
+    connect(saveWorkbook, &QPushButton::clicked, this, &MotionWindow::askAndSaveWorkbook);
     auto* saveCsv = new QPushButton(toQString(motion_texts::SaveCsv), this);
     saveCsv->setObjectName(QStringLiteral("saveCsvButton"));
     saveCsv->setToolTip(toQString(motion_texts::SaveCsvTip));
@@ -221,14 +226,15 @@ void MotionWindow::buildControls()
     saveImage->setToolTip(toQString(motion_texts::SaveImageTip));
     connect(saveImage, &QPushButton::clicked, this, &MotionWindow::askAndSaveImage);
     auto* files = new QHBoxLayout;
+    files->addWidget(saveWorkbook);
     files->addWidget(saveCsv);
     files->addWidget(saveImage);
     files->addStretch();
 
     QWidget* previous = pauseButton;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{stepButton, interval_, storeyHeight_, wholeSession_,
-                                         position_, speed_, table_, saveCsv, saveImage}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{stepButton, interval_, storeyHeight_,
+                                                         wholeSession_, position_, speed_, table_,
+                                                         saveWorkbook, saveCsv, saveImage}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
@@ -259,6 +265,13 @@ bool MotionWindow::saveCsv(const QString& path)
     return saveFile(this, path, QByteArray::fromStdString(csv));
 }
 
+bool MotionWindow::saveWorkbook(const QString& path)
+{
+    const motion::MotionRecorder& recorder = recording_.recorder();
+    const std::string bytes = workbook::motionWorkbook(recorder.rows(), recorder.trips(), height_);
+    return saveFile(this, path, QByteArray::fromStdString(bytes));
+}
+
 bool MotionWindow::saveImage(const QString& path)
 {
     return saveFile(this, path, pngOf(graphsImage()));
@@ -272,6 +285,16 @@ void MotionWindow::askAndSaveCsv()
                                      toQString(motion_texts::CsvFilter), QStringLiteral("csv"));
     if (!path.isEmpty())
         saveCsv(path);
+}
+
+void MotionWindow::askAndSaveWorkbook()
+{
+    const StandardDialogScope scope;
+    const QString path = askSavePath(
+        this, toQString(motion_texts::SaveWorkbookTitle), toQString(motion_texts::WorkbookFileName),
+        toQString(motion_texts::WorkbookFilter), QStringLiteral("xlsx"));
+    if (!path.isEmpty())
+        saveWorkbook(path);
 }
 
 void MotionWindow::askAndSaveImage()

@@ -41,6 +41,9 @@ public:
     QImage graphsImage() const;
     // Write without asking; a failure is told in a message box.
     bool saveCsv(const QString& path);
+    // The record as a workbook for a spreadsheet, the speeds at the storey
+    // height in force.
+    bool saveWorkbook(const QString& path);
     bool saveImage(const QString& path);
 
 protected:
@@ -58,6 +61,7 @@ private:
     void updateDescriptions();
     void updateClockTimer();
     void askAndSaveCsv();
+    void askAndSaveWorkbook();
     void askAndSaveImage();
 
     MotionRecording& recording_;

@@ -1,6 +1,14 @@
-// lodarix-replay end to end: a script in, JSON Lines or with --motion CSV out;
-// bad input stops the run with one line on standard error and status 2.
+// lodarix-replay end to end: a script in, JSON Lines or with --motion CSV out,
+// or with --xlsx a workbook written whole; bad input stops the run with one
+// line on standard error and status 2, and writes no workbook.
 
+#include "core/replay/motion_session.h"
+#include "core/replay/script.h"
+#include "core/workbook/motion_workbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -217,6 +225,80 @@ private slots:
         QCOMPARE(run.errors,
                  QByteArray("lodarix-replay: line 4: unknown command \"fly\" (expected "
                             "close, open, pick N or tick)\n"));
+    }
+
+    void theWorkbookIsTheSessionsRecord_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("after the option") << QStringList{"--xlsx", "@"};
+        QTest::newRow("joined to the option") << QStringList{"--xlsx=@"};
+        QTest::newRow("with the script as a file") << QStringList{"--xlsx", "@", WorkedExample};
+    }
+    void theWorkbookIsTheSessionsRecord()
+    {
+        QFETCH(QStringList, arguments);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("lesson.xlsx"));
+        arguments.replaceInStrings(QStringLiteral("@"), path);
+        QFile script(WorkedExample);
+        QVERIFY(script.open(QIODevice::ReadOnly));
+        const QByteArray commands = script.readAll();
+        const Run run =
+            replay(arguments, arguments.contains(WorkedExample) ? QByteArray() : commands);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.rawOutput.isEmpty() && run.errors.isEmpty());
+
+        lodarix::replay::MotionSession session;
+        for (const QByteArray& line : commands.split('\n')) {
+            const auto parsed = lodarix::replay::parseLine(line.toStdString());
+            if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
+                session.run(*command);
+        }
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().toStdString(),
+                 workbook::motionWorkbook(session.recorder().rows(), session.recorder().trips(),
+                                          motion::StoreyHeight()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"lesson.xlsx"});
+    }
+
+    void aWorkbookIsWrittenWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("error");
+        QTest::newRow("a bad line") << "lesson.xlsx" << QByteArray("close\nfly\n") << 2
+                                    << QByteArray("line 2: unknown command");
+        QTest::newRow("a folder that does not exist")
+            << "missing/lesson.xlsx" << QByteArray("tick\n") << 1 << QByteArray("cannot write");
+        QTest::newRow("a folder in the way")
+            << "." << QByteArray("tick\n") << 1 << QByteArray("cannot write");
+    }
+    void aWorkbookIsWrittenWholeOrNotAtAll()
+    {
+        QFETCH(QString, where);
+        QFETCH(QByteArray, script);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, error);
+        QTemporaryDir folder;
+        const QString path = where == QLatin1String(".") ? folder.path() : folder.filePath(where);
+        const Run run = replay({QStringLiteral("--xlsx"), path}, script);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.errors.contains(error), run.errors.constData());
+        QCOMPARE(run.errors.count('\n'), 1);
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList());
+    }
+
+    void theWorkbookAndTheCsvAreOneOrTheOther()
+    {
+        QTemporaryDir folder;
+        const Run run = replay({"--motion", "--xlsx", folder.filePath("lesson.xlsx")}, "tick\n");
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.rawOutput.isEmpty());
+        QVERIFY(!QFileInfo::exists(folder.filePath("lesson.xlsx")));
     }
 };
 

@@ -45,7 +45,8 @@ private slots:
     void theProcessLocaleChangesNothing()
     {
         const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "bg_BG.UTF-8"))
+        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")
+            && !std::setlocale(LC_NUMERIC, "bg_BG.UTF-8"))
             QSKIP("no locale with a decimal comma is installed");
         const std::string text = decimal(1.5, 1);
         std::setlocale(LC_NUMERIC, before.c_str());

@@ -2,10 +2,12 @@
 // window's context menu open it (the text boxes keep their own menus),
 // "Покажи условието" brings the exercise statement back, the main window
 // looks as it did, the position graph draws the path, the graphs tell the
-// latest trip to assistive technology, and saving fails cleanly and leaves
-// no settings of Qt's file dialog behind.
+// latest trip to assistive technology, the workbook holds the record at the
+// storey height in force, and saving fails cleanly and leaves no settings of
+// Qt's file dialog behind.
 
 #include "core/texts/main_window_texts.h"
+#include "core/workbook/motion_workbook.h"
 #include "desktop/motion_window/position_graph.h"
 #include "desktop/motion_window/record_files.h"
 #include "desktop/window/main_window_menu.h"
@@ -13,6 +15,7 @@
 #include "motion_session.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -299,7 +302,7 @@ private slots:
         QCOMPARE(reached,
                  (QStringList{"pauseButton", "stepButton", "intervalBox", "storeyHeightBox",
                               "wholeSessionBox", "positionGraph", "speedGraph", "tripTable",
-                              "saveCsvButton", "saveImageButton"}));
+                              "saveWorkbookButton", "saveCsvButton", "saveImageButton"}));
     }
 
     void closingTheMainWindowEndsTheProgram()
@@ -322,6 +325,24 @@ private slots:
         const int small = clock->font().pixelSize();
         motionWindow.resize(1800, 1200);
         QVERIFY(clock->font().pixelSize() > small);
+    }
+
+    void theWorkbookHoldsTheRecordAtTheHeightInForce()
+    {
+        MotionSession session;
+        session.tripTo(3);
+        timerPeriod(session.window);
+        lodarix::MotionWindow& motionWindow = session.openMotionWindow();
+        motionWindow.findChild<QDoubleSpinBox*>(QStringLiteral("storeyHeightBox"))->setValue(3.5);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("record.xlsx"));
+        QVERIFY(motionWindow.saveWorkbook(path));
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const auto& recorder = session.recorder();
+        QCOMPARE(
+            saved.readAll().toStdString(),
+            workbook::motionWorkbook(recorder.rows(), recorder.trips(), motion::StoreyHeight(3.5)));
     }
 
     void aFailedSaveTellsWhyAndLeavesNoFile_data()
