@@ -6,6 +6,12 @@ namespace motion {
 
 namespace {
 
+// A step that moved the cabin came after a wait at the row before.
+bool cameAfterWait(const Row& before, const Row& step)
+{
+    return step.timeMs - before.timeMs > step.intervalMs + stepToleranceMs(step.intervalMs);
+}
+
 class PathBuilder {
 public:
     PathBuilder(std::span<const Row> rows, std::vector<Stretch>& path)
@@ -39,7 +45,8 @@ public:
             path_.push_back({after.timeMs, after.timeMs, before.floor, after.floor,
                              StretchKind::Jump, next, next});
         } else if (isStep(after.event) && after.floor != before.floor) {
-            const std::int64_t startMs = std::max(before.timeMs, after.timeMs - after.intervalMs);
+            const std::int64_t startMs =
+                cameAfterWait(before, after) ? after.timeMs - after.intervalMs : before.timeMs;
             rest(row, startMs);
             path_.push_back({startMs, after.timeMs, before.floor, after.floor, StretchKind::Motion,
                              next, next});
@@ -111,27 +118,37 @@ std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& st
 {
     switch (stretch.kind) {
     case StretchKind::Rest:
-        return SpeedRange{0.0, 0.0};
+        return SpeedRange{0.0, 0.0, 0.0};
     case StretchKind::Jump:
         return std::nullopt;
     case StretchKind::Motion:
         if (const auto speed = speedEndingAt(rows, stretch.lastRow, height))
-            return SpeedRange{*speed, *speed};
+            return SpeedRange{*speed, *speed, *speed};
         return std::nullopt;
     case StretchKind::Dense:
         break;
     }
-    std::optional<SpeedRange> range;
+    bool any = false;
+    double low = 0;
+    double high = 0;
+    double last = 0;
+    const auto cover = [&any, &low, &high](double speed) {
+        low = any ? std::min(low, speed) : speed;
+        high = any ? std::max(high, speed) : speed;
+        any = true;
+    };
     for (std::size_t row = stretch.firstRow; row <= stretch.lastRow; ++row) {
         const auto speed = speedEndingAt(rows, row, height);
+        last = speed.value_or(0.0);
         if (!speed)
             continue;
-        if (!range)
-            range = SpeedRange{*speed, *speed};
-        range->low = std::min(range->low, *speed);
-        range->high = std::max(range->high, *speed);
+        if (*speed != 0.0 && cameAfterWait(rows[row - 1], rows[row]))
+            cover(0.0);
+        cover(*speed);
     }
-    return range;
+    if (!any)
+        return std::nullopt;
+    return SpeedRange{low, high, last};
 }
 
 } // namespace motion

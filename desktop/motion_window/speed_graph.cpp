@@ -69,7 +69,9 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
     // The trace runs through the stretches' ends, vertically where the
-    // speed changes; a jump breaks it.
+    // speed changes; a jump breaks it. A dense stretch, a column or two wide,
+    // spans its speeds where it begins and runs on at the speed it ends at,
+    // so that a trip's level goes on through it.
     std::vector<QLineF> segments;
     segments.reserve(2 * path.size());
     std::vector<QPointF> jumps;
@@ -93,9 +95,9 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
         to(QPointF(fromX, y(range.low)));
         if (stretch.kind == motion::StretchKind::Dense) {
             to(QPointF(fromX, y(range.high)));
-            to(QPointF(toX, y(range.high)));
+            to(QPointF(fromX, y(range.last)));
         }
-        to(QPointF(toX, y(range.low)));
+        to(QPointF(toX, y(range.last)));
     }
     drawTrace(painter, segments, plot, QPen(SpeedColor, line, Qt::SolidLine, Qt::FlatCap));
 

@@ -4,35 +4,18 @@
 // with the window closed, after which the program exits cleanly (in the
 // sanitizer build, that includes LeakSanitizer's check at exit).
 
+#include "main_window_shots.h"
 #include "x_server.h"
-
-#include "tests/support/dominant_color.h"
-#include "tests/support/trip_guarantees.h"
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace main_window;
+
 namespace {
 
-const QString TitleText = QStringLiteral("Физика - движение на асансьор");
 const QColor FormBackground(192, 192, 255);
-
-// The floor button of index i in client coordinates at scale 1.
-QRect floorButton(int index)
-{
-    return QRect(72 + 32 * index, 32 + 8, 25, 19);
-}
-
-// The floor buttons' markers as drawn, one letter a floor ("ciit...").
-QString markers(const QImage& shot, int scale)
-{
-    return QString::fromStdString(test_support::markers([&shot, scale](int floor) {
-        const QRect area = floorButton(floor);
-        return test_support::asDescribed(
-            test_support::dominantColor(shot, QRect(area.topLeft() * scale, area.size() * scale)));
-    }));
-}
 
 } // namespace
 
@@ -71,7 +54,7 @@ private slots:
 
         // The closed grille button, then the floor button "11": ten steps,
         // long enough to see the cabin on its way even on a busy machine.
-        QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13) * scale));
+        QVERIFY(x.click(window, grilleClosedButton() * scale));
         QVERIFY(x.click(window, floorButton(10).center() * scale));
         const QRegularExpression onItsWay(QStringLiteral("^i*ci*t$"));
         QTRY_VERIFY_WITH_TIMEOUT(onItsWay.match(markers(x.grab(window), scale)).hasMatch(), 5000);
@@ -95,7 +78,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
         QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("ciiiiiiiiii"), 20000);
         QVERIFY(x.click(window, floorButton(4).center())); // refused: the grille is open
-        QVERIFY(x.click(window, QPoint(32 + 8 + 10, 104 + 40 + 13)));
+        QVERIFY(x.click(window, grilleClosedButton()));
         QVERIFY(x.click(window, floorButton(2).center()));
         QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("iiciiiiiiii"), 10000);
         // Now and then, on a server without a window manager, the toolkit lets

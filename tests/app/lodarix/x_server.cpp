@@ -70,6 +70,14 @@ bool XServer::click(const QString& window, const QPoint& at) const
     return process.waitForFinished(20000) && process.exitCode() == 0;
 }
 
+bool XServer::pressKeys(const QStringList& keys) const
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} + keys);
+    return process.waitForFinished(20000) && process.exitCode() == 0;
+}
+
 bool XServer::close(const QString& window) const
 {
     bool isNumber = false;

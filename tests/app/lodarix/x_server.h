@@ -1,6 +1,6 @@
 // A private X server (Xvfb) for a test, and the few things a test does in it:
-// find a window by its title, take a picture of it, click into it, and ask
-// it to close as a window manager's close button does.
+// find a window by its title, take a picture of it, click into it, press
+// keys, and ask it to close as a window manager's close button does.
 #pragma once
 
 #include <QImage>
@@ -34,6 +34,9 @@ public:
     QImage grab(const QString& window) const;
     // A left click at a point of the window's client area.
     bool click(const QString& window, const QPoint& at) const;
+    // Presses and releases each key in turn ("F2", "Tab", "space"), as the
+    // keyboard does, into the window that has the input focus.
+    bool pressKeys(const QStringList& keys) const;
     // Sends the window the WM_DELETE_WINDOW request; false when it could not be sent.
     bool close(const QString& window) const;
 

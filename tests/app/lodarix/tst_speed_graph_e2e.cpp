@@ -1,0 +1,170 @@
+// The built program in a real X server: a trip to floor 11 on the step
+// timer's own steps, then F2, and the speed graph as a screenshot of the
+// motion window shows it, in the last 60 s and over the whole session: at
+// rest, one edge up, the level unbroken over the trip, one edge down, at rest.
+
+#include "main_window_shots.h"
+#include "x_server.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <cstdlib>
+#include <vector>
+
+using namespace main_window;
+
+namespace {
+
+const QString MotionTitle = QStringLiteral("графика на движението");
+
+// The speed trace's colour, drawn over white or over the grey zero line,
+// antialiased; the position graph's blue and the grey and black of the
+// axes are not.
+bool isTrace(QColor pixel)
+{
+    return pixel.red() > pixel.green() + 50 && pixel.red() > pixel.blue() + 50
+        && std::abs(pixel.green() - pixel.blue()) < 30;
+}
+
+// The topmost and lowest rows of the trace in each column of a shot, from
+// the first column where it shows; -1 where a column has none of it.
+struct Trace {
+    int firstColumn = -1;
+    std::vector<int> top;
+    std::vector<int> bottom;
+
+    int columns() const { return static_cast<int>(top.size()); }
+    bool tall(int column) const { return bottom[column] - top[column] > 12; }
+};
+
+Trace traceIn(const QImage& shot)
+{
+    Trace trace;
+    for (int x = 0; x < shot.width(); ++x) {
+        int top = -1;
+        int bottom = -1;
+        for (int y = 0; y < shot.height(); ++y) {
+            if (!isTrace(shot.pixelColor(x, y)))
+                continue;
+            if (top < 0)
+                top = y;
+            bottom = y;
+        }
+        if (top < 0 && trace.firstColumn < 0)
+            continue;
+        if (trace.firstColumn < 0)
+            trace.firstColumn = x;
+        trace.top.push_back(top);
+        trace.bottom.push_back(bottom);
+    }
+    while (!trace.top.empty() && trace.top.back() < 0) {
+        trace.top.pop_back();
+        trace.bottom.pop_back();
+    }
+    return trace;
+}
+
+// What a screenshot shows of the trip: fault empty when the trace rests,
+// rises at one edge, keeps its level, falls at one edge and rests again;
+// width, the columns between its first and last edges.
+struct TripShape {
+    QString fault;
+    int width = 0;
+};
+
+TripShape tripShape(const QImage& shot)
+{
+    const Trace trace = traceIn(shot);
+    std::vector<std::pair<int, int>> edges; // runs of adjacent tall columns
+    for (int x = 0; x < trace.columns(); ++x) {
+        if (trace.top[x] < 0 || !trace.tall(x))
+            continue;
+        if (!edges.empty() && edges.back().second == x - 1)
+            edges.back().second = x;
+        else
+            edges.emplace_back(x, x);
+    }
+    TripShape shape;
+    if (edges.size() >= 2)
+        shape.width = edges.back().first - edges.front().second;
+    QStringList at;
+    for (const auto& [from, to] : edges)
+        at << QStringLiteral("%1..%2").arg(trace.firstColumn + from).arg(trace.firstColumn + to);
+    if (edges.size() != 2) {
+        shape.fault = QStringLiteral("%1 edges, at columns %2")
+                          .arg(edges.size())
+                          .arg(at.join(QStringLiteral(", ")));
+        return shape;
+    }
+    const int rest = trace.top[0];
+    const int level = trace.top[(edges[0].second + edges[1].first) / 2];
+    if (level > rest - 30)
+        shape.fault =
+            QStringLiteral("the level, row %1, is not above rest, row %2").arg(level).arg(rest);
+    for (int x = 0; x < trace.columns() && shape.fault.isEmpty(); ++x) {
+        const auto on = [x](std::pair<int, int> edge) {
+            return x >= edge.first && x <= edge.second;
+        };
+        if (on(edges[0]) || on(edges[1]))
+            continue;
+        const int expected = x > edges[0].second && x < edges[1].first ? level : rest;
+        if (trace.top[x] < 0)
+            shape.fault = QStringLiteral("no trace in column %1").arg(trace.firstColumn + x);
+        else if (std::abs(trace.top[x] - expected) > 3 || std::abs(trace.bottom[x] - expected) > 4)
+            shape.fault = QStringLiteral("column %1 spans rows %2..%3, away from row %4")
+                              .arg(trace.firstColumn + x)
+                              .arg(trace.top[x])
+                              .arg(trace.bottom[x])
+                              .arg(expected);
+    }
+    return shape;
+}
+
+} // namespace
+
+class TestSpeedGraphEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aTripOnTheTimersStepsShowsTwoEdges()
+    {
+        XServer x;
+        QVERIFY2(x.start(QSize(1920, 1200)), "Xvfb did not start");
+        QProcess program;
+        program.setProcessEnvironment(x.environment());
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program.start(QStringLiteral(LODARIX_PROGRAM), {});
+        QVERIFY(program.waitForStarted());
+
+        QString window;
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = x.findWindow(TitleText)).isEmpty(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("ciiiiiiiiii"), 20000);
+        QVERIFY(x.click(window, grilleClosedButton()));
+        QVERIFY(x.click(window, floorButton(10).center()));
+        QTRY_COMPARE_WITH_TIMEOUT(markers(x.grab(window), 1), QStringLiteral("iiiiiiiiiic"), 30000);
+
+        QVERIFY(x.pressKeys({QStringLiteral("F2")}));
+        QString motion;
+        QTRY_VERIFY_WITH_TIMEOUT(!(motion = x.findWindow(MotionTitle)).isEmpty(), 20000);
+        TripShape recent;
+        QTRY_VERIFY_WITH_TIMEOUT((recent = tripShape(x.grab(motion))).width > 0, 20000);
+        QVERIFY2(recent.fault.isEmpty(), qPrintable(QStringLiteral("last 60 s: ") + recent.fault));
+
+        // From "Пауза", which has the focus, past the interval and the storey
+        // height ("Стъпка" is off while the steps run) to "Цялата сесия".
+        QVERIFY(x.pressKeys({QStringLiteral("Tab"), QStringLiteral("Tab"), QStringLiteral("Tab"),
+                             QStringLiteral("space")}));
+        TripShape whole;
+        QTRY_VERIFY_WITH_TIMEOUT((whole = tripShape(x.grab(motion))).width > recent.width + 10,
+                                 20000);
+        QVERIFY2(whole.fault.isEmpty(),
+                 qPrintable(QStringLiteral("whole session: ") + whole.fault));
+
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpeedGraphEndToEnd)
+#include "tst_speed_graph_e2e.moc"
