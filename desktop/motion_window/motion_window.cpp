@@ -112,7 +112,6 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
     });
     openContextMenusWithShiftF10(*this);
     pausedChanged(pacer_.paused());
-    recordChanged();
 }
 
 void MotionWindow::buildControls()
@@ -310,6 +309,11 @@ void MotionWindow::askAndSaveImage()
 void MotionWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!recordSeen_) {
+        recordSeen_ = true;
+        trips_->refresh();
+        updateDescriptions();
+    }
     refresh();
     updateClockTimer();
 }
@@ -365,10 +369,13 @@ void MotionWindow::setStoreyHeight(double metres)
 
 void MotionWindow::recordChanged()
 {
+    if (!isVisible()) {
+        recordSeen_ = false;
+        return;
+    }
     trips_->refresh();
     updateDescriptions();
-    if (isVisible())
-        refresh();
+    refresh();
 }
 
 void MotionWindow::refresh()

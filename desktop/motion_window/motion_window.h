@@ -80,6 +80,9 @@ private:
     QTableView* table_ = nullptr;
     QTimer clockTimer_;
     QString description_;
+    // The table and the descriptions show the record as it is; while hidden
+    // the window leaves them until it is shown again.
+    bool recordSeen_ = false;
 };
 
 } // namespace lodarix

@@ -1,5 +1,5 @@
 // The cabin's floor over time: its path through the record as straight
-// stretches (motion.h's graph path), a point at each step while points are
+// stretches (core/motion/graph_path.h), a point at each step while points are
 // far enough apart to show, a jump as a dashed vertical line, and the target
 // of a trip under way as a dashed horizontal line up to the present.
 #pragma once

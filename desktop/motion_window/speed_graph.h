@@ -1,5 +1,5 @@
 // The cabin's speed over time, in m/s, up positive: one storey height over
-// the step's interval while a step moves the cabin, 0 at rest (motion.h's
+// the step's interval while a step moves the cabin, 0 at rest (core/motion/graph_path.h's
 // graph path and speeds). A jump has no speed: the line passes it at rest and
 // a ring marks it. The value axis fits the fastest speed shown, and at least
 // the speed of a step at the interval in force.
