@@ -2,6 +2,7 @@
 // event names, the header first, and no trace of the stream's locale.
 
 #include "core/motion/motion_csv.h"
+#include "tests/support/european_numbers.h"
 
 #include <QTest>
 
@@ -12,14 +13,6 @@
 Q_DECLARE_METATYPE(motion::Row)
 
 namespace {
-
-// Writes numbers the way much of Europe does: 1.234,5.
-class EuropeanNumbers : public std::numpunct<char> {
-protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
 
 } // namespace
 
@@ -58,7 +51,7 @@ private slots:
                                     "0.000,1,1,start\n"
                                     "1234.567,2,9,pick\n";
         std::ostringstream out;
-        out.imbue(std::locale(std::locale::classic(), new EuropeanNumbers));
+        out.imbue(std::locale(std::locale::classic(), new test_support::EuropeanNumbers));
         motion::writeCsv(out, rows);
         QCOMPARE(QByteArray::fromStdString(out.str()), expected);
         QCOMPARE(QByteArray::fromStdString(motion::toCsv(rows)), expected);

@@ -6,6 +6,7 @@
 #include "core/motion/motion_csv.h"
 #include "core/workbook/motion_workbook.h"
 #include "tests/core/motion/session.h"
+#include "tests/support/european_numbers.h"
 #include "workbook_parts.h"
 #include "zip_entries.h"
 
@@ -51,13 +52,6 @@ QStringList rowTexts(const QMap<QString, workbook_parts::Cell>& sheet, qsizetype
         texts << sheet.value(QChar(u'A' + column) + QString::number(row + 1)).value;
     return texts;
 }
-
-class EuropeanNumbers : public std::numpunct<char> {
-protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
 
 } // namespace
 
@@ -164,8 +158,8 @@ private slots:
                                             motion::StoreyHeight(2.75));
         };
         const std::string inC = write();
-        const std::locale global =
-            std::locale::global(std::locale(std::locale::classic(), new EuropeanNumbers));
+        const std::locale global = std::locale::global(
+            std::locale(std::locale::classic(), new test_support::EuropeanNumbers));
         const std::string cLocale = std::setlocale(LC_ALL, nullptr);
         std::setlocale(LC_ALL, "bg_BG.UTF-8");
         const std::string inBulgarian = write();

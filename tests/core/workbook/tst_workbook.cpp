@@ -6,6 +6,7 @@
 #include "core/workbook/sheet_name.h"
 #include "core/workbook/workbook.h"
 #include "core/workbook/xml_text.h"
+#include "tests/support/european_numbers.h"
 #include "workbook_parts.h"
 #include "zip_entries.h"
 
@@ -56,14 +57,6 @@ int significantDigits(const std::string& text)
     const auto last = digits.find_last_not_of('0');
     return first == std::string::npos ? 0 : static_cast<int>(last - first + 1);
 }
-
-// Writes numbers the way much of Europe does: 1.234,5.
-class EuropeanNumbers : public std::numpunct<char> {
-protected:
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
 
 const std::vector<Sheet> ThreeSheets{
     {"Числа", {{1.5, 2.0}}, {}, 0},
@@ -164,8 +157,8 @@ private slots:
 
     void numberTextsIgnoreTheLocale()
     {
-        const std::locale global =
-            std::locale::global(std::locale(std::locale::classic(), new EuropeanNumbers));
+        const std::locale global = std::locale::global(
+            std::locale(std::locale::classic(), new test_support::EuropeanNumbers));
         const std::string cLocale = std::setlocale(LC_ALL, nullptr);
         const bool bulgarian = std::setlocale(LC_ALL, "bg_BG.UTF-8") != nullptr;
         const std::string texts =
