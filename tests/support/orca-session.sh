@@ -82,7 +82,10 @@ bus)
     unset ORCA_SESSION_STAGE
     status=0
     "$@" || status=$?
-    kill $orca 2>/dev/null || true
+    # Not SIGTERM: Orca handles it only between its calls on the bus, which
+    # may wait long on a program that has gone. The rest of the namespace
+    # ends with this stage.
+    kill -KILL $orca 2>/dev/null || true
     wait $orca 2>/dev/null || true
     exit "$status"
     ;;
