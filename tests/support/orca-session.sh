@@ -42,8 +42,8 @@ case "${ORCA_SESSION_STAGE:-}" in
     for folder in runtime config data cache; do mkdir -m 700 "$work/$folder"; done
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb=$!
-    trap 'kill $xvfb 2>/dev/null || true; wait $xvfb 2>/dev/null || true' EXIT
-    display_ready() { [ -s "$work/display" ] || { kill -0 $xvfb 2>/dev/null && false; }; }
+    trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true' EXIT
+    display_ready() { [ -s "$work/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
     if ! wait_until "$ready_seconds" display_ready || [ ! -s "$work/display" ]; then
         echo "orca-session: Xvfb did not start" >&2
         cat "$work/xvfb.log" >&2
@@ -60,11 +60,12 @@ case "${ORCA_SESSION_STAGE:-}" in
     if [ "$status" = 0 ]; then
         rm -rf "$work"
     else
-        echo "orca-session: the client failed ($status); Orca's logs are in $work" >&2
+        echo "orca-session: ended with status $status; its logs are in $work" >&2
     fi
     exit "$status"
     ;;
 namespace)
+    # dbus-run-session is the namespace's first process: when it ends, so does the rest.
     ORCA_SESSION_STAGE=bus exec dbus-run-session -- "$self" "$@"
     ;;
 bus)
@@ -73,7 +74,7 @@ bus)
     orca --debug-file="$ORCA_DEBUG_LOG" >"$ORCA_SESSION_DIR/orca.out" 2>&1 &
     orca=$!
     orca_said_ready() { grep -qs "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_SPEECH_LOG"; }
-    orca_ready() { orca_said_ready || { kill -0 $orca 2>/dev/null && false; }; }
+    orca_ready() { orca_said_ready || ! kill -0 "$orca" 2>/dev/null; }
     if ! wait_until "$ready_seconds" orca_ready || ! orca_said_ready; then
         echo "orca-session: Orca did not start" >&2
         cat "$ORCA_SESSION_DIR/orca.out" >&2
@@ -85,8 +86,8 @@ bus)
     # Not SIGTERM: Orca handles it only between its calls on the bus, which
     # may wait long on a program that has gone. The rest of the namespace
     # ends with this stage.
-    kill -KILL $orca 2>/dev/null || true
-    wait $orca 2>/dev/null || true
+    kill -KILL "$orca" 2>/dev/null || true
+    wait "$orca" 2>/dev/null || true
     exit "$status"
     ;;
 esac
