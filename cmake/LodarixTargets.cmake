@@ -43,13 +43,15 @@ endfunction()
 
 # lodarix_add_test(NAME SOURCES src... [LIBRARIES lib...] [WIDGETS]
 #                  [DEFINITIONS NAME=value...] [DEPENDS target...]
-#                  [ENVIRONMENT VAR=value...] [LABELS label...])
+#                  [ENVIRONMENT VAR=value...] [LABELS label...]
+#                  [LAUNCHER command...])
 # Builds a QtTest executable and registers it with CTest. WIDGETS tests run on
 # the offscreen platform so they need no display. DEFINITIONS become compile
 # definitions (paths the test reads); DEPENDS are built before the test.
+# LAUNCHER runs the test as its last argument.
 function(lodarix_add_test name)
     cmake_parse_arguments(ARG "WIDGETS" ""
-        "SOURCES;LIBRARIES;DEFINITIONS;DEPENDS;ENVIRONMENT;LABELS" ${ARGN})
+        "SOURCES;LIBRARIES;DEFINITIONS;DEPENDS;ENVIRONMENT;LABELS;LAUNCHER" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -59,7 +61,7 @@ function(lodarix_add_test name)
     if(ARG_DEPENDS)
         add_dependencies(${name} ${ARG_DEPENDS})
     endif()
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${ARG_LAUNCHER} $<TARGET_FILE:${name}>)
     set(env ${ARG_ENVIRONMENT})
     if(ARG_WIDGETS)
         list(APPEND env QT_QPA_PLATFORM=offscreen)

@@ -89,7 +89,7 @@ std::string CrLfText::read()
     return text;
 }
 
-void CrLfText::write(const std::string& text)
+QString CrLfText::write(const std::string& text)
 {
     watch(box_.document());
     const std::string_view written(text);
@@ -97,18 +97,24 @@ void CrLfText::write(const std::string& text)
         && (copy_.empty() || copy_.back() != '\r')) {
         const std::string_view tail = written.substr(copy_.size());
         if (readsBackAsWritten(tail)) {
-            append(tail);
-            return;
+            const QString added = append(tail);
+            return tail.empty() ? toBoxText(written) : added; // the same text shown anew
         }
     }
-    replace(text);
+    return replace(text);
 }
 
-void CrLfText::replace(const std::string& text)
+QString CrLfText::replace(const std::string& text)
 {
+    const QString boxText = toBoxText(text);
+    // The text read before it is compared only when it may be a beginning of the new one.
+    const QTextDocument& document = *box_.document();
+    const bool extends = boxText.size() > document.characterCount() - 1
+        && boxText.startsWith(document.toPlainText());
+    const QString shown = extends ? boxText.sliced(document.characterCount() - 1) : boxText;
     {
         const QScopedValueRollback<bool> own(writing_, true);
-        box_.setPlainText(toBoxText(text));
+        box_.setPlainText(boxText);
         box_.moveCursor(QTextCursor::End);
         box_.ensureCursorVisible();
     }
@@ -119,10 +125,12 @@ void CrLfText::replace(const std::string& text)
     } else {
         forgetCopy();
     }
+    return shown;
 }
 
-void CrLfText::append(std::string_view tail)
+QString CrLfText::append(std::string_view tail)
 {
+    const QString added = toBoxText(tail);
     {
         const QScopedValueRollback<bool> own(writing_, true);
         QTextDocument& document = *box_.document();
@@ -130,11 +138,12 @@ void CrLfText::append(std::string_view tail)
         document.setUndoRedoEnabled(false); // ends the history, as a replacement does
         QTextCursor end(&document);
         end.movePosition(QTextCursor::End);
-        end.insertText(toBoxText(tail));
+        end.insertText(added);
         document.setUndoRedoEnabled(undoRedo);
     }
     copy_.append(tail);
     showNewestLine();
+    return added;
 }
 
 void CrLfText::showNewestLine()

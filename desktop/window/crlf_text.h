@@ -16,6 +16,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <string>
 #include <string_view>
@@ -34,14 +35,16 @@ public:
 
     // The box's whole text with CR LF line ends.
     std::string read();
-    // Replaces the box's whole text with text, whose CR LF pairs become line feeds.
-    void write(const std::string& text);
+    // Replaces the box's whole text with text, whose CR LF pairs become line
+    // feeds. Returns what the box newly shows, with line feeds: what text adds
+    // at the end of the box's text, or all of text when it adds nothing there.
+    QString write(const std::string& text);
 
 private:
     explicit CrLfText(QPlainTextEdit& box);
 
-    void replace(const std::string& text);
-    void append(std::string_view tail);
+    QString replace(const std::string& text);
+    QString append(std::string_view tail);
     void showNewestLine();
     void forgetCopy();
     void watch(QTextDocument* document);

@@ -12,7 +12,8 @@ namespace lodarix {
 
 LodarixWindow::LodarixWindow()
     : loaded_(loadForm(lodarixForm()))
-    , operations_(loaded_.controls)
+    , announcer_(*loaded_.form)
+    , operations_(loaded_.controls, &announcer_)
     , rules_(operations_)
 {
     errorHandler_ = [this](const std::exception& error) {

@@ -2,7 +2,9 @@
 // trip rules bound to its widgets, and its events wired to the rules. A floor
 // button's click runs Option1_Click with its index and the step timer runs
 // Timer1_Timer; nothing else runs a rule. A lift::RuleRunner runs them, so an
-// observer, when set, hears of each of these events after its rule ran.
+// observer, when set, hears of each of these events after its rule ran. What
+// the rules write in the status box, and the grille opening on arrival, is
+// told to a screen reader as well (see status_announcer.h).
 //
 // The steps have a seam for the teacher's controls and for tests: they can be
 // held, so that the timer's expiries pass without a step, and an expiry or a
@@ -18,6 +20,7 @@
 #include "core/lift/trip_controller.h"
 #include "desktop/window/form_loader.h"
 #include "desktop/window/qt_window_operations.h"
+#include "desktop/window/status_announcer.h"
 
 #include <QTimer>
 
@@ -45,6 +48,7 @@ public:
     const ControlRegistry& controls() const { return loaded_.controls; }
     const lift::TripController& controller() const { return rules_.controller(); }
     lift::WindowOperations& operations() { return operations_; }
+    const StatusAnnouncer& announcer() const { return announcer_; }
 
     // Set it before load() to hear of the load too; nullptr for none. The
     // observer must outlive the window or be unset first. Its failures go to
@@ -83,6 +87,7 @@ private:
     QTimer& stepTimer() const;
 
     LoadedForm loaded_;
+    StatusAnnouncer announcer_;
     QtWindowOperations operations_;
     lift::RuleRunner rules_;
     ErrorHandler errorHandler_;

@@ -3,6 +3,7 @@
 #include "core/form/lodarix_controls.h"
 #include "desktop/window/crlf_text.h"
 #include "desktop/window/floor_button.h"
+#include "desktop/window/status_announcer.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -13,8 +14,9 @@ namespace lodarix {
 
 using namespace controls;
 
-QtWindowOperations::QtWindowOperations(const ControlRegistry& controls)
+QtWindowOperations::QtWindowOperations(const ControlRegistry& controls, StatusAnnouncer* announcer)
     : controls_(controls)
+    , announcer_(announcer)
 {
 }
 
@@ -30,7 +32,11 @@ bool QtWindowOperations::isGrilleClosed() const
 
 void QtWindowOperations::openGrille()
 {
-    controls_.get<QRadioButton>(GrilleButtons, GrilleOpenButton, "Value")->setChecked(true);
+    auto* open = controls_.get<QRadioButton>(GrilleButtons, GrilleOpenButton, "Value");
+    const bool opens = announcer_ && isGrilleClosed();
+    open->setChecked(true);
+    if (opens)
+        announcer_->announce(open->text());
 }
 
 void QtWindowOperations::setStepsRunning(bool running)
@@ -49,7 +55,10 @@ std::string QtWindowOperations::statusText() const
 
 void QtWindowOperations::setStatusText(const std::string& text)
 {
-    CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).write(text);
+    const QString shown =
+        CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).write(text);
+    if (announcer_)
+        announcer_->announceLines(shown);
 }
 
 std::string QtWindowOperations::floorName(lift::FloorIndex floor) const

@@ -1,7 +1,9 @@
 // The window operations of the trip rules bound to the loaded widgets. Every
 // call looks its control up by name and index at that moment; the status
 // box's text is read with CR LF line ends and written with them, though the
-// widget itself keeps plain line feeds (see crlf_text.h).
+// widget itself keeps plain line feeds (see crlf_text.h). With an announcer,
+// what a write newly shows in the status box, and the grille opening when it
+// was closed, are told to a screen reader too (see status_announcer.h).
 #pragma once
 
 #include "core/lift/window_operations.h"
@@ -9,10 +11,13 @@
 
 namespace lodarix {
 
+class StatusAnnouncer;
+
 class QtWindowOperations : public lift::WindowOperations {
 public:
-    // The controls must outlive this object.
-    explicit QtWindowOperations(const ControlRegistry& controls);
+    // The controls, and the announcer when there is one, must outlive this object.
+    explicit QtWindowOperations(const ControlRegistry& controls,
+                                StatusAnnouncer* announcer = nullptr);
 
     void paintFloorButton(lift::FloorIndex floor, lift::Color color) override;
     bool isGrilleClosed() const override;
@@ -25,6 +30,7 @@ public:
 
 private:
     const ControlRegistry& controls_;
+    StatusAnnouncer* announcer_;
 };
 
 } // namespace lodarix
