@@ -1,6 +1,8 @@
 #include "desktop/window/floor_button.h"
 
+#include "core/form/accessible_texts.h"
 #include "desktop/window/color_style.h"
+#include "desktop/window/qt_text.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -53,7 +55,7 @@ FloorButton::FloorButton(const QString& caption, lift::Color marker, QWidget* pa
 {
     setCheckable(true);
     setAutoExclusive(true);
-    setAccessibleName(QStringLiteral("Етаж %1").arg(caption));
+    setAccessibleName(toQString(texts::floorButtonName(caption.toStdString())));
     setMarker(marker);
 }
 
@@ -84,14 +86,7 @@ void FloorButton::setMarker(lift::Color color)
 
 QString FloorButton::markerMeaning() const
 {
-    switch (marker_) {
-    case lift::ColorCabin:
-        return QStringLiteral("кабината е тук");
-    case lift::ColorTarget:
-        return QStringLiteral("крайна спирка");
-    default:
-        return QStringLiteral("свободен");
-    }
+    return toQString(texts::markerMeaning(marker_));
 }
 
 } // namespace lodarix
