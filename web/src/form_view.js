@@ -119,6 +119,9 @@ export function buildForm(document, description, events) {
       if (described.graphical && described.index !== null) events.onPick(described.index);
     });
   }
+  // A group's buttons are read out in the order they appear.
+  for (const [container, group] of groups)
+    container.append(...group.members.map((member) => member.element));
   tabbed.sort((a, b) => a[0] - b[0]);
   return { form, registry, tabOrder: tabbed.map(([, element]) => element) };
 }
@@ -205,6 +208,7 @@ function floorButton(document, control) {
     focusable: button,
     paint,
     member: {
+      element: button,
       focusable: button,
       rect: control.rect,
       markSelected: () => button.setAttribute("aria-checked", "true"),
@@ -233,6 +237,7 @@ function optionButton(document, control) {
     focusable: input,
     paint: (color) => label.style.setProperty("--face", color),
     member: {
+      element: label,
       focusable: input,
       rect: control.rect,
       markSelected: () => (input.checked = true),

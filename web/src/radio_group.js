@@ -7,6 +7,7 @@
 
 /**
  * @typedef {object} GroupMember
+ * @property {HTMLElement} element
  * @property {HTMLElement} focusable
  * @property {{ left: number, top: number }} rect
  * @property {() => void} markSelected
