@@ -1,5 +1,5 @@
 // What the page's script sees of the core: the window at work (PageWindow)
-// and the window's description (formDescription).
+// and the window's description (formDescriptionJson).
 
 #include "web/form_export.h"
 #include "web/page_window.h"
@@ -16,5 +16,5 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("step", &PageWindow::step)
         .function("currentFloor", &PageWindow::currentFloor)
         .function("targetFloor", &PageWindow::targetFloor);
-    emscripten::function("formDescription", &lodarix::web::formDescription);
+    emscripten::function("formDescriptionJson", &lodarix::web::formDescriptionJson);
 }

@@ -5,38 +5,73 @@
 #include "web/crlf_text.h"
 
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace lodarix::web {
 
-using emscripten::val;
-
 namespace {
 
-val string(std::string_view text)
-{
-    return val(std::string(text));
-}
+// Writes one JSON object's members in order; texts are UTF-8 as they stand,
+// with '"', '\' and control characters escaped.
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out)
+        : out_(out)
+    {
+        out_ += '{';
+    }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+    ~JsonObject() { out_ += '}'; }
 
-template <class T> val optional(const std::optional<T>& value)
-{
-    return value ? val(*value) : val::null();
-}
+    std::string& key(std::string_view name)
+    {
+        if (!first_)
+            out_ += ',';
+        first_ = false;
+        appendString(out_, name);
+        out_ += ':';
+        return out_;
+    }
+    void text(std::string_view name, std::string_view value) { appendString(key(name), value); }
+    void number(std::string_view name, int value) { key(name) += std::to_string(value); }
+    void boolean(std::string_view name, bool value) { key(name) += value ? "true" : "false"; }
+    void optionalNumber(std::string_view name, std::optional<int> value)
+    {
+        key(name) += value ? std::to_string(*value) : "null";
+    }
+    void colour(std::string_view name, std::optional<lift::Color> value)
+    {
+        if (value)
+            text(name, lift::toHexRgb(*value));
+        else
+            key(name) += "null";
+    }
 
-val colour(std::optional<lift::Color> color)
-{
-    return color ? val(lift::toHexRgb(*color)) : val::null();
-}
+    static void appendString(std::string& out, std::string_view text)
+    {
+        constexpr std::string_view Hex = "0123456789abcdef";
+        out += '"';
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += c;
+            } else if (byte < 0x20) {
+                out += "\\u00";
+                out += Hex[byte >> 4];
+                out += Hex[byte & 0xF];
+            } else {
+                out += c;
+            }
+        }
+        out += '"';
+    }
 
-val pixels(const TwipsRect& twips)
-{
-    val rect = val::object();
-    rect.set("left", twips.left / TwipsPerPixel);
-    rect.set("top", twips.top / TwipsPerPixel);
-    rect.set("width", twips.width / TwipsPerPixel);
-    rect.set("height", twips.height / TwipsPerPixel);
-    return rect;
-}
+private:
+    std::string& out_;
+    bool first_ = true;
+};
 
 const char* kindName(ControlKind kind)
 {
@@ -57,60 +92,77 @@ const char* kindName(ControlKind kind)
     return "Label";
 }
 
-val control(const ControlDescription& description)
+void appendControl(std::string& out, const ControlDescription& description)
 {
-    val out = val::object();
-    out.set("name", string(description.name));
-    out.set("index", optional(description.index));
-    out.set("kind", val(kindName(description.kind)));
-    out.set("container", string(description.container));
-    out.set("rect", pixels(description.rect));
-    out.set("text", val(toBoxText(description.text)));
-    out.set("background", colour(description.background));
-    out.set("tabIndex", optional(description.tabIndex));
-    out.set("graphical", description.graphical);
-    out.set("multiLine", description.multiLine);
-    out.set("verticalScrollBar", description.verticalScrollBar);
-    out.set("enabled", description.enabled);
-    out.set("visible", description.visible);
-    out.set("selected", description.selected);
-    out.set("intervalMs", description.intervalMs);
-    val items = val::array();
-    for (const std::string_view item : description.items)
-        items.call<void>("push", string(item));
-    out.set("items", items);
+    JsonObject control(out);
+    control.text("name", description.name);
+    control.optionalNumber("index", description.index);
+    control.text("kind", kindName(description.kind));
+    control.text("container", description.container);
+    {
+        JsonObject rect(control.key("rect"));
+        rect.number("left", description.rect.left / TwipsPerPixel);
+        rect.number("top", description.rect.top / TwipsPerPixel);
+        rect.number("width", description.rect.width / TwipsPerPixel);
+        rect.number("height", description.rect.height / TwipsPerPixel);
+    }
+    control.text("text", toBoxText(description.text));
+    control.colour("background", description.background);
+    control.optionalNumber("tabIndex", description.tabIndex);
+    control.boolean("graphical", description.graphical);
+    control.boolean("multiLine", description.multiLine);
+    control.boolean("verticalScrollBar", description.verticalScrollBar);
+    control.boolean("enabled", description.enabled);
+    control.boolean("visible", description.visible);
+    control.boolean("selected", description.selected);
+    control.number("intervalMs", description.intervalMs);
+    std::string& items = control.key("items");
+    items += '[';
+    for (std::size_t i = 0; i < description.items.size(); ++i) {
+        if (i > 0)
+            items += ',';
+        JsonObject::appendString(items, description.items[i]);
+    }
+    items += ']';
     // A floor button goes by its floor and says what its marker means, as
     // the desktop's does.
     const bool floorButton = description.kind == ControlKind::OptionButton && description.graphical;
     const lift::Color marker = description.background.value_or(lift::ColorIdle);
-    out.set("accessibleName",
-            floorButton ? texts::floorButtonName(description.text)
-                        : std::string(description.accessibleName));
-    out.set("accessibleDescription",
-            std::string(floorButton ? texts::markerMeaning(marker) : std::string_view()));
-    return out;
+    control.text("accessibleName",
+                 floorButton ? texts::floorButtonName(description.text)
+                             : std::string(description.accessibleName));
+    control.text("accessibleDescription",
+                 floorButton ? texts::markerMeaning(marker) : std::string_view());
 }
 
 } // namespace
 
-val formDescription()
+std::string formDescriptionJson()
 {
     const FormDescription& form = lodarixForm();
-    val out = val::object();
-    out.set("name", string(form.name));
-    out.set("caption", string(form.caption));
-    out.set("width", form.clientWidth / TwipsPerPixel);
-    out.set("height", form.clientHeight / TwipsPerPixel);
-    out.set("background", colour(form.background));
-    val font = val::object();
-    font.set("family", string(form.font.family));
-    font.set("pointSize", form.font.pointSize);
-    font.set("weight", form.font.weight);
-    out.set("font", font);
-    val controls = val::array();
-    for (const ControlDescription& description : form.controls)
-        controls.call<void>("push", control(description));
-    out.set("controls", controls);
+    std::string out;
+    {
+        JsonObject description(out);
+        description.text("name", form.name);
+        description.text("caption", form.caption);
+        description.number("width", form.clientWidth / TwipsPerPixel);
+        description.number("height", form.clientHeight / TwipsPerPixel);
+        description.colour("background", form.background);
+        {
+            JsonObject font(description.key("font"));
+            font.text("family", form.font.family);
+            font.number("pointSize", form.font.pointSize);
+            font.number("weight", form.font.weight);
+        }
+        std::string& controls = description.key("controls");
+        controls += '[';
+        for (std::size_t i = 0; i < form.controls.size(); ++i) {
+            if (i > 0)
+                controls += ',';
+            appendControl(controls, form.controls[i]);
+        }
+        controls += ']';
+    }
     return out;
 }
 

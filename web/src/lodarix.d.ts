@@ -1,5 +1,6 @@
 // The core's module as the page's script sees it (web/bindings.cpp). The
-// build places its factory, createLodarix, before the page's script.
+// build places its factory, createLodarix, and the embedded font's bytes in
+// base64, lodarixFont, before the page's script.
 
 export interface Rect {
   left: number;
@@ -49,9 +50,11 @@ export interface PageWindow {
 
 export interface Core {
   PageWindow: new (controls: object) => PageWindow;
-  formDescription(): FormDescription;
+  // The window's description as JSON, a FormDescription.
+  formDescriptionJson(): string;
 }
 
 declare global {
   function createLodarix(options?: object): Core | Promise<Core>;
+  const lodarixFont: string;
 }

@@ -1,16 +1,27 @@
-// The page's start: the core's module (createLodarix, placed before this
-// script in the same file), the form built from the core's description, and
-// the trip rules bound to it. A floor button's click and the step timer are
-// the only events that run a rule; the focus then starts at the first control
-// in tab order, as on the desktop.
+// The page's start: the embedded font, the core's module, the form built from
+// the core's description, and the trip rules bound to it. A floor button's
+// click and the step timer are the only events that run a rule; the focus
+// then starts at the first control in tab order, as on the desktop. The
+// build places the core's factory (createLodarix) and the font's bytes
+// (lodarixFont) before this script in the same file.
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { windowControls } from "./window_controls.js";
 
+// Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
+// License 1.1 (web/fonts/OFL.txt), so that every device draws the same. Made
+// from its bytes it is ready at once, for the first layout of the form.
+const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
+const fontBytes = fromBase64
+  ? fromBase64(lodarixFont)
+  : Uint8Array.from(atob(lodarixFont), (c) => c.charCodeAt(0));
+document.fonts.add(new FontFace("Lodarix Serif", fontBytes));
+
 // With a synchronous compile the factory gives the ready module itself.
 const core = await createLodarix();
-const description = core.formDescription();
+/** @type {import("./lodarix.js").FormDescription} */
+const description = JSON.parse(core.formDescriptionJson());
 
 /** @type {import("./lodarix.js").PageWindow | undefined} */
 let rules;

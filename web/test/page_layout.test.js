@@ -16,7 +16,8 @@ import {
 import { decode } from "./support/pixels.js";
 import { requiredPath } from "./support/paths.js";
 
-const form = (await loadCore(requiredPath("LODARIX_CORE"))).formDescription();
+/** @type {import("../src/lodarix.js").FormDescription} */
+const form = JSON.parse((await loadCore(requiredPath("LODARIX_CORE"))).formDescriptionJson());
 // What shows once the page has loaded: the load hides the floor-name list.
 const shown = form.controls.filter(
   (control) => control.visible && control.kind !== "Timer" && control.kind !== "ListBox",

@@ -1,7 +1,7 @@
 // node inline.mjs MODULE.mjs SOURCES FONT.woff2 OUT.html
 // Writes the page as one self-contained file: the core's module (its wasm
-// already inside), the page's ES modules from SOURCES joined into one script,
-// the style with the font inside, the window caption as the title, and a
+// already inside), the font's bytes, the page's ES modules from SOURCES
+// joined into one script, the style, the window caption as the title, and a
 // Content-Security-Policy that allows exactly those inline parts and the
 // compile of the wasm, and nothing from anywhere.
 //
@@ -54,19 +54,28 @@ const add = (name, trail) => {
 };
 add("main", []);
 
-// The factory stays a binding of the page's one module script.
-const factory = read(modulePath).replace(/export default createLodarix;\s*$/, "");
-const script = `${factory}\n${joined.join("\n")}\n`.replaceAll("</script", "<\\/script");
-const font = `data:font/woff2;base64,${readFileSync(fontPath).toString("base64")}`;
-const style = read(join(sources, "page.css")).replace("@FONT@", () => font);
+// The factory stays a binding of the page's one module script. It decodes
+// the embedded wasm in a script loop, which takes a cold page some
+// milliseconds; a browser that decodes base64 itself is asked to.
+const decoder = "function intArrayFromBase64(s){";
+const module = read(modulePath);
+if (!module.includes(decoder)) throw new Error(`${modulePath}: no ${decoder}`);
+const factory = module
+  .replace(/export default createLodarix;\s*$/, "")
+  .replace(
+    decoder,
+    () => `${decoder}if(typeof Uint8Array.fromBase64=="function")return Uint8Array.fromBase64(s);`,
+  );
+const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
+const script = `${factory}\n${font}\n${joined.join("\n")}\n`.replaceAll("</script", "<\\/script");
+const style = read(join(sources, "page.css"));
 
-const caption = (await loadCore(modulePath)).formDescription().caption;
+const caption = JSON.parse((await loadCore(modulePath)).formDescriptionJson()).caption;
 
 const csp = [
   "default-src 'none'",
   `script-src ${sha256(script)} 'wasm-unsafe-eval'`,
   `style-src ${sha256(style)}`,
-  "font-src data:",
   "base-uri 'none'",
   "form-action 'none'",
 ].join("; ");
