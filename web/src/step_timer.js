@@ -11,6 +11,11 @@
  * @property {(handle: number) => void} clearTimeout
  */
 
+// A browser may run a timeout up to a millisecond before its time, and one
+// set again for what is left can be held back by several: a step that is
+// that close runs at once.
+const EarlyMs = 1;
+
 /** @type {Clock} */
 const pageClock = {
   now: () => performance.now(),
@@ -84,7 +89,7 @@ export class StepTimer {
   #fire() {
     const generation = this.#generation;
     const nowMs = this.#clock.now();
-    while (generation === this.#generation && this.#nextDueMs() <= nowMs) {
+    while (generation === this.#generation && this.#nextDueMs() <= nowMs + EarlyMs) {
       const dueMs = this.#nextDueMs();
       ++this.#steps;
       this.#onStep(dueMs);
