@@ -96,3 +96,15 @@ test("steps that fell due while the page was held up come at once, in order", ()
     [5000, 5000],
   ]);
 });
+
+test("a timeout a little early runs its step, told the step's own time", () => {
+  const clock = testClock(() => -0.6);
+  /** @type {number[]} */
+  const due = [];
+  const timer = new StepTimer(800, (dueMs) => due.push(dueMs), clock);
+  timer.start();
+  clock.runTo(1000 + 3 * 800 - 1);
+  assert.deepEqual(due, [1800, 2600]);
+  clock.runTo(1000 + 3 * 800);
+  assert.deepEqual(due, [1800, 2600, 3400]);
+});
