@@ -6,7 +6,7 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
-import { chmodSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from "node:fs";
+import { chmodSync, existsSync, mkdtempSync, readdirSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -14,6 +14,8 @@ import { requiredPath } from "./support/paths.js";
 
 const nodeTool = requiredPath("LODARIX_REPLAY_NODE");
 const nativeTool = requiredPath("LODARIX_NATIVE_REPLAY");
+if (!existsSync(nativeTool))
+  throw new Error(`${nativeTool} is missing: build lodarix-replay with the dev preset first`);
 const root = fileURLToPath(new URL("../..", import.meta.url));
 const work = mkdtempSync(join(tmpdir(), "lodarix-replay-"));
 process.on("exit", () => rmSync(work, { recursive: true, force: true }));
