@@ -85,8 +85,10 @@ async function firstFrameMs(url) {
   return /** @type {number} */ (paintMs);
 }
 
-// Three trips on the real timer, each step's time (when its lines reach the
-// log) from the moment the floor button was clicked.
+// Three trips on the real timer, each step's time taken when its lines reach
+// the log: the first step's from the click, which holds the pick's and the
+// step's own work, and each later one's from the first, as the timer has them
+// due (start + n periods), and from the step before.
 async function stepErrors() {
   const page = await freshPage();
   await page.goto(pageUrl);
@@ -95,6 +97,8 @@ async function stepErrors() {
   const errors = [];
   /** @type {number[]} */
   const intervals = [];
+  /** @type {number[]} */
+  const firsts = [];
   for (const [floor, steps] of [
     [11, 10],
     [1, 10],
@@ -125,13 +129,14 @@ async function stepErrors() {
     );
     // the moment of the click, then the pick's own lines, then one entry a step
     const [picked, , ...stepTimes] = /** @type {number[]} */ (times);
+    firsts.push(stepTimes[0] - picked - StepMs);
     stepTimes.forEach((at, n) => {
-      errors.push(at - picked - (n + 1) * StepMs);
-      intervals.push(at - (n === 0 ? picked : stepTimes[n - 1]) - StepMs);
+      if (n > 0) errors.push(at - stepTimes[0] - n * StepMs);
+      if (n > 0) intervals.push(at - stepTimes[n - 1] - StepMs);
     });
   }
   await closePage(page);
-  return { errors, intervals };
+  return { errors, intervals, firsts };
 }
 
 // The status text laid out as the box lays out what the rules write (blocks
@@ -209,7 +214,7 @@ for (let run = 0; run < StartRuns; ++run) {
   pageStarts.push(await firstFrameMs(pageUrl));
   staticStarts.push(await firstFrameMs(staticUrl));
 }
-const { errors, intervals } = await stepErrors();
+const { errors, intervals, firsts } = await stepErrors();
 const appended = await appendTimes();
 await browser.close();
 rmSync(profiles, { recursive: true, force: true });
@@ -235,9 +240,10 @@ const rows = [
     ratio <= 1.5,
   ],
   [
-    `step cadence, ${errors.length} steps of ${StepMs} ms`,
-    `median \\|error\\| ${fixed(median(absErrors), 2)} ms, max ${fixed(Math.max(...absErrors), 2)} ms; ` +
-      `each step after the one before: median \\|${StepMs} ms − interval\\| ${fixed(median(intervals.map(Math.abs)), 2)} ms`,
+    `step cadence, ${errors.length + firsts.length} steps of ${StepMs} ms in ${firsts.length} trips`,
+    `each step against the trip's first + n × ${StepMs} ms: median \\|error\\| ${fixed(median(absErrors), 2)} ms, max ${fixed(Math.max(...absErrors), 2)} ms; ` +
+      `step to step: median \\|error\\| ${fixed(median(intervals.map(Math.abs)), 2)} ms; ` +
+      `the first step ${fixed(median(firsts), 2)} ms after its time from the click`,
     "median \\|error\\| ≤ 2 ms, max ≤ 8 ms",
     median(absErrors) <= 2 && Math.max(...absErrors) <= 8,
   ],
