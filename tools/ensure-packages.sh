@@ -1,16 +1,25 @@
 #!/usr/bin/env bash
 # tools/ensure-packages.sh LIST...: installs the Debian packages of the named
 # lists (tools/packages/LIST.txt) that are missing. As root it runs apt-get;
-# as anyone else it names the command to run.
+# as anyone else it names the command to run. A package counts as there when
+# an installed package provides it (as a node that bundles npm does).
 set -euo pipefail
+
+# What the installed packages provide, one name a line.
+provided=$(dpkg-query -W -f='${db:Status-Status} ${Provides}\n' 2>/dev/null |
+    sed -n 's/^installed //p' | tr ',' '\n' | sed 's/ *(.*//; s/^ *//')
+
+installed() {
+    [[ $(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null || true) == installed ]] ||
+        grep -qxF "$1" <<< "$provided"
+}
 
 missing=()
 for name in "$@"; do
     list="$(dirname "$0")/packages/$name.txt"
     while read -r package _; do
         [[ -z "$package" || "$package" == \#* ]] && continue
-        status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
-        [[ "$status" == "installed" || " ${missing[*]} " == *" $package "* ]] || missing+=("$package")
+        installed "$package" || [[ " ${missing[*]} " == *" $package "* ]] || missing+=("$package")
     done < "$list"
 done
 

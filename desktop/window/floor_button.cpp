@@ -1,7 +1,6 @@
 #include "desktop/window/floor_button.h"
 
-#include "core/texts/main_window_texts.h"
-#include "core/texts/number_texts.h"
+#include "core/form/accessible_texts.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
@@ -56,7 +55,7 @@ FloorButton::FloorButton(const QString& caption, lift::Color marker, QWidget* pa
 {
     setCheckable(true);
     setAutoExclusive(true);
-    setAccessibleName(toQString(texts::fill(texts::FloorButtonName, {caption.toStdString()})));
+    setAccessibleName(toQString(texts::floorButtonName(caption.toStdString())));
     setMarker(marker);
 }
 
@@ -87,14 +86,7 @@ void FloorButton::setMarker(lift::Color color)
 
 QString FloorButton::markerMeaning() const
 {
-    switch (marker_) {
-    case lift::ColorCabin:
-        return toQString(texts::FloorOfCabin);
-    case lift::ColorTarget:
-        return toQString(texts::FloorOfTarget);
-    default:
-        return toQString(texts::FloorFree);
-    }
+    return toQString(texts::markerMeaning(marker_));
 }
 
 } // namespace lodarix

@@ -1,0 +1,22 @@
+// The window's description handed to the page's script as one JSON text
+// (one string crosses into the script, which parses it faster than it would
+// take apart an object built field by field), so that the page builds its
+// controls from the same data as the desktop: positions and sizes already in
+// pixels (twips / 15, as the desktop places them), colours as "#RRGGBB",
+// texts with line feeds, the tab indices, the initial states, the font, and
+// for each floor button the name and the marker's meaning that assistive
+// technology is told.
+#pragma once
+
+#include <string>
+
+namespace lodarix::web {
+
+// {name, caption, width, height, background, font: {family, pointSize, weight},
+//  controls: [{name, index, kind, container, rect: {left, top, width, height},
+//  text, background, tabIndex, graphical, multiLine, verticalScrollBar, enabled,
+//  visible, selected, intervalMs, items, accessibleName, accessibleDescription}]},
+// the controls in the stored order; an absent index, background or tab index is null.
+std::string formDescriptionJson();
+
+} // namespace lodarix::web

@@ -1,0 +1,50 @@
+// The page's start: the embedded font, the core's module, the form built from
+// the core's description, and the trip rules bound to it. A floor button's
+// click and the step timer are the only events that run a rule; the focus
+// then starts at the first control in tab order, as on the desktop. The
+// build places the core's factory (createLodarix) and the font's bytes
+// (lodarixFont) before this script in the same file.
+
+import { buildForm } from "./form_view.js";
+import { LiveLog } from "./live_log.js";
+import { windowControls } from "./window_controls.js";
+
+// Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
+// License 1.1 (web/fonts/OFL.txt), so that every device draws the same. Made
+// from its bytes it is ready at once, for the first layout of the form.
+const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
+const fontBytes = fromBase64
+  ? fromBase64(lodarixFont)
+  : Uint8Array.from(atob(lodarixFont), (c) => c.charCodeAt(0));
+document.fonts.add(new FontFace("Lodarix Serif", fontBytes));
+
+// With a synchronous compile the factory gives the ready module itself.
+const core = await createLodarix();
+/** @type {import("./lodarix.js").FormDescription} */
+const description = JSON.parse(core.formDescriptionJson());
+
+/** @type {import("./lodarix.js").PageWindow | undefined} */
+let rules;
+const view = buildForm(document, description, {
+  onPick: (floor) => rules?.pick(floor),
+  onStep: () => rules?.step(),
+});
+const log = new LiveLog(document);
+const failure = document.createElement("p");
+failure.className = "failure";
+failure.setAttribute("role", "alert");
+failure.hidden = true;
+document.body.append(view.form, failure, log.element);
+
+// A failure inside a rule ends the window, as on the desktop, and says why.
+const stop = (/** @type {string} */ message) => {
+  view.form.inert = true;
+  failure.textContent = message;
+  failure.hidden = false;
+  console.error(message);
+};
+rules = new core.PageWindow(windowControls(view.registry, log, stop));
+if (rules.load()) {
+  view.tabOrder.find((control) => !control.hidden)?.focus();
+  document.body.dataset.ready = "true";
+}

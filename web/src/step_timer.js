@@ -1,0 +1,99 @@
+// The step timer: once started, step n falls due at the start plus n periods,
+// so that the steps do not drift however late each timeout runs. Starting a
+// running timer starts its period anew, as the desktop's timer does. Steps
+// that fell due while the page was held up run at once, in order, each told
+// its due time.
+
+/**
+ * @typedef {object} Clock
+ * @property {() => number} now milliseconds
+ * @property {(callback: () => void, delayMs: number) => number} setTimeout
+ * @property {(handle: number) => void} clearTimeout
+ */
+
+// A browser may run a timeout up to a millisecond before its time, and one
+// set again for what is left can be held back by several: a step that is
+// that close runs at once.
+const EarlyMs = 1;
+
+/** @type {Clock} */
+const pageClock = {
+  now: () => performance.now(),
+  setTimeout: (callback, delayMs) => window.setTimeout(callback, delayMs),
+  clearTimeout: (handle) => window.clearTimeout(handle),
+};
+
+export class StepTimer {
+  #periodMs;
+  #onStep;
+  #clock;
+  #startMs = 0;
+  #steps = 0;
+  /** @type {number | undefined} */
+  #pending;
+  // Changes with every start and stop, so that a step that stops or restarts
+  // the timer ends the steps due from before.
+  #generation = 0;
+
+  /**
+   * @param {number} periodMs
+   * @param {(dueMs: number) => void} onStep
+   * @param {Clock} [clock]
+   */
+  constructor(periodMs, onStep, clock = pageClock) {
+    this.#periodMs = periodMs;
+    this.#onStep = onStep;
+    this.#clock = clock;
+  }
+
+  get active() {
+    return this.#pending !== undefined;
+  }
+
+  get periodMs() {
+    return this.#periodMs;
+  }
+
+  /** Starts the timer, or starts a running timer's period anew. */
+  start() {
+    this.stop();
+    this.#startMs = this.#clock.now();
+    this.#steps = 0;
+    this.#schedule();
+  }
+
+  stop() {
+    if (this.#pending !== undefined) this.#clock.clearTimeout(this.#pending);
+    this.#pending = undefined;
+    ++this.#generation;
+  }
+
+  /**
+   * A new period; a running timer starts it anew.
+   * @param {number} periodMs
+   */
+  setPeriod(periodMs) {
+    this.#periodMs = periodMs;
+    if (this.active) this.start();
+  }
+
+  #nextDueMs() {
+    return this.#startMs + (this.#steps + 1) * this.#periodMs;
+  }
+
+  #schedule() {
+    const delayMs = Math.max(0, this.#nextDueMs() - this.#clock.now());
+    this.#pending = this.#clock.setTimeout(() => this.#fire(), delayMs);
+  }
+
+  #fire() {
+    const generation = this.#generation;
+    const nowMs = this.#clock.now();
+    while (generation === this.#generation && this.#nextDueMs() <= nowMs + EarlyMs) {
+      const dueMs = this.#nextDueMs();
+      ++this.#steps;
+      this.#onStep(dueMs);
+    }
+    if (generation === this.#generation) this.#schedule();
+  }
+}

@@ -1,0 +1,86 @@
+// The page's side of the window operations (web/page_operations.h): the
+// object the core calls to reach a control by its name and index. Each call
+// says whether it found the control, so that the core can report one that is
+// not there; what the rules write into a text box is also announced, line by
+// line, through the live log.
+
+import { controlKey } from "./form_view.js";
+
+/** @typedef {import("./form_view.js").Control} Control */
+
+/**
+ * @param {Map<string, Control>} registry
+ * @param {import("./live_log.js").LiveLog} log
+ * @param {(message: string) => void} onRunTimeError
+ */
+export function windowControls(registry, log, onRunTimeError) {
+  /**
+   * @param {string} name
+   * @param {number | null} index
+   */
+  const find = (name, index) => registry.get(controlKey(name, index));
+  return {
+    /** @param {string} name @param {number} index @param {string} color @param {string} meaning */
+    setBackColor(name, index, color, meaning) {
+      const paint = find(name, index)?.paint;
+      paint?.(color, meaning);
+      return paint !== undefined;
+    },
+    /** @param {string} name @param {number} index */
+    isSelected(name, index) {
+      return find(name, index)?.member?.isSelected();
+    },
+    /** @param {string} name @param {number} index */
+    select(name, index) {
+      const control = find(name, index);
+      if (!control?.member || !control.group) return false;
+      control.group.select(control.member);
+      return true;
+    },
+    /** @param {string} name @param {boolean} enabled */
+    setTimerEnabled(name, enabled) {
+      const timer = find(name, null)?.timer;
+      if (enabled) timer?.start();
+      else timer?.stop();
+      return timer !== undefined;
+    },
+    /** @param {string} name @param {number} index */
+    text(name, index) {
+      return find(name, index)?.box?.text();
+    },
+    /** @param {string} name @param {number} index @param {string} text */
+    replaceText(name, index, text) {
+      const box = find(name, index)?.box;
+      box?.replace(text);
+      if (box) log.announce(text);
+      return box !== undefined;
+    },
+    /** @param {string} name @param {number} index @param {string} text */
+    appendText(name, index, text) {
+      const box = find(name, index)?.box;
+      box?.append(text);
+      if (box) log.announce(text);
+      return box !== undefined;
+    },
+    /** @param {string} name @param {number} index */
+    takeUserEdit(name, index) {
+      return find(name, index)?.box?.takeUserEdit();
+    },
+    /** null when there is no such list, undefined when it has no such item. */
+    /** @param {string} name @param {number} item */
+    listItem(name, item) {
+      const items = find(name, null)?.items;
+      return items ? items[item] : null;
+    },
+    /** @param {string} name */
+    hide(name) {
+      const element = find(name, null)?.element;
+      if (element) element.hidden = true;
+      return element != null;
+    },
+    /** @param {string} message */
+    runTimeError(message) {
+      onRunTimeError(message);
+    },
+  };
+}

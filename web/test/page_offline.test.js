@@ -1,0 +1,87 @@
+// The page as a teacher hands it out: one file opened from disk, in Bulgarian,
+// titled with the window's caption, that asks for nothing beyond itself, is
+// allowed nothing more by its security policy, and stores nothing.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { loadCore } from "../tools/load_core.mjs";
+import {
+  PageUrl,
+  StepMs,
+  closePage,
+  floorButton,
+  grilleButton,
+  openPage,
+  statusBox,
+} from "./support/browser.js";
+import { requiredPath } from "./support/paths.js";
+
+/** @type {import("../src/lodarix.js").FormDescription} */
+const form = JSON.parse((await loadCore(requiredPath("LODARIX_CORE"))).formDescriptionJson());
+
+test("opened from disk, it asks for nothing but itself and reports no problem", async () => {
+  const session = await openPage();
+  const { page } = session;
+  assert.match(PageUrl, /^file:\/\//);
+  await grilleButton(page, true).click();
+  await floorButton(page, 3).click();
+  await page.clock.runFor(2 * StepMs);
+  await statusBox(page).click();
+  await page.keyboard.type("бележка");
+  assert.deepEqual(session.requests, [PageUrl]);
+  assert.deepEqual(session.problems, []);
+  const references = await page.evaluate(
+    () => [...document.querySelectorAll("[src], [href], link, iframe, object, embed, img")].length,
+  );
+  assert.equal(references, 0);
+  await closePage(session);
+});
+
+test("it stores nothing: no cookie, no local storage, no database", async () => {
+  const session = await openPage();
+  const { page } = session;
+  await grilleButton(page, true).click();
+  await floorButton(page, 2).click();
+  await page.clock.runFor(StepMs);
+  const state = await session.context.storageState();
+  assert.deepEqual(state.cookies, []);
+  assert.ok(state.origins.every((origin) => origin.localStorage.length === 0));
+  const stored = await page.evaluate(async () => ({
+    cookie: document.cookie,
+    local: localStorage.length,
+    session: sessionStorage.length,
+    databases: (await indexedDB.databases()).length,
+  }));
+  assert.deepEqual(stored, { cookie: "", local: 0, session: 0, databases: 0 });
+  await closePage(session);
+});
+
+test("its policy allows its own script and style, and nothing else", async () => {
+  const session = await openPage();
+  const { page } = session;
+  const policy = /** @type {string} */ (
+    await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute("content")
+  );
+  const directives = Object.fromEntries(
+    policy.split(";").map((directive) => {
+      const [name, ...values] = directive.trim().split(/\s+/);
+      return [name, values];
+    }),
+  );
+  assert.deepEqual(directives["default-src"], ["'none'"]);
+  assert.equal(directives["script-src"].length, 2);
+  assert.match(directives["script-src"][0], /^'sha256-[A-Za-z0-9+/=]+'$/);
+  assert.equal(directives["script-src"][1], "'wasm-unsafe-eval'");
+  assert.match(directives["style-src"].join(" "), /^'sha256-[A-Za-z0-9+/=]+'$/);
+  assert.doesNotMatch(policy, /unsafe-inline|'unsafe-eval'|\*|https?:/);
+  const fetched = await page.evaluate(() =>
+    fetch("data:text/plain,x").then(
+      () => "fetched",
+      () => "refused",
+    ),
+  );
+  assert.equal(fetched, "refused");
+  assert.equal(await page.evaluate(() => document.documentElement.lang), "bg");
+  assert.equal(await page.title(), form.caption);
+  session.problems.length = 0; // the refused fetch is reported, as it should be
+  await closePage(session);
+});

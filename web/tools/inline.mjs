@@ -1,0 +1,89 @@
+// node inline.mjs MODULE.mjs SOURCES FONT.woff2 OUT.html
+// Writes the page as one self-contained file: the core's module (its wasm
+// already inside), the font's bytes, the page's ES modules from SOURCES
+// joined into one script, the style, the window caption as the title, and a
+// Content-Security-Policy that allows exactly those inline parts and the
+// compile of the wasm, and nothing from anywhere.
+//
+// An inline module script can import nothing, so each of the page's modules
+// becomes a function whose result holds its exports, in an order where every
+// module comes after those it imports; `import { a, b } from "./x.js";` and
+// `export` before a declaration are all the module syntax the page uses.
+import { createHash } from "node:crypto";
+import { readFileSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { loadCore } from "./load_core.mjs";
+
+const [modulePath, sources, fontPath, outPath] = process.argv.slice(2);
+/** @param {string} path */
+const read = (path) => readFileSync(path, "utf8");
+/** @param {string} text */
+const sha256 = (text) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`;
+/** @param {string} text */
+const escapeHtml = (text) =>
+  text.replace(
+    /[&<>"]/g,
+    (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c] ?? c,
+  );
+
+const importLine = /^import\s*\{([^}]*)\}\s*from\s*"\.\/([\w.]+)\.js";\s*$/gm;
+const exported = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/gm;
+
+/** @type {string[]} */
+const joined = [];
+/** @type {Set<string>} */
+const done = new Set();
+/**
+ * @param {string} name a module's file name without ".js"
+ * @param {string[]} trail the modules that import it, to catch a cycle
+ */
+const add = (name, trail) => {
+  if (done.has(name)) return;
+  if (trail.includes(name)) throw new Error(`modules import each other: ${[...trail, name]}`);
+  const text = read(join(sources, `${name}.js`));
+  const imports = [...text.matchAll(importLine)];
+  for (const [, , from] of imports) add(from, [...trail, name]);
+  const names = [...text.matchAll(exported)].map((match) => match[1]);
+  const body = text
+    .replace(importLine, (_, list, from) => `const {${list}} = module_${from};`)
+    .replace(/^export\s+/gm, "");
+  if (/^\s*(import|export)\b/m.test(body)) throw new Error(`${name}.js: module syntax left over`);
+  const result = names.length ? `return { ${names.join(", ")} };` : "";
+  joined.push(`const module_${name} = await (async () => {\n${body}\n${result}\n})();`);
+  done.add(name);
+};
+add("main", []);
+
+// The factory stays a binding of the page's one module script. It decodes
+// the embedded wasm in a script loop, which takes a cold page some
+// milliseconds; a browser that decodes base64 itself is asked to.
+const decoder = "function intArrayFromBase64(s){";
+const module = read(modulePath);
+if (!module.includes(decoder)) throw new Error(`${modulePath}: no ${decoder}`);
+const factory = module
+  .replace(/export default createLodarix;\s*$/, "")
+  .replace(
+    decoder,
+    () => `${decoder}if(typeof Uint8Array.fromBase64=="function")return Uint8Array.fromBase64(s);`,
+  );
+const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
+const script = `${factory}\n${font}\n${joined.join("\n")}\n`.replaceAll("</script", "<\\/script");
+const style = read(join(sources, "page.css"));
+
+const caption = JSON.parse((await loadCore(modulePath)).formDescriptionJson()).caption;
+
+const csp = [
+  "default-src 'none'",
+  `script-src ${sha256(script)} 'wasm-unsafe-eval'`,
+  `style-src ${sha256(style)}`,
+  "base-uri 'none'",
+  "form-action 'none'",
+].join("; ");
+// The hashes cover the exact text between the tags, so the tags are written
+// here, not in the template, which a formatter may indent.
+const page = read(join(sources, "page.html"))
+  .replace("@CSP@", () => csp)
+  .replace("@TITLE@", () => escapeHtml(caption))
+  .replace("<!-- @STYLE@ -->", () => `<style>${style}</style>`)
+  .replace("<!-- @SCRIPT@ -->", () => `<script type="module">${script}</script>`);
+writeFileSync(outPath, page);
