@@ -2,7 +2,9 @@
 // object the core calls to reach a control by its name and index. Each call
 // says whether it found the control, so that the core can report one that is
 // not there; what the rules write into a text box is also announced, line by
-// line, through the live log.
+// line, through the live log, and so is the caption of an option button the
+// rules select in place of another (the grille opening on arrival), as on the
+// desktop.
 
 import { controlKey } from "./form_view.js";
 
@@ -34,7 +36,10 @@ export function windowControls(registry, log, onRunTimeError) {
     select(name, index) {
       const control = find(name, index);
       if (!control?.member || !control.group) return false;
-      control.group.select(control.member);
+      const { member, group, description } = control;
+      const moves = group.members.some((other) => other !== member && other.isSelected());
+      group.select(member);
+      if (moves) log.announce(description.text);
       return true;
     },
     /** @param {string} name @param {boolean} enabled */
