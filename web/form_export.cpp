@@ -2,6 +2,7 @@
 
 #include "core/form/accessible_texts.h"
 #include "core/form/lodarix_form.h"
+#include "core/json/json_object.h"
 #include "web/crlf_text.h"
 
 #include <optional>
@@ -11,67 +12,13 @@ namespace lodarix::web {
 
 namespace {
 
-// Writes one JSON object's members in order; texts are UTF-8 as they stand,
-// with '"', '\' and control characters escaped.
-class JsonObject {
-public:
-    explicit JsonObject(std::string& out)
-        : out_(out)
-    {
-        out_ += '{';
-    }
-    JsonObject(const JsonObject&) = delete;
-    JsonObject& operator=(const JsonObject&) = delete;
-    ~JsonObject() { out_ += '}'; }
-
-    std::string& key(std::string_view name)
-    {
-        if (!first_)
-            out_ += ',';
-        first_ = false;
-        appendString(out_, name);
-        out_ += ':';
-        return out_;
-    }
-    void text(std::string_view name, std::string_view value) { appendString(key(name), value); }
-    void number(std::string_view name, int value) { key(name) += std::to_string(value); }
-    void boolean(std::string_view name, bool value) { key(name) += value ? "true" : "false"; }
-    void optionalNumber(std::string_view name, std::optional<int> value)
-    {
-        key(name) += value ? std::to_string(*value) : "null";
-    }
-    void colour(std::string_view name, std::optional<lift::Color> value)
-    {
-        if (value)
-            text(name, lift::toHexRgb(*value));
-        else
-            key(name) += "null";
-    }
-
-    static void appendString(std::string& out, std::string_view text)
-    {
-        constexpr std::string_view Hex = "0123456789abcdef";
-        out += '"';
-        for (const char c : text) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += c;
-            } else if (byte < 0x20) {
-                out += "\\u00";
-                out += Hex[byte >> 4];
-                out += Hex[byte & 0xF];
-            } else {
-                out += c;
-            }
-        }
-        out += '"';
-    }
-
-private:
-    std::string& out_;
-    bool first_ = true;
-};
+void colour(json::Object& object, std::string_view name, std::optional<lift::Color> value)
+{
+    if (value)
+        object.text(name, lift::toHexRgb(*value));
+    else
+        object.key(name) += "null";
+}
 
 const char* kindName(ControlKind kind)
 {
@@ -94,20 +41,20 @@ const char* kindName(ControlKind kind)
 
 void appendControl(std::string& out, const ControlDescription& description)
 {
-    JsonObject control(out);
+    json::Object control(out);
     control.text("name", description.name);
     control.optionalNumber("index", description.index);
     control.text("kind", kindName(description.kind));
     control.text("container", description.container);
     {
-        JsonObject rect(control.key("rect"));
+        json::Object rect(control.key("rect"));
         rect.number("left", description.rect.left / TwipsPerPixel);
         rect.number("top", description.rect.top / TwipsPerPixel);
         rect.number("width", description.rect.width / TwipsPerPixel);
         rect.number("height", description.rect.height / TwipsPerPixel);
     }
     control.text("text", toBoxText(description.text));
-    control.colour("background", description.background);
+    colour(control, "background", description.background);
     control.optionalNumber("tabIndex", description.tabIndex);
     control.boolean("graphical", description.graphical);
     control.boolean("multiLine", description.multiLine);
@@ -121,7 +68,7 @@ void appendControl(std::string& out, const ControlDescription& description)
     for (std::size_t i = 0; i < description.items.size(); ++i) {
         if (i > 0)
             items += ',';
-        JsonObject::appendString(items, description.items[i]);
+        json::appendString(items, description.items[i]);
     }
     items += ']';
     // A floor button goes by its floor and says what its marker means, as
@@ -142,14 +89,14 @@ std::string formDescriptionJson()
     const FormDescription& form = lodarixForm();
     std::string out;
     {
-        JsonObject description(out);
+        json::Object description(out);
         description.text("name", form.name);
         description.text("caption", form.caption);
         description.number("width", form.clientWidth / TwipsPerPixel);
         description.number("height", form.clientHeight / TwipsPerPixel);
-        description.colour("background", form.background);
+        colour(description, "background", form.background);
         {
-            JsonObject font(description.key("font"));
+            json::Object font(description.key("font"));
             font.text("family", form.font.family);
             font.number("pointSize", form.font.pointSize);
             font.number("weight", form.font.weight);
