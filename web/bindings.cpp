@@ -1,20 +1,46 @@
-// What the page's script sees of the core: the window at work (PageWindow)
-// and the window's description (formDescriptionJson).
+// What the page's script sees of the core: the window at work (PageWindow),
+// its motion record (PageMotion), the window's description
+// (formDescriptionJson) and the motion view's words (motionTextsJson).
 
 #include "web/form_export.h"
+#include "web/motion_texts_export.h"
+#include "web/page_motion.h"
 #include "web/page_window.h"
 
 #include <emscripten/bind.h>
 
 EMSCRIPTEN_BINDINGS(lodarix)
 {
+    using lodarix::web::PageMotion;
     using lodarix::web::PageWindow;
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<emscripten::val>()
         .function("load", &PageWindow::load)
         .function("pick", &PageWindow::pick)
         .function("step", &PageWindow::step)
+        .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers())
         .function("currentFloor", &PageWindow::currentFloor)
         .function("targetFloor", &PageWindow::targetFloor);
+    emscripten::class_<PageMotion>("PageMotion")
+        .constructor<int>()
+        .function("setPageMs", &PageMotion::setPageMs)
+        .function("pause", &PageMotion::pause)
+        .function("resume", &PageMotion::resume)
+        .function("paused", &PageMotion::paused)
+        .function("advanceOneInterval", &PageMotion::advanceOneInterval)
+        .function("setStepInterval", &PageMotion::setStepInterval)
+        .function("nowMs", &PageMotion::nowMs)
+        .function("rowCount", &PageMotion::rowCount)
+        .function("bytesHeld", &PageMotion::bytesHeld)
+        .function("path", &PageMotion::path)
+        .function("tripsJson", &PageMotion::tripsJson)
+        .function("clockText", &PageMotion::clockText)
+        .function("tripClockText", &PageMotion::tripClockText)
+        .function("positionDescription", &PageMotion::positionDescription)
+        .function("speedDescription", &PageMotion::speedDescription)
+        .function("csv", &PageMotion::csv)
+        .function("workbook", &PageMotion::workbook);
     emscripten::function("formDescriptionJson", &lodarix::web::formDescriptionJson);
+    emscripten::function("motionTextsJson", &lodarix::web::motionTextsJson);
+    emscripten::function("workbookOfCsv", &lodarix::web::workbookOfCsv);
 }

@@ -29,6 +29,11 @@ bool PageWindow::step()
     return handleEvent([this] { rules_.step(); });
 }
 
+void PageWindow::observe(PageMotion* motion)
+{
+    rules_.setObserver(motion ? &motion->recorder() : nullptr);
+}
+
 template <class Rule> bool PageWindow::handleEvent(Rule rule)
 {
     try {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/lift/rule_runner.h"
+#include "web/page_motion.h"
 #include "web/page_operations.h"
 
 #include <emscripten/val.h>
@@ -28,6 +29,10 @@ public:
     bool pick(int floor);
     // Timer1_Timer; call only when the step timer fired.
     bool step();
+
+    // The motion record hears of every event from now on; set it before
+    // load() to hear of the load too. nullptr for none.
+    void observe(PageMotion* motion);
 
     int currentFloor() const { return rules_.controller().CurrentFloor(); }
     int targetFloor() const { return rules_.controller().TargetFloor(); }

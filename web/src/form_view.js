@@ -56,7 +56,7 @@ function place(element, rect) {
 /**
  * @param {Document} document
  * @param {FormDescription} description
- * @param {{ onPick: (floor: number) => void, onStep: () => void }} events
+ * @param {{ onPick: (floor: number) => void, onStep: (dueMs: number) => void }} events
  * @returns {FormView}
  */
 export function buildForm(document, description, events) {
@@ -129,7 +129,7 @@ export function buildForm(document, description, events) {
 /**
  * @param {Document} document
  * @param {ControlDescription} control
- * @param {{ onStep: () => void }} events
+ * @param {{ onStep: (dueMs: number) => void }} events
  * @returns {Control}
  */
 function makeControl(document, control, events) {
@@ -171,7 +171,7 @@ function makeControl(document, control, events) {
       break;
     }
     case "Timer": {
-      made.timer = new StepTimer(control.intervalMs, () => events.onStep());
+      made.timer = new StepTimer(control.intervalMs, (dueMs) => events.onStep(dueMs));
       if (control.enabled) made.timer.start();
       break;
     }

@@ -44,12 +44,46 @@ export interface PageWindow {
   load(): boolean;
   pick(floor: number): boolean;
   step(): boolean;
+  observe(motion: PageMotion | null): void;
   currentFloor(): number;
   targetFloor(): number;
 }
 
+export interface PageMotion {
+  setPageMs(pageMs: number): void;
+  pause(pageMs: number): void;
+  resume(pageMs: number): void;
+  paused(): boolean;
+  advanceOneInterval(): void;
+  setStepInterval(intervalMs: number): void;
+  nowMs(pageMs: number): number;
+  rowCount(): number;
+  bytesHeld(): number;
+  // The graphs' path: see web/page_motion.h.
+  path(
+    fromMs: number,
+    toMs: number,
+    columns: number,
+    untilMs: number,
+    height: number,
+  ): Float64Array;
+  // [{number, from, to, floors, time, speed, note}]
+  tripsJson(height: number): string;
+  clockText(pageMs: number): string;
+  tripClockText(pageMs: number): string;
+  positionDescription(): string;
+  speedDescription(height: number): string;
+  csv(): string;
+  workbook(height: number): Uint8Array<ArrayBuffer>;
+}
+
 export interface Core {
   PageWindow: new (controls: object) => PageWindow;
+  PageMotion: new (intervalMs: number) => PageMotion;
+  // The motion view's words by the names of core/texts/motion_window_texts.h.
+  motionTextsJson(): string;
+  // The workbook the core writes for a record's CSV.
+  workbookOfCsv(csv: string, height: number): Uint8Array<ArrayBuffer>;
   // The window's description as JSON, a FormDescription.
   formDescriptionJson(): string;
 }

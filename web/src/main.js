@@ -7,6 +7,7 @@
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
+import { MotionView } from "./motion_view.js";
 import { windowControls } from "./window_controls.js";
 
 // Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
@@ -25,16 +26,59 @@ const description = JSON.parse(core.formDescriptionJson());
 
 /** @type {import("./lodarix.js").PageWindow | undefined} */
 let rules;
+// The motion record hears of each event at its page time: a step at the time
+// it fell due, so that steps run late stand where they belong.
+/** @type {import("./lodarix.js").PageMotion | undefined} */
+let motion;
 const view = buildForm(document, description, {
-  onPick: (floor) => rules?.pick(floor),
-  onStep: () => rules?.step(),
+  onPick: (floor) => {
+    motion?.setPageMs(performance.now());
+    rules?.pick(floor);
+    motionView?.refresh();
+  },
+  onStep: (dueMs) => {
+    motion?.setPageMs(dueMs);
+    rules?.step();
+    motionView?.refresh();
+  },
 });
 const log = new LiveLog(document);
 const failure = document.createElement("p");
 failure.className = "failure";
 failure.setAttribute("role", "alert");
 failure.hidden = true;
-document.body.append(view.form, failure, log.element);
+const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
+if (!timer) throw new Error("the form has no step timer");
+motion = new core.PageMotion(timer.periodMs);
+/** @type {Record<string, string>} */
+const motionTexts = JSON.parse(core.motionTextsJson());
+const motionView = new MotionView(document, motion, timer, motionTexts);
+const opener = document.createElement("button");
+opener.type = "button";
+opener.className = "motion-opener";
+opener.textContent = motionTexts.ShowMotionWindow;
+opener.setAttribute("aria-keyshortcuts", "F2");
+opener.setAttribute("aria-expanded", "false");
+const showMotion = (/** @type {boolean} */ shown) => {
+  const hadFocus = motionView.element.contains(document.activeElement);
+  motionView.setShown(shown);
+  opener.setAttribute("aria-expanded", String(shown));
+  if (!shown && hadFocus) opener.focus();
+};
+opener.addEventListener("click", () => showMotion(!motionView.shown));
+document.addEventListener("keydown", (event) => {
+  if (event.key === "F2") showMotion(!motionView.shown);
+  else if (event.key === "Escape" && motionView.shown) showMotion(false);
+  else return;
+  event.preventDefault();
+});
+const main = document.createElement("div");
+main.className = "form-column";
+main.append(view.form, opener, failure);
+const page = document.createElement("div");
+page.className = "page";
+page.append(main, motionView.element);
+document.body.append(page, log.element);
 
 // A failure inside a rule ends the window, as on the desktop, and says why.
 const stop = (/** @type {string} */ message) => {
@@ -44,6 +88,8 @@ const stop = (/** @type {string} */ message) => {
   console.error(message);
 };
 rules = new core.PageWindow(windowControls(view.registry, log, stop));
+rules.observe(motion);
+motion.setPageMs(performance.now());
 if (rules.load()) {
   view.tabOrder.find((control) => !control.hidden)?.focus();
   document.body.dataset.ready = "true";

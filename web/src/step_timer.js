@@ -2,7 +2,10 @@
 // so that the steps do not drift however late each timeout runs. Starting a
 // running timer starts its period anew, as the desktop's timer does. Steps
 // that fell due while the page was held up run at once, in order, each told
-// its due time.
+// its due time. The steps can be held (the teacher's pause) without the
+// rules knowing: the timer stays on, no step runs, and on release the period
+// starts anew, so the next step comes one full period later; deliver() runs
+// one step at once, as a step by hand does.
 
 /**
  * @typedef {object} Clock
@@ -31,6 +34,8 @@ export class StepTimer {
   #steps = 0;
   /** @type {number | undefined} */
   #pending;
+  #running = false;
+  #held = false;
   // Changes with every start and stop, so that a step that stops or restarts
   // the timer ends the steps due from before.
   #generation = 0;
@@ -46,8 +51,13 @@ export class StepTimer {
     this.#clock = clock;
   }
 
+  /** Whether the timer is on, as the rules set it, held or not. */
   get active() {
-    return this.#pending !== undefined;
+    return this.#running;
+  }
+
+  get held() {
+    return this.#held;
   }
 
   get periodMs() {
@@ -57,12 +67,39 @@ export class StepTimer {
   /** Starts the timer, or starts a running timer's period anew. */
   start() {
     this.stop();
+    this.#running = true;
     this.#startMs = this.#clock.now();
     this.#steps = 0;
-    this.#schedule();
+    if (!this.#held) this.#schedule();
   }
 
   stop() {
+    this.#cancel();
+    this.#running = false;
+  }
+
+  /**
+   * Holds the steps or lets them go on; a release starts a running timer's period anew.
+   * @param {boolean} held
+   */
+  setHeld(held) {
+    if (held === this.#held) return;
+    this.#held = held;
+    if (held) this.#cancel();
+    else if (this.#running) this.start();
+  }
+
+  /**
+   * One step at once, held or not, if the timer is on; says whether one ran.
+   * The steps due after it keep their times.
+   */
+  deliver() {
+    if (!this.#running) return false;
+    this.#onStep(this.#clock.now());
+    return true;
+  }
+
+  #cancel() {
     if (this.#pending !== undefined) this.#clock.clearTimeout(this.#pending);
     this.#pending = undefined;
     ++this.#generation;

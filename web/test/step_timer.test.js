@@ -108,3 +108,34 @@ test("a timeout a little early runs its step, told the step's own time", () => {
   clock.runTo(1000 + 3 * 800);
   assert.deepEqual(due, [1800, 2600, 3400]);
 });
+
+test("held steps wait with the timer on; a release starts the period anew; deliver runs one", () => {
+  const clock = testClock();
+  /** @type {number[]} */
+  const due = [];
+  const timer = new StepTimer(800, (dueMs) => due.push(dueMs), clock);
+  timer.start();
+  clock.runTo(1000 + 800 + 100);
+  timer.setHeld(true);
+  clock.runTo(5000);
+  assert.deepEqual(due, [1800]);
+  assert.ok(timer.active, "the rules still see the timer on");
+  assert.equal(clock.pending, 0);
+  assert.ok(timer.deliver());
+  assert.deepEqual(due, [1800, 5000]);
+  timer.setHeld(false);
+  clock.runTo(5000 + 799);
+  assert.equal(due.length, 2);
+  clock.runTo(5000 + 800);
+  assert.deepEqual(due, [1800, 5000, 5800]);
+
+  timer.setHeld(true);
+  timer.stop();
+  assert.ok(!timer.deliver(), "nothing to deliver with the timer off");
+  timer.start();
+  clock.runTo(9000);
+  assert.equal(due.length, 3, "a start while held waits too");
+  timer.setHeld(false);
+  clock.runTo(9800);
+  assert.deepEqual(due, [1800, 5000, 5800, 9800]);
+});

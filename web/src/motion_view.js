@@ -1,0 +1,352 @@
+// The motion view beside the form: the teacher's time controls, the clocks,
+// the two graphs, the trips table and saving, all in the core's words and
+// from the core's record (web/page_motion.h). F2 or its opening control shows
+// it, F2 again or Escape hides it, and hiding lets held steps go on; the
+// record goes on while it is hidden. The time controls act on the page's step
+// timer through its seam (hold, deliver, period) and on the model clock;
+// P or Pause and S work from any control of the view.
+
+import { decimalText, drawGraph, fitCanvas } from "./motion_graph.js";
+
+/** @typedef {import("./lodarix.js").PageMotion} PageMotion */
+/** @typedef {import("./step_timer.js").StepTimer} StepTimer */
+/** @typedef {Record<string, string>} MotionTexts */
+
+export const ShortestIntervalMs = 200;
+export const LongestIntervalMs = 2000;
+const FollowedMs = 60000;
+
+/**
+ * Offers bytes as a download of the given name.
+ * @param {Document} document
+ * @param {BlobPart} bytes
+ * @param {string} type
+ * @param {string} name
+ */
+export function download(document, bytes, type, name) {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement("a");
+  link.href = url;
+  link.download = name;
+  link.hidden = true;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 0);
+}
+
+/**
+ * @param {Document} document
+ * @param {string} tag
+ * @param {string} [text]
+ * @param {string} [className]
+ */
+function make(document, tag, text, className) {
+  const element = document.createElement(tag);
+  if (text !== undefined) element.textContent = text;
+  if (className) element.className = className;
+  return element;
+}
+
+/** @param {string} text a column heading with its line feed */
+function heading(text) {
+  return text.replace("\n", " ");
+}
+
+export class MotionView {
+  #document;
+  #motion;
+  #timer;
+  #texts;
+  /** @type {number | undefined} */
+  #frame;
+
+  /**
+   * @param {Document} document
+   * @param {PageMotion} motion
+   * @param {StepTimer} timer
+   * @param {MotionTexts} texts
+   */
+  constructor(document, motion, timer, texts) {
+    this.#document = document;
+    this.#motion = motion;
+    this.#timer = timer;
+    this.#texts = texts;
+    const t = texts;
+    this.element = make(document, "section", undefined, "motion-view");
+    this.element.setAttribute("aria-label", t.WindowTitle);
+    this.element.hidden = true;
+
+    this.pauseButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Pause));
+    this.pauseButton.type = "button";
+    this.pauseButton.title = t.PauseTip;
+    this.pauseButton.addEventListener("click", () => this.setPaused(!this.paused));
+    this.stepButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Step));
+    this.stepButton.type = "button";
+    this.stepButton.title = t.StepTip;
+    this.stepButton.disabled = true;
+    this.stepButton.addEventListener("click", () => this.step());
+    this.interval = this.#numberInput(t.Interval, ShortestIntervalMs, LongestIntervalMs, 100, 800);
+    this.interval.input.addEventListener("change", () =>
+      this.setIntervalMs(+this.interval.input.value),
+    );
+    this.height = this.#numberInput(t.StoreyHeight, 2.5, 4, 0.1, 3);
+    this.height.input.addEventListener("change", () => this.refresh());
+    const whole = make(document, "label", undefined, "motion-check");
+    this.wholeSession = /** @type {HTMLInputElement} */ (make(document, "input"));
+    this.wholeSession.type = "checkbox";
+    whole.title = t.WholeSessionTip;
+    whole.append(this.wholeSession, make(document, "span", t.WholeSession));
+    this.wholeSession.addEventListener("change", () => this.refresh());
+    const controls = make(document, "div", undefined, "motion-controls");
+    controls.append(
+      this.pauseButton,
+      this.stepButton,
+      this.interval.label,
+      this.height.label,
+      whole,
+    );
+
+    this.clock = make(document, "span", undefined, "motion-clock");
+    this.tripClock = make(document, "span", undefined, "motion-clock");
+    const clocks = make(document, "div", undefined, "motion-clocks");
+    clocks.append(this.clock, this.tripClock);
+
+    this.positionGraph = this.#canvas(t.PositionGraphName);
+    this.speedGraph = this.#canvas(t.SpeedGraphName);
+
+    const table = make(document, "table", undefined, "motion-trips");
+    const caption = make(document, "caption", t.Trips);
+    const head = make(document, "thead");
+    const headings = make(document, "tr");
+    for (const column of [
+      t.NumberColumn,
+      t.FromColumn,
+      t.ToColumn,
+      t.FloorsColumn,
+      t.TimeColumn,
+      t.MeanSpeedColumn,
+      t.NoteColumn,
+    ]) {
+      const cell = make(document, "th", heading(column));
+      cell.setAttribute("scope", "col");
+      headings.append(cell);
+    }
+    head.append(headings);
+    this.tripRows = /** @type {HTMLTableSectionElement} */ (make(document, "tbody"));
+    table.append(caption, head, this.tripRows);
+    const trips = make(document, "div", undefined, "motion-trips-box");
+    trips.append(table);
+
+    const saving = make(document, "div", undefined, "motion-controls");
+    /** @type {[string, string, () => void][]} */
+    const saves = [
+      [t.SaveWorkbook, t.SaveWorkbookTip, () => this.saveWorkbook()],
+      [t.SaveCsv, t.SaveCsvTip, () => this.saveCsv()],
+      [t.SaveImage, t.SaveImageTip, () => this.saveImage()],
+    ];
+    for (const [text, tip, save] of saves) {
+      const button = /** @type {HTMLButtonElement} */ (make(document, "button", text));
+      button.type = "button";
+      button.title = tip;
+      button.addEventListener("click", save);
+      saving.append(button);
+    }
+
+    this.element.append(
+      make(document, "h2", t.WindowTitle),
+      controls,
+      clocks,
+      this.positionGraph,
+      this.speedGraph,
+      trips,
+      saving,
+    );
+    this.element.addEventListener("keydown", (event) => this.#key(event));
+  }
+
+  get shown() {
+    return !this.element.hidden;
+  }
+
+  get paused() {
+    return this.#motion.paused();
+  }
+
+  /** @param {boolean} shown */
+  setShown(shown) {
+    if (shown === this.shown) return;
+    if (!shown) this.setPaused(false);
+    this.element.hidden = !shown;
+    if (shown) this.refresh();
+  }
+
+  /** @param {boolean} paused */
+  setPaused(paused) {
+    if (paused === this.paused) return;
+    if (paused) this.#motion.pause(performance.now());
+    else this.#motion.resume(performance.now());
+    this.#timer.setHeld(paused);
+    this.pauseButton.textContent = paused ? this.#texts.Continue : this.#texts.Pause;
+    this.pauseButton.title = paused ? this.#texts.ContinueTip : this.#texts.PauseTip;
+    this.stepButton.disabled = !paused;
+    this.refresh();
+  }
+
+  /** While paused, one step by hand if a trip is under way; it takes one interval. */
+  step() {
+    if (!this.paused || !this.#timer.active) return;
+    this.#motion.advanceOneInterval();
+    this.#timer.deliver();
+  }
+
+  /** @param {number} intervalMs */
+  setIntervalMs(intervalMs) {
+    const clamped = Math.min(
+      LongestIntervalMs,
+      Math.max(ShortestIntervalMs, Math.round((intervalMs || 800) / 100) * 100),
+    );
+    this.interval.input.value = String(clamped);
+    if (clamped === this.#timer.periodMs) return;
+    this.#motion.setStepInterval(clamped);
+    this.#timer.setPeriod(clamped);
+  }
+
+  get storeyHeight() {
+    const metres = +this.height.input.value;
+    return Number.isFinite(metres) ? Math.min(4, Math.max(2.5, metres)) : 3;
+  }
+
+  /** Redraws at the next frame. */
+  refresh() {
+    if (!this.shown || this.#frame !== undefined) return;
+    this.#frame = requestAnimationFrame(() => {
+      this.#frame = undefined;
+      this.draw();
+    });
+  }
+
+  /** Draws everything now, from the record as it stands. */
+  draw() {
+    const pageMs = performance.now();
+    const nowMs = this.#motion.nowMs(pageMs);
+    const span = this.wholeSession.checked
+      ? { fromMs: 0, toMs: Math.max(nowMs, 1000) }
+      : { fromMs: Math.max(nowMs, FollowedMs) - FollowedMs, toMs: Math.max(nowMs, FollowedMs) };
+    this.clock.textContent = this.#motion.clockText(pageMs);
+    this.tripClock.textContent = this.#motion.tripClockText(pageMs);
+    const height = this.storeyHeight;
+    for (const [canvas, kind] of /** @type {const} */ ([
+      [this.positionGraph, "position"],
+      [this.speedGraph, "speed"],
+    ])) {
+      const { columns } = fitCanvas(canvas);
+      const path = this.#motion.path(span.fromMs, span.toMs, columns, nowMs, height);
+      drawGraph(canvas, kind, path, span, {
+        TimeAxis: this.#texts.TimeAxis,
+        FloorAxis: this.#texts.FloorAxis,
+        SpeedAxis: this.#texts.SpeedAxis,
+      });
+    }
+    this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
+    this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
+    this.#fillTrips(height);
+    if (!this.paused) this.refresh();
+  }
+
+  saveCsv() {
+    download(this.#document, this.#motion.csv(), "text/csv", "lodarix-motion.csv");
+  }
+
+  saveWorkbook() {
+    download(
+      this.#document,
+      this.#motion.workbook(this.storeyHeight),
+      "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet",
+      "lodarix-motion.xlsx",
+    );
+  }
+
+  /** Both graphs, one above the other, as one PNG. */
+  saveImage() {
+    this.draw();
+    const [top, bottom] = [this.positionGraph, this.speedGraph];
+    const picture = this.#document.createElement("canvas");
+    picture.width = Math.max(top.width, bottom.width);
+    picture.height = top.height + bottom.height;
+    const context = /** @type {CanvasRenderingContext2D} */ (picture.getContext("2d"));
+    context.drawImage(top, 0, 0);
+    context.drawImage(bottom, 0, top.height);
+    picture.toBlob((blob) => {
+      if (blob) download(this.#document, blob, "image/png", "lodarix-motion.png");
+    }, "image/png");
+  }
+
+  /** @param {number} height */
+  #fillTrips(height) {
+    /** @type {{number: number, from: number, to: number, floors: number, time: string, speed: string, note: string}[]} */
+    const trips = JSON.parse(this.#motion.tripsJson(height));
+    while (this.tripRows.rows.length > trips.length) this.tripRows.lastElementChild?.remove();
+    trips.forEach((trip, at) => {
+      let row = this.tripRows.rows[at];
+      if (!row) {
+        row = /** @type {HTMLTableRowElement} */ (make(this.#document, "tr"));
+        for (let cell = 0; cell < 7; ++cell) row.append(make(this.#document, "td"));
+        this.tripRows.append(row);
+      }
+      const texts = [
+        trip.number,
+        trip.from,
+        trip.to,
+        trip.floors,
+        trip.time,
+        trip.speed,
+        trip.note,
+      ];
+      texts.forEach((text, cell) => {
+        if (row.cells[cell].textContent !== String(text))
+          row.cells[cell].textContent = String(text);
+      });
+    });
+  }
+
+  /** @param {KeyboardEvent} event */
+  #key(event) {
+    if (event.altKey || event.ctrlKey || event.metaKey) return;
+    const key = event.key.toLowerCase();
+    if (key === "p" || event.key === "Pause") this.setPaused(!this.paused);
+    else if (key === "s") this.step();
+    else return;
+    event.preventDefault();
+  }
+
+  /** @param {string} name */
+  #canvas(name) {
+    const canvas = /** @type {HTMLCanvasElement} */ (
+      make(this.#document, "canvas", undefined, "motion-graph")
+    );
+    canvas.setAttribute("role", "img");
+    canvas.setAttribute("aria-label", name);
+    canvas.tabIndex = 0;
+    return canvas;
+  }
+
+  /**
+   * @param {string} text
+   * @param {number} min
+   * @param {number} max
+   * @param {number} step
+   * @param {number} value
+   */
+  #numberInput(text, min, max, step, value) {
+    const label = make(this.#document, "label", undefined, "motion-number");
+    const input = /** @type {HTMLInputElement} */ (make(this.#document, "input"));
+    input.type = "number";
+    input.min = String(min);
+    input.max = String(max);
+    input.step = String(step);
+    input.value = String(value);
+    label.append(make(this.#document, "span", text), input);
+    return { label, input };
+  }
+}

@@ -1,0 +1,202 @@
+// The motion view of the page on the page's own clock: F2 and Escape, the
+// graphs drawn after a trip and their text alternatives, the trips table,
+// the teacher's pause, step and continue against the status text, the
+// interval's cadence, and the keys from the view's controls.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import {
+  StepMs,
+  closePage,
+  floorButton,
+  grilleButton,
+  openPage,
+  statusText,
+} from "./support/browser.js";
+
+/** @param {import("playwright-core").Page} page */
+const view = (page) => page.getByRole("region", { name: "Lodarix - графика на движението" });
+/** @param {import("playwright-core").Page} page */
+const pauseButton = (page) => view(page).getByRole("button", { name: /^(Пауза|Продължи)$/ });
+/** @param {import("playwright-core").Page} page */
+const clockText = (page) => view(page).locator(".motion-clock").first().textContent();
+
+/**
+ * How many pixels of a graph's canvas have the line's blue.
+ * @param {import("playwright-core").Page} page
+ * @param {string} name
+ */
+const linePixels = (page, name) =>
+  page.getByRole("img", { name }).evaluate((canvas) => {
+    const graph = /** @type {HTMLCanvasElement} */ (canvas);
+    const context = /** @type {CanvasRenderingContext2D} */ (graph.getContext("2d"));
+    const data = context.getImageData(0, 0, graph.width, graph.height).data;
+    let count = 0;
+    for (let at = 0; at < data.length; at += 4)
+      if (data[at] < 80 && data[at + 1] < 120 && data[at + 2] > 140) ++count;
+    return count;
+  });
+
+/** @param {import("playwright-core").Page} page @param {number} floor */
+async function pick(page, floor) {
+  await grilleButton(page, true).click();
+  await floorButton(page, floor).click();
+}
+
+/** Lines of the status text. @param {import("playwright-core").Page} page */
+const lines = async (page) => (await statusText(page)).split("\n").filter(Boolean).length;
+
+test("F2 shows the view beside the form and hides it again, as do Escape and its control", async () => {
+  const session = await openPage({ viewport: { width: 1300, height: 900 } });
+  const { page } = session;
+  assert.ok(!(await view(page).isVisible()));
+  await page.keyboard.press("F2");
+  assert.ok(await view(page).isVisible());
+  const form = await page.locator(".form").boundingBox();
+  const box = await view(page).boundingBox();
+  assert.ok(form && box && box.x >= form.x + form.width, "beside the form");
+  await page.keyboard.press("F2");
+  assert.ok(!(await view(page).isVisible()));
+  await page.getByRole("button", { name: "Графика на движението" }).click();
+  assert.ok(await view(page).isVisible());
+  await pauseButton(page).focus();
+  await page.keyboard.press("Escape");
+  assert.ok(!(await view(page).isVisible()));
+  assert.deepEqual(session.problems, []);
+  await closePage(session);
+});
+
+test("on a narrow screen the view goes below the form", async () => {
+  const session = await openPage({ viewport: { width: 600, height: 900 } });
+  const { page } = session;
+  await page.keyboard.press("F2");
+  const form = await page.locator(".form").boundingBox();
+  const box = await view(page).boundingBox();
+  assert.ok(form && box && box.y >= form.y + form.height, "below the form");
+  await closePage(session);
+});
+
+test("after a trip the graphs draw it, and the table and descriptions tell it", async () => {
+  const session = await openPage({ viewport: { width: 1300, height: 1000 } });
+  const { page } = session;
+  await page.keyboard.press("F2");
+  const position = "Графика на положението: етаж във времето";
+  const speed = "Графика на скоростта: скорост във времето";
+  await page.clock.runFor(100);
+  const blankPosition = await linePixels(page, position);
+  const blankSpeed = await linePixels(page, speed);
+  await pick(page, 4);
+  await page.clock.runFor(3 * StepMs + 100);
+  assert.ok((await linePixels(page, position)) > blankPosition + 50, "the position graph draws");
+  assert.ok((await linePixels(page, speed)) > blankSpeed + 50, "the speed graph draws");
+  const summary = "Курс 1: от етаж 1 до етаж 4, 3 етажа за 2,4 s";
+  assert.equal(
+    await page.getByRole("img", { name: position }).getAttribute("aria-description"),
+    summary,
+  );
+  assert.equal(
+    await page.getByRole("img", { name: speed }).getAttribute("aria-description"),
+    `${summary}; средна скорост 3,75 m/s`,
+  );
+  const table = view(page).getByRole("table", { name: "Курсове" });
+  assert.deepEqual(await table.getByRole("columnheader").allTextContents(), [
+    "№",
+    "От етаж",
+    "До етаж",
+    "Етажи",
+    "Време, s",
+    "Средна скорост, m/s",
+    "Бележка",
+  ]);
+  assert.deepEqual(await table.locator("tbody tr").first().locator("td").allTextContents(), [
+    "1",
+    "1",
+    "4",
+    "3",
+    "2,4",
+    "3,75",
+    "",
+  ]);
+  const height = view(page).getByRole("spinbutton", { name: "Височина на етаж, m" });
+  await height.fill("4");
+  await height.dispatchEvent("change");
+  await page.clock.runFor(50);
+  assert.equal(await table.locator("tbody td").nth(5).textContent(), "5,00");
+  assert.match(
+    (await view(page).locator(".motion-clock").nth(1).textContent()) ?? "",
+    /^Курс 1: 2,4 s \(завършен\)$/,
+  );
+  await closePage(session);
+});
+
+test("pause holds the steps and the clock, step runs one, continue comes one interval later", async () => {
+  const session = await openPage();
+  const { page } = session;
+  await page.keyboard.press("F2");
+  await pick(page, 8);
+  await page.clock.runFor(StepMs);
+  assert.equal(await lines(page), 3);
+  await pauseButton(page).focus();
+  await page.keyboard.press("p");
+  assert.equal(await pauseButton(page).textContent(), "Продължи");
+  await page.clock.runFor(50);
+  const held = await clockText(page);
+  assert.match(held ?? "", /^t = [\d,]+ s \(пауза\)$/);
+  await page.clock.runFor(5 * StepMs);
+  assert.equal(await lines(page), 3, "no step while paused");
+  assert.equal(await clockText(page), held, "the model clock stands");
+  await page.keyboard.press("s");
+  assert.equal(await lines(page), 4, "one step by hand");
+  await page.clock.runFor(50);
+  const after = (await clockText(page)) ?? "";
+  const seconds = (/** @type {string} */ text) =>
+    Number(/t = ([\d,]+)/.exec(text)?.[1].replace(",", "."));
+  assert.equal(
+    Math.round((seconds(after) - seconds(held ?? "")) * 10),
+    8,
+    "a step takes one interval",
+  );
+  await view(page).getByRole("button", { name: "Стъпка" }).focus();
+  await page.keyboard.press("Pause");
+  assert.equal(await pauseButton(page).textContent(), "Пауза");
+  await page.clock.runFor(StepMs - 1);
+  assert.equal(await lines(page), 4, "no step before a full interval");
+  await page.clock.runFor(1);
+  assert.equal(await lines(page), 5);
+  await page.keyboard.press("s");
+  assert.equal(await lines(page), 5, "no step by hand while running");
+
+  await page.keyboard.press("p");
+  await page.keyboard.press("F2");
+  assert.ok(!(await view(page).isVisible()));
+  await page.clock.runFor(StepMs);
+  assert.equal(await lines(page), 6, "hiding the view lets the steps go on");
+  await closePage(session);
+});
+
+test("the interval sets the cadence, within 200 to 2000 ms", async () => {
+  const session = await openPage();
+  const { page } = session;
+  await page.keyboard.press("F2");
+  const interval = view(page).getByRole("spinbutton", { name: "Интервал, ms" });
+  assert.equal(await interval.inputValue(), "800");
+  await interval.fill("300");
+  await interval.dispatchEvent("change");
+  await pick(page, 11);
+  await page.clock.runFor(300 * 3);
+  assert.equal(await lines(page), 5);
+  await interval.fill("50");
+  await interval.dispatchEvent("change");
+  assert.equal(await interval.inputValue(), "200");
+  await page.clock.runFor(199);
+  assert.equal(await lines(page), 5);
+  await page.clock.runFor(1);
+  assert.equal(await lines(page), 6);
+  await interval.fill("9000");
+  await interval.dispatchEvent("change");
+  assert.equal(await interval.inputValue(), "2000");
+  await page.clock.runFor(1999);
+  assert.equal(await lines(page), 6);
+  await page.clock.runFor(1);
+  assert.equal(await lines(page), 7);
+  await closePage(session);
+});
