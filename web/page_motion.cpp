@@ -11,9 +11,9 @@
 
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
 
@@ -171,19 +171,25 @@ emscripten::val PageMotion::workbook(double heightMetres) const
 
 emscripten::val workbookOfCsv(const std::string& csv, double heightMetres)
 {
-    std::istringstream lines(csv);
-    std::string line;
-    std::getline(lines, line);
     std::vector<motion::Row> rows;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        std::string seconds, floor, target, event;
-        if (!std::getline(fields, seconds, ',') || !std::getline(fields, floor, ',')
-            || !std::getline(fields, target, ',') || !std::getline(fields, event))
+    std::size_t at = csv.find('\n');
+    while (at != std::string::npos && at + 1 < csv.size()) {
+        const std::size_t end = std::min(csv.find('\n', at + 1), csv.size());
+        const std::string line = csv.substr(at + 1, end - at - 1);
+        at = end < csv.size() ? end : std::string::npos;
+        std::vector<std::string> fields(1);
+        for (const char c : line) {
+            if (c == ',')
+                fields.emplace_back();
+            else
+                fields.back() += c;
+        }
+        if (fields.size() != 4)
             throw std::invalid_argument("not a line of the record: " + line);
-        rows.push_back({std::llround(std::stod(seconds) * 1000),
-                        static_cast<std::int8_t>(std::stoi(floor)),
-                        static_cast<std::int8_t>(std::stoi(target)), eventNamed(event), 800});
+        rows.push_back({std::llround(std::stod(fields[0]) * 1000),
+                        static_cast<std::int8_t>(std::stoi(fields[1])),
+                        static_cast<std::int8_t>(std::stoi(fields[2])), eventNamed(fields[3]),
+                        800});
     }
     motion::TripLog trips;
     trips.update(rows);

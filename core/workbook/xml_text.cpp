@@ -1,8 +1,8 @@
 #include "core/workbook/xml_text.h"
 
 #include <cmath>
-#include <locale>
-#include <sstream>
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace workbook {
@@ -83,20 +83,14 @@ struct Scientific {
 // always do. value is finite and not 0.
 Scientific shortestDigits(double value)
 {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::scientific;
+    // The C library's conversions, which follow the same C locale both ways
+    // (a decimal comma is skipped below with the point), and need no streams.
+    char buffer[40];
     std::string text;
     for (int digits = 1; digits <= 17; ++digits) {
-        out.str({});
-        out.precision(digits - 1);
-        out << value;
-        text = out.str();
-        std::istringstream in(text);
-        in.imbue(std::locale::classic());
-        double back = 0;
-        in >> back;
-        if (!in.fail() && back == value)
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+        text = buffer;
+        if (std::strtod(buffer, nullptr) == value)
             break;
     }
     // text is "-d.dddde+XX"
