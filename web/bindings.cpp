@@ -1,9 +1,10 @@
 // What the page's script sees of the core: the window at work (PageWindow),
 // its motion record (PageMotion), the window's description
-// (formDescriptionJson) and the motion view's words (motionTextsJson).
+// (formDescriptionJson), and the motion view's words and controls
+// (motionTextsJson, motionControlsJson).
 
 #include "web/form_export.h"
-#include "web/motion_texts_export.h"
+#include "web/motion_view_export.h"
 #include "web/page_motion.h"
 #include "web/page_window.h"
 
@@ -42,5 +43,6 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("workbook", &PageMotion::workbook);
     emscripten::function("formDescriptionJson", &lodarix::web::formDescriptionJson);
     emscripten::function("motionTextsJson", &lodarix::web::motionTextsJson);
+    emscripten::function("motionControlsJson", &lodarix::web::motionControlsJson);
     emscripten::function("workbookOfCsv", &lodarix::web::workbookOfCsv);
 }

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -91,25 +92,30 @@ double PageMotion::nowMs(double pageMs)
 }
 
 emscripten::val PageMotion::path(double fromMs, double toMs, int columns, double untilMs,
-                                 double heightMetres) const
+                                 double heightMetres, bool speeds) const
 {
     const auto rows = recorder_.rows();
     const motion::StoreyHeight height(heightMetres);
     const auto points = motion::decimate(rows, wholeMs(fromMs), wholeMs(toMs), columns);
     const auto stretches = motion::graphPath(rows, points, wholeMs(untilMs));
     const auto& trips = recorder_.trips();
-    std::vector<double> numbers;
-    numbers.reserve(PathHeader + stretches.size() * PathFields);
-    numbers.push_back(static_cast<double>(stretches.size()));
-    numbers.push_back(!trips.empty() && trips.back().running ? trips.back().finalStop : 0);
+    std::vector<double> numbers(PathHeader + stretches.size() * PathFields);
+    numbers[0] = static_cast<double>(stretches.size());
+    numbers[1] = !trips.empty() && trips.back().running ? trips.back().finalStop : 0;
+    double* field = numbers.data() + PathHeader;
     for (const motion::Stretch& stretch : stretches) {
-        const std::optional<motion::SpeedRange> speed = motion::speedOver(rows, stretch, height);
-        numbers.insert(numbers.end(),
-                       {static_cast<double>(stretch.fromMs), static_cast<double>(stretch.toMs),
-                        static_cast<double>(stretch.fromFloor),
-                        static_cast<double>(stretch.toFloor), static_cast<double>(stretch.kind),
-                        speed ? 1.0 : 0.0, speed ? speed->low : 0, speed ? speed->high : 0,
-                        speed ? speed->last : 0});
+        const std::optional<motion::SpeedRange> speed =
+            speeds ? motion::speedOver(rows, stretch, height) : std::nullopt;
+        const double fields[PathFields] = {static_cast<double>(stretch.fromMs),
+                                           static_cast<double>(stretch.toMs),
+                                           static_cast<double>(stretch.fromFloor),
+                                           static_cast<double>(stretch.toFloor),
+                                           static_cast<double>(stretch.kind),
+                                           speed ? 1.0 : 0.0,
+                                           speed ? speed->low : 0,
+                                           speed ? speed->high : 0,
+                                           speed ? speed->last : 0};
+        field = std::copy(std::begin(fields), std::end(fields), field);
     }
     return emscripten::val(emscripten::typed_memory_view(numbers.size(), numbers.data()))
         .call<emscripten::val>("slice");

@@ -45,12 +45,12 @@ public:
     double bytesHeld() const { return static_cast<double>(recorder_.bytesHeld()); }
 
     // The path of the graphs over fromMs to toMs of model time on columns
-    // pixel columns, drawn up to untilMs, with speeds at heightMetres, as a
-    // Float64Array of PathHeader numbers (the stretches, the running trip's
-    // final stop or 0), then PathFields a stretch: fromMs, toMs, fromFloor,
-    // toFloor, kind (motion::StretchKind), hasSpeed, low, high, last.
+    // pixel columns, drawn up to untilMs, with speeds at heightMetres (or,
+    // for the position graph, none: speeds false), as a Float64Array of PathHeader numbers (the
+    // stretches, the running trip's final stop or 0), then PathFields a stretch: fromMs, toMs,
+    // fromFloor, toFloor, kind (motion::StretchKind), hasSpeed, low, high, last.
     emscripten::val path(double fromMs, double toMs, int columns, double untilMs,
-                         double heightMetres) const;
+                         double heightMetres, bool speeds) const;
 
     // The trips as JSON, [{number, from, to, floors, time, speed, note}], the
     // texts as the table shows them.

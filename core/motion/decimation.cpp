@@ -13,8 +13,10 @@ namespace {
 constexpr std::uint64_t MostColumns = 1 << 16;
 constexpr std::uint64_t LongestExactSpan = std::uint64_t{1} << 46;
 
-// The bucket of a time offsetMs into a span of spanMs (0 meaning 2^64) cut into columns.
-std::uint64_t bucketOf(std::uint64_t offsetMs, std::uint64_t spanMs, std::uint64_t columns)
+// The bucket of a time offsetMs into a span of spanMs (0 meaning 2^64) cut
+// into columns. It is called for every row; noexcept lets a build with
+// exceptions in script (the page's) call it directly.
+std::uint64_t bucketOf(std::uint64_t offsetMs, std::uint64_t spanMs, std::uint64_t columns) noexcept
 {
     if (spanMs != 0 && spanMs <= LongestExactSpan)
         return offsetMs * columns / spanMs;

@@ -114,7 +114,7 @@ std::vector<Stretch> graphPath(std::span<const Row> rows, std::span<const PlotPo
 }
 
 std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& stretch,
-                                    StoreyHeight height)
+                                    StoreyHeight height) noexcept
 {
     switch (stretch.kind) {
     case StretchKind::Rest:

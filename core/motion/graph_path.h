@@ -83,6 +83,6 @@ struct SpeedRange {
 // where one came after a wait, and the speed of its last row (0 for a jump);
 // none for a jump, and for a dense stretch of jumps only.
 std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& stretch,
-                                    StoreyHeight height);
+                                    StoreyHeight height) noexcept;
 
 } // namespace motion

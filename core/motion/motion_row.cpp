@@ -17,7 +17,7 @@ std::string_view eventName(Event event)
     return "unknown";
 }
 
-bool isJump(std::span<const Row> rows, std::size_t row)
+bool isJump(std::span<const Row> rows, std::size_t row) noexcept
 {
     return row > 0 && row < rows.size() && rows[row].event == Event::Pick
         && rows[row].floor != rows[row - 1].floor;

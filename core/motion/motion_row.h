@@ -40,6 +40,6 @@ constexpr bool isStep(Event event)
 
 // A pick that placed the cabin on the previous trip's final stop, away from
 // where the row before left it: a change of floor that is no motion.
-bool isJump(std::span<const Row> rows, std::size_t row);
+bool isJump(std::span<const Row> rows, std::size_t row) noexcept;
 
 } // namespace motion

@@ -11,7 +11,8 @@ StoreyHeight::StoreyHeight(double metres)
         throw std::out_of_range("a storey is 2.5 to 4.0 m high");
 }
 
-std::optional<double> speedEndingAt(std::span<const Row> rows, std::size_t row, StoreyHeight height)
+std::optional<double> speedEndingAt(std::span<const Row> rows, std::size_t row,
+                                    StoreyHeight height) noexcept
 {
     if (row == 0 || row >= rows.size() || isJump(rows, row))
         return std::nullopt;

@@ -35,7 +35,7 @@ private:
 // 0 for a step that did not and for a pick that found the cabin where it
 // was; none for the start row, for a jump and for a position past the end.
 std::optional<double> speedEndingAt(std::span<const Row> rows, std::size_t row,
-                                    StoreyHeight height);
+                                    StoreyHeight height) noexcept;
 
 // Floors travelled × height / duration, in m/s; none while the duration is 0.
 std::optional<double> meanSpeed(const Trip& trip, StoreyHeight height);

@@ -2,6 +2,7 @@
 
 #include "core/motion/motion_csv.h"
 #include "core/motion/record_texts.h"
+#include "core/motion/teacher_controls.h"
 #include "core/texts/motion_window_texts.h"
 #include "core/texts/number_texts.h"
 #include "core/workbook/motion_workbook.h"
@@ -102,7 +103,7 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
     buildControls();
     resize(1180, 760);
 
-    clockTimer_.setInterval(ClockUpdateMs);
+    clockTimer_.setInterval(motion::ViewUpdateMs);
     connect(&clockTimer_, &QTimer::timeout, this, &MotionWindow::refresh);
     connect(&recording_, &MotionRecording::changed, this, &MotionWindow::recordChanged);
     connect(&pacer_, &StepPacer::pausedChanged, this, &MotionWindow::pausedChanged);
@@ -131,8 +132,8 @@ void MotionWindow::buildControls()
     auto* letters = new LetterShortcutsPass(this);
     interval_ = new QSpinBox(this);
     interval_->setObjectName(QStringLiteral("intervalBox"));
-    interval_->setRange(StepPacer::ShortestIntervalMs, StepPacer::LongestIntervalMs);
-    interval_->setSingleStep(StepPacer::IntervalStepMs);
+    interval_->setRange(motion::ShortestIntervalMs, motion::LongestIntervalMs);
+    interval_->setSingleStep(motion::IntervalStepMs);
     interval_->setValue(pacer_.intervalMs());
     interval_->setKeyboardTracking(false);
     interval_->installEventFilter(letters);
@@ -141,7 +142,7 @@ void MotionWindow::buildControls()
     storeyHeight_ = new QDoubleSpinBox(this);
     storeyHeight_->setObjectName(QStringLiteral("storeyHeightBox"));
     storeyHeight_->setRange(motion::StoreyHeight::Lowest, motion::StoreyHeight::Highest);
-    storeyHeight_->setSingleStep(0.1);
+    storeyHeight_->setSingleStep(motion::StoreyHeightStep);
     storeyHeight_->setDecimals(1);
     storeyHeight_->setValue(motion::StoreyHeight::Default);
     storeyHeight_->setKeyboardTracking(false);

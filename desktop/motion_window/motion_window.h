@@ -32,8 +32,6 @@ class MotionWindow : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ClockUpdateMs = 100;
-
     // recording and pacer must outlive the window.
     MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget* parent = nullptr);
 

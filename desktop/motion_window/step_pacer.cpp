@@ -1,5 +1,6 @@
 #include "desktop/motion_window/step_pacer.h"
 
+#include "core/motion/teacher_controls.h"
 #include "desktop/window/lodarix_window.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ void StepPacer::step()
 
 void StepPacer::setIntervalMs(int intervalMs)
 {
-    intervalMs = std::clamp(intervalMs, ShortestIntervalMs, LongestIntervalMs);
+    intervalMs = std::clamp(intervalMs, motion::ShortestIntervalMs, motion::LongestIntervalMs);
     if (intervalMs == window_.stepIntervalMs())
         return;
     window_.setStepIntervalMs(intervalMs);

@@ -18,10 +18,6 @@ class StepPacer : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int ShortestIntervalMs = 200;
-    static constexpr int LongestIntervalMs = 2000;
-    static constexpr int IntervalStepMs = 100;
-
     // The window and the clock must outlive the pacer.
     StepPacer(LodarixWindow& window, motion::ModelClock& clock, QObject* parent = nullptr);
 
@@ -33,7 +29,7 @@ public:
     // While paused and the rules have the steps running: one step now, as the
     // timer's expiry would run it. Otherwise nothing.
     void step();
-    // Clamped to ShortestIntervalMs..LongestIntervalMs; a running timer
+    // Clamped to motion::ShortestIntervalMs..LongestIntervalMs; a running timer
     // starts its period anew.
     void setIntervalMs(int intervalMs);
 

@@ -1,10 +1,14 @@
-// node page_bench.mjs PAGE.html OUT.md: the browser page's figures in Debian's
-// Chromium, written as one Markdown table (and printed): the file's size; the
-// time from navigation to the first frame with the form shown, against the
-// same controls written directly as one static page, in turns; the step
-// cadence of three trips on the page's real timer; and the time of a pick
-// that appends one line to a status text of 8 MiB. Figures, not tests: keep
-// the machine otherwise idle.
+// node page_bench.mjs PAGE.html OUT.md [--only GROUP,...]: the browser
+// page's figures in Debian's Chromium, written as one Markdown table (and
+// printed), by group: the file's size (size); the time from navigation to the
+// first frame with the form shown, against the same controls written directly
+// as one static page, in turns (start); the step cadence of three trips on the
+// page's real timer, and of one trip at an interval of 200, 800 and 2000 ms
+// set in the motion view (cadence); the time of a pick that appends one line
+// to a status text of 8 MiB (append); and the repaint of each graph
+// (1200 × 400) with 100,000 rows, whole session and last 60 s, with the
+// record's bytes a row (graphs). Figures, not tests: keep the machine
+// otherwise idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -12,10 +16,13 @@ import { pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
 import { chromium } from "playwright-core";
 
-const [pagePath, outPath] = process.argv.slice(2).map((path) => resolve(path));
+const [pagePath, outPath] = process.argv.slice(2, 4).map((path) => resolve(path));
+const onlyGroups = process.argv[4] === "--only" ? process.argv[5] : undefined;
 const StepMs = 800;
 const StartRuns = 21;
 const StatusBytes = 8 * 1024 * 1024;
+const GraphRows = 100_000;
+const RepaintRuns = 31;
 
 /** @param {number[]} values */
 const median = (values) => {
@@ -89,21 +96,34 @@ async function firstFrameMs(url) {
 // the log: the first step's from the click, which holds the pick's and the
 // step's own work, and each later one's from the first, as the timer has them
 // due (start + n periods), and from the step before.
-async function stepErrors() {
+/**
+ * @param {number} intervalMs set in the motion view's control unless 800
+ * @param {[number, number][]} trips each a floor and its steps
+ */
+async function stepErrors(
+  intervalMs = StepMs,
+  trips = [
+    [11, 10],
+    [1, 10],
+    [11, 10],
+  ],
+) {
   const page = await freshPage();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]");
+  if (intervalMs !== StepMs) {
+    await page.keyboard.press("F2");
+    const interval = page.getByRole("spinbutton", { name: "Интервал, ms" });
+    await interval.fill(String(intervalMs));
+    await interval.dispatchEvent("change");
+  }
   /** @type {number[]} */
   const errors = [];
   /** @type {number[]} */
   const intervals = [];
   /** @type {number[]} */
   const firsts = [];
-  for (const [floor, steps] of [
-    [11, 10],
-    [1, 10],
-    [11, 10],
-  ]) {
+  for (const [floor, steps] of trips) {
     await page.getByRole("radio", { name: "Предпазната решетка е затворена" }).click();
     const times = await page.evaluate(
       ({ floor, steps }) =>
@@ -129,10 +149,10 @@ async function stepErrors() {
     );
     // the moment of the click, then the pick's own lines, then one entry a step
     const [picked, , ...stepTimes] = /** @type {number[]} */ (times);
-    firsts.push(stepTimes[0] - picked - StepMs);
+    firsts.push(stepTimes[0] - picked - intervalMs);
     stepTimes.forEach((at, n) => {
-      if (n > 0) errors.push(at - stepTimes[0] - n * StepMs);
-      if (n > 0) intervals.push(at - stepTimes[n - 1] - StepMs);
+      if (n > 0) errors.push(at - stepTimes[0] - n * intervalMs);
+      if (n > 0) intervals.push(at - stepTimes[n - 1] - intervalMs);
     });
   }
   await closePage(page);
@@ -202,58 +222,207 @@ async function appendTimes() {
   }, StatusBytes);
 }
 
-const staticUrl = await (async () => {
-  mkdirSync(dirname(outPath), { recursive: true });
-  return writeStaticPage();
-})();
-/** @type {number[]} */
-const pageStarts = [];
-/** @type {number[]} */
-const staticStarts = [];
-for (let run = 0; run < StartRuns; ++run) {
-  pageStarts.push(await firstFrameMs(pageUrl));
-  staticStarts.push(await firstFrameMs(staticUrl));
+// A record of GraphRows rows made by the core's rules on controls that do
+// nothing (trips of ten steps up and down, 800 ms a step), shown by a motion
+// view of its own; each graph is drawn, and the drawing finished (a pixel
+// read back), RepaintRuns times for the whole session and for the last 60 s.
+async function graphFigures() {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 1200 } });
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  await page.waitForSelector("body[data-ready=true]");
+  const figures = await page.evaluate(
+    ({ rows, runs }) => {
+      const { core, motionView } = /** @type {any} */ (globalThis).lodarixPage;
+      const motion = new core.PageMotion(800);
+      const rules = new core.PageWindow({
+        setBackColor: () => true,
+        isSelected: () => true,
+        select: () => true,
+        setTimerEnabled: () => true,
+        text: () => "",
+        replaceText: () => true,
+        appendText: () => true,
+        takeUserEdit: () => false,
+        listItem: () => "Етаж",
+        hide: () => true,
+        runTimeError: (/** @type {string} */ message) => {
+          throw new Error(message);
+        },
+      });
+      rules.observe(motion);
+      let pageMs = 0;
+      motion.setPageMs(pageMs);
+      rules.load();
+      for (let trip = 0; motion.rowCount() < rows; ++trip) {
+        motion.setPageMs((pageMs += 500));
+        rules.pick(trip % 2 ? 0 : 10);
+        for (let step = 0; step < 10 && motion.rowCount() < rows; ++step) {
+          motion.setPageMs((pageMs += 800));
+          rules.step();
+        }
+      }
+      const timer = {
+        active: false,
+        periodMs: 800,
+        setHeld() {},
+        deliver: () => false,
+        setPeriod() {},
+      };
+      const texts = JSON.parse(core.motionTextsJson());
+      const controls = JSON.parse(core.motionControlsJson());
+      const view = new motionView.constructor(document, motion, timer, texts, controls);
+      document.body.append(view.element);
+      view.element.hidden = false;
+      for (const canvas of [view.positionGraph, view.speedGraph]) {
+        canvas.style.width = "1200px";
+        canvas.style.height = "400px";
+      }
+      /** @type {Record<string, number[]>} */
+      const times = {};
+      for (const whole of [true, false]) {
+        view.wholeSession.checked = whole;
+        for (const kind of ["position", "speed"]) {
+          const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
+          const context2d = canvas.getContext("2d");
+          const samples = [];
+          for (let run = 0; run < runs + 3; ++run) {
+            const start = performance.now();
+            view.drawGraph(kind);
+            context2d.getImageData(0, 0, 1, 1);
+            if (run >= 3) samples.push(performance.now() - start);
+          }
+          times[`${kind} ${whole ? "whole" : "60"}`] = samples;
+        }
+      }
+      return {
+        times,
+        rowCount: motion.rowCount(),
+        bytesPerRow: motion.bytesHeld() / motion.rowCount(),
+      };
+    },
+    { rows: GraphRows, runs: RepaintRuns },
+  );
+  await context.close();
+  return figures;
 }
-const { errors, intervals, firsts } = await stepErrors();
-const appended = await appendTimes();
+
+// Each group measures its own figures, as rows of the table.
+/** @typedef {[string, string, string, boolean]} Figure figure, value, goal, met */
+/** @type {Record<string, () => Promise<Figure[]>>} */
+const groups = {
+  size: async () => {
+    const bytes = statSync(pagePath).size;
+    const gzipped = gzipSync(readFileSync(pagePath), { level: 9 }).length;
+    return [
+      [
+        "size of lodarix.html",
+        `${fixed(bytes / 1000)} KB (${fixed(gzipped / 1000)} KB gzipped)`,
+        "≤ 300 KB",
+        bytes <= 300_000,
+      ],
+    ];
+  },
+  start: async () => {
+    mkdirSync(dirname(outPath), { recursive: true });
+    const staticUrl = await writeStaticPage();
+    /** @type {number[]} */
+    const pageStarts = [];
+    /** @type {number[]} */
+    const staticStarts = [];
+    for (let run = 0; run < StartRuns; ++run) {
+      pageStarts.push(await firstFrameMs(pageUrl));
+      staticStarts.push(await firstFrameMs(staticUrl));
+    }
+    const ratio = median(pageStarts) / median(staticStarts);
+    return [
+      [
+        `navigation to the first frame with the form, median of ${StartRuns}`,
+        `${fixed(median(pageStarts))} ms against ${fixed(median(staticStarts))} ms static: ratio ${fixed(ratio, 2)}`,
+        "ratio ≤ 1.5",
+        ratio <= 1.5,
+      ],
+    ];
+  },
+  cadence: async () => {
+    const { errors, intervals, firsts } = await stepErrors();
+    const absErrors = errors.map(Math.abs);
+    /** @type {Figure[]} */
+    const figures = [
+      [
+        `step cadence, ${errors.length + firsts.length} steps of ${StepMs} ms in ${firsts.length} trips`,
+        `each step against the trip's first + n × ${StepMs} ms: median \\|error\\| ${fixed(median(absErrors), 2)} ms, max ${fixed(Math.max(...absErrors), 2)} ms; ` +
+          `step to step: median \\|error\\| ${fixed(median(intervals.map(Math.abs)), 2)} ms; ` +
+          `the first step ${fixed(median(firsts), 2)} ms after its time from the click`,
+        "median \\|error\\| ≤ 2 ms, max ≤ 8 ms",
+        median(absErrors) <= 2 && Math.max(...absErrors) <= 8,
+      ],
+    ];
+    for (const intervalMs of [200, 800, 2000]) {
+      const absolute = (await stepErrors(intervalMs, [[11, 10]])).errors.map(Math.abs);
+      figures.push([
+        `step cadence at ${intervalMs} ms set in the motion view, ${absolute.length} steps`,
+        `median \\|error\\| ${fixed(median(absolute), 2)} ms, max ${fixed(Math.max(...absolute), 2)} ms`,
+        "median \\|error\\| ≤ 2 ms",
+        median(absolute) <= 2,
+      ]);
+    }
+    return figures;
+  },
+  append: async () => {
+    const appended = await appendTimes();
+    const handled = appended.times.map(([handler]) => handler);
+    const framed = appended.times.map(([, frame]) => frame);
+    return [
+      [
+        `a pick appending one line to ${fixed(appended.statusBytes / 1048576)} MiB, median of ${appended.times.length}`,
+        `${fixed(median(handled), 2)} ms handler, ${fixed(median(framed), 2)} ms with its frame (max ${fixed(Math.max(...framed), 2)} ms)`,
+        "≤ 16 ms",
+        median(framed) <= 16,
+      ],
+    ];
+  },
+  graphs: async () => {
+    const graphs = await graphFigures();
+    return [
+      ...["position", "speed"].flatMap((kind) =>
+        /** @type {const} */ ([
+          ["whole", "whole session", 16],
+          ["60", "last 60 s", 2],
+        ]).map(([span, words, goalMs]) => {
+          const samples = graphs.times[`${kind} ${span}`];
+          return /** @type {Figure} */ ([
+            `repaint of the ${kind} graph, 1200 × 400, ${graphs.rowCount} rows, ${words}, median of ${samples.length}`,
+            `${fixed(median(samples), 2)} ms (max ${fixed(Math.max(...samples), 2)} ms)`,
+            `≤ ${goalMs} ms`,
+            median(samples) <= goalMs,
+          ]);
+        }),
+      ),
+      [
+        "memory per row of the motion record in the page",
+        `${fixed(graphs.bytesPerRow, 1)} B`,
+        "≤ 32 B",
+        graphs.bytesPerRow <= 32,
+      ],
+    ];
+  },
+};
+
+const only = onlyGroups ? onlyGroups.split(",") : Object.keys(groups);
+const unknown = only.filter((name) => !(name in groups));
+if (unknown.length) {
+  console.error(
+    `unknown groups: ${unknown.join(", ")}; the groups: ${Object.keys(groups).join(", ")}`,
+  );
+  process.exit(2);
+}
+/** @type {Figure[]} */
+const rows = [];
+for (const name of only) rows.push(...(await groups[name]()));
 await browser.close();
 rmSync(profiles, { recursive: true, force: true });
 
-const bytes = statSync(pagePath).size;
-const gzipped = gzipSync(readFileSync(pagePath), { level: 9 }).length;
-const ratio = median(pageStarts) / median(staticStarts);
-const absErrors = errors.map(Math.abs);
-const handled = appended.times.map(([handler]) => handler);
-const framed = appended.times.map(([, frame]) => frame);
-/** @type {[string, string, string, boolean][]} */
-const rows = [
-  [
-    "size of lodarix.html",
-    `${fixed(bytes / 1000)} KB (${fixed(gzipped / 1000)} KB gzipped)`,
-    "≤ 300 KB",
-    bytes <= 300_000,
-  ],
-  [
-    `navigation to the first frame with the form, median of ${StartRuns}`,
-    `${fixed(median(pageStarts))} ms against ${fixed(median(staticStarts))} ms static: ratio ${fixed(ratio, 2)}`,
-    "ratio ≤ 1.5",
-    ratio <= 1.5,
-  ],
-  [
-    `step cadence, ${errors.length + firsts.length} steps of ${StepMs} ms in ${firsts.length} trips`,
-    `each step against the trip's first + n × ${StepMs} ms: median \\|error\\| ${fixed(median(absErrors), 2)} ms, max ${fixed(Math.max(...absErrors), 2)} ms; ` +
-      `step to step: median \\|error\\| ${fixed(median(intervals.map(Math.abs)), 2)} ms; ` +
-      `the first step ${fixed(median(firsts), 2)} ms after its time from the click`,
-    "median \\|error\\| ≤ 2 ms, max ≤ 8 ms",
-    median(absErrors) <= 2 && Math.max(...absErrors) <= 8,
-  ],
-  [
-    `a pick appending one line to ${fixed(appended.statusBytes / 1048576)} MiB, median of ${appended.times.length}`,
-    `${fixed(median(handled), 2)} ms handler, ${fixed(median(framed), 2)} ms with its frame (max ${fixed(Math.max(...framed), 2)} ms)`,
-    "≤ 16 ms",
-    median(framed) <= 16,
-  ],
-];
 const table = [
   "| figure | value | goal | met |",
   "|---|---|---|---|",

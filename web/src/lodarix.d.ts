@@ -40,6 +40,17 @@ export interface FormDescription {
   controls: ControlDescription[];
 }
 
+export interface MotionControls {
+  shortestIntervalMs: number;
+  longestIntervalMs: number;
+  intervalStepMs: number;
+  lowestStoreyM: number;
+  highestStoreyM: number;
+  storeyStepM: number;
+  defaultStoreyM: number;
+  viewUpdateMs: number;
+}
+
 export interface PageWindow {
   load(): boolean;
   pick(floor: number): boolean;
@@ -66,6 +77,7 @@ export interface PageMotion {
     columns: number,
     untilMs: number,
     height: number,
+    speeds: boolean,
   ): Float64Array;
   // [{number, from, to, floors, time, speed, note}]
   tripsJson(height: number): string;
@@ -82,6 +94,8 @@ export interface Core {
   PageMotion: new (intervalMs: number) => PageMotion;
   // The motion view's words by the names of core/texts/motion_window_texts.h.
   motionTextsJson(): string;
+  // The ranges of the motion view's controls, a MotionControls.
+  motionControlsJson(): string;
   // The workbook the core writes for a record's CSV.
   workbookOfCsv(csv: string, height: number): Uint8Array<ArrayBuffer>;
   // The window's description as JSON, a FormDescription.

@@ -52,7 +52,9 @@ if (!timer) throw new Error("the form has no step timer");
 motion = new core.PageMotion(timer.periodMs);
 /** @type {Record<string, string>} */
 const motionTexts = JSON.parse(core.motionTextsJson());
-const motionView = new MotionView(document, motion, timer, motionTexts);
+/** @type {import("./lodarix.js").MotionControls} */
+const motionControls = JSON.parse(core.motionControlsJson());
+const motionView = new MotionView(document, motion, timer, motionTexts, motionControls);
 const opener = document.createElement("button");
 opener.type = "button";
 opener.className = "motion-opener";
@@ -90,6 +92,8 @@ const stop = (/** @type {string} */ message) => {
 rules = new core.PageWindow(windowControls(view.registry, log, stop));
 rules.observe(motion);
 motion.setPageMs(performance.now());
+// For the benchmarks and a developer's console: the core and the motion view.
+Object.defineProperty(globalThis, "lodarixPage", { value: Object.freeze({ core, motionView }) });
 if (rules.load()) {
   view.tabOrder.find((control) => !control.hidden)?.focus();
   document.body.dataset.ready = "true";

@@ -55,6 +55,62 @@ export function fitCanvas(canvas) {
   return { ratio, columns: Math.max(1, Math.round(plotWidth * ratio)) };
 }
 
+// A long record puts many stretches into one pixel column; drawn one by
+// one, each would cover the same pixels again. They are drawn as one
+// vertical line a column, over all they reach.
+class ColumnLine {
+  #context;
+  #ratio;
+  /** @type {number | undefined} */
+  #column;
+  #top = 0;
+  #bottom = 0;
+
+  /** @param {CanvasRenderingContext2D} context @param {number} ratio */
+  constructor(context, ratio) {
+    this.#context = context;
+    this.#ratio = ratio;
+  }
+
+  /**
+   * Whether a stretch from x to toX is narrower than a pixel column.
+   * @param {number} x @param {number} toX
+   */
+  fits(x, toX) {
+    return (toX - x) * this.#ratio < 1;
+  }
+
+  /** @param {number} x @param {number} y @param {number} toY */
+  add(x, y, toY) {
+    const column = Math.floor(x * this.#ratio);
+    if (column !== this.#column) {
+      this.flush();
+      this.#column = column;
+      this.#top = Math.min(y, toY);
+      this.#bottom = Math.max(y, toY);
+      return;
+    }
+    this.#top = Math.min(this.#top, y, toY);
+    this.#bottom = Math.max(this.#bottom, y, toY);
+  }
+
+  /** Draws the column's line, if one is open; says whether one was. */
+  flush() {
+    if (this.#column === undefined) return false;
+    const left = this.#column / this.#ratio;
+    const pixel = 1 / this.#ratio;
+    if (this.#bottom - this.#top < pixel) {
+      this.#context.moveTo(left, this.#top);
+      this.#context.lineTo(left + pixel, this.#bottom);
+    } else {
+      this.#context.moveTo(left + pixel / 2, this.#top);
+      this.#context.lineTo(left + pixel / 2, this.#bottom);
+    }
+    this.#column = undefined;
+    return true;
+  }
+}
+
 /**
  * @param {HTMLCanvasElement} canvas
  * @param {"position" | "speed"} kind
@@ -124,29 +180,38 @@ export function drawGraph(canvas, kind, path, span, texts) {
   context.beginPath();
   context.rect(Margin.left, Margin.top, plotWidth, plotHeight);
   context.clip();
-  if (kind === "position") drawPosition(context, path, x, y);
-  else drawSpeed(context, path, x, y);
+  if (kind === "position") drawPosition(context, ratio, path, x, y);
+  else drawSpeed(context, ratio, path, x, y);
   context.restore();
 }
 
 /**
  * @param {CanvasRenderingContext2D} context
+ * @param {number} ratio
  * @param {Float64Array} path
  * @param {(ms: number) => number} x
  * @param {(value: number) => number} y
  */
-function drawPosition(context, path, x, y) {
+function drawPosition(context, ratio, path, x, y) {
   const count = path[0];
   const end = PathHeader + count * PathFields;
   context.strokeStyle = Line;
   context.lineWidth = 2;
   context.setLineDash([]);
   context.beginPath();
+  const narrow = new ColumnLine(context, ratio);
   for (let at = PathHeader; at < end; at += PathFields) {
     if (path[at + 4] === Kind.Jump) continue;
-    context.moveTo(x(path[at]), y(path[at + 2]));
-    context.lineTo(x(path[at + 1]), y(path[at + 3]));
+    const [fromX, toX] = [x(path[at]), x(path[at + 1])];
+    if (narrow.fits(fromX, toX)) {
+      narrow.add(fromX, y(path[at + 2]), y(path[at + 3]));
+      continue;
+    }
+    narrow.flush();
+    context.moveTo(fromX, y(path[at + 2]));
+    context.lineTo(toX, y(path[at + 3]));
   }
+  narrow.flush();
   context.stroke();
   context.setLineDash([5, 4]);
   context.beginPath();
@@ -168,33 +233,55 @@ function drawPosition(context, path, x, y) {
 
 /**
  * @param {CanvasRenderingContext2D} context
+ * @param {number} ratio
  * @param {Float64Array} path
  * @param {(ms: number) => number} x
  * @param {(value: number) => number} y
  */
-function drawSpeed(context, path, x, y) {
+function drawSpeed(context, ratio, path, x, y) {
   const count = path[0];
   const end = PathHeader + count * PathFields;
   context.strokeStyle = Line;
   context.lineWidth = 2;
   context.beginPath();
-  let drawing = false;
+  const narrow = new ColumnLine(context, ratio);
+  // Where the line goes on from: the end of the stretch before, if it had a
+  // speed; joined while the path's own pen is still there.
+  /** @type {[number, number] | undefined} */
+  let pen;
+  let joined = false;
   for (let at = PathHeader; at < end; at += PathFields) {
     if (!path[at + 5]) {
-      drawing = false;
+      narrow.flush();
+      pen = undefined;
       continue;
     }
     const [fromX, toX] = [x(path[at]), x(path[at + 1])];
-    const level = path[at + 4] === Kind.Rest ? 0 : path[at + 8];
+    const level = y(path[at + 4] === Kind.Rest ? 0 : path[at + 8]);
     if (path[at + 4] === Kind.Dense) {
-      context.moveTo(fromX, y(path[at + 6]));
-      context.lineTo(fromX, y(path[at + 7]));
-      context.moveTo(toX, y(level));
-    } else if (drawing) context.lineTo(fromX, y(level));
-    else context.moveTo(fromX, y(level));
-    context.lineTo(toX, y(level));
-    drawing = true;
+      narrow.add(fromX, y(path[at + 6]), y(path[at + 7]));
+      if (!narrow.fits(fromX, toX)) narrow.flush();
+      pen = [toX, level];
+      joined = false;
+      continue;
+    }
+    if (narrow.fits(fromX, toX)) {
+      narrow.add(fromX, pen ? pen[1] : level, level);
+      pen = [toX, level];
+      joined = false;
+      continue;
+    }
+    if (narrow.flush()) joined = false;
+    if (pen && joined) context.lineTo(fromX, level);
+    else if (pen) {
+      context.moveTo(pen[0], pen[1]);
+      context.lineTo(fromX, level);
+    } else context.moveTo(fromX, level);
+    context.lineTo(toX, level);
+    pen = [toX, level];
+    joined = true;
   }
+  narrow.flush();
   context.stroke();
   context.lineWidth = 1.5;
   context.beginPath();

@@ -10,10 +10,9 @@ import { decimalText, drawGraph, fitCanvas } from "./motion_graph.js";
 
 /** @typedef {import("./lodarix.js").PageMotion} PageMotion */
 /** @typedef {import("./step_timer.js").StepTimer} StepTimer */
+/** @typedef {import("./lodarix.js").MotionControls} MotionControls */
 /** @typedef {Record<string, string>} MotionTexts */
 
-export const ShortestIntervalMs = 200;
-export const LongestIntervalMs = 2000;
 const FollowedMs = 60000;
 
 /**
@@ -58,20 +57,25 @@ export class MotionView {
   #motion;
   #timer;
   #texts;
+  #settings;
   /** @type {number | undefined} */
   #frame;
+  /** @type {number | undefined} */
+  #update;
 
   /**
    * @param {Document} document
    * @param {PageMotion} motion
    * @param {StepTimer} timer
    * @param {MotionTexts} texts
+   * @param {MotionControls} settings the ranges of the teacher's controls
    */
-  constructor(document, motion, timer, texts) {
+  constructor(document, motion, timer, texts, settings) {
     this.#document = document;
     this.#motion = motion;
     this.#timer = timer;
     this.#texts = texts;
+    this.#settings = settings;
     const t = texts;
     this.element = make(document, "section", undefined, "motion-view");
     this.element.setAttribute("aria-label", t.WindowTitle);
@@ -86,11 +90,23 @@ export class MotionView {
     this.stepButton.title = t.StepTip;
     this.stepButton.disabled = true;
     this.stepButton.addEventListener("click", () => this.step());
-    this.interval = this.#numberInput(t.Interval, ShortestIntervalMs, LongestIntervalMs, 100, 800);
+    this.interval = this.#numberInput(
+      t.Interval,
+      settings.shortestIntervalMs,
+      settings.longestIntervalMs,
+      settings.intervalStepMs,
+      timer.periodMs,
+    );
     this.interval.input.addEventListener("change", () =>
       this.setIntervalMs(+this.interval.input.value),
     );
-    this.height = this.#numberInput(t.StoreyHeight, 2.5, 4, 0.1, 3);
+    this.height = this.#numberInput(
+      t.StoreyHeight,
+      settings.lowestStoreyM,
+      settings.highestStoreyM,
+      settings.storeyStepM,
+      settings.defaultStoreyM,
+    );
     this.height.input.addEventListener("change", () => this.refresh());
     const whole = make(document, "label", undefined, "motion-check");
     this.wholeSession = /** @type {HTMLInputElement} */ (make(document, "input"));
@@ -202,9 +218,13 @@ export class MotionView {
 
   /** @param {number} intervalMs */
   setIntervalMs(intervalMs) {
+    const { shortestIntervalMs, longestIntervalMs, intervalStepMs } = this.#settings;
     const clamped = Math.min(
-      LongestIntervalMs,
-      Math.max(ShortestIntervalMs, Math.round((intervalMs || 800) / 100) * 100),
+      longestIntervalMs,
+      Math.max(
+        shortestIntervalMs,
+        Math.round((intervalMs || this.#timer.periodMs) / intervalStepMs) * intervalStepMs,
+      ),
     );
     this.interval.input.value = String(clamped);
     if (clamped === this.#timer.periodMs) return;
@@ -213,11 +233,17 @@ export class MotionView {
   }
 
   get storeyHeight() {
+    const { lowestStoreyM, highestStoreyM, defaultStoreyM } = this.#settings;
     const metres = +this.height.input.value;
-    return Number.isFinite(metres) ? Math.min(4, Math.max(2.5, metres)) : 3;
+    return Number.isFinite(metres)
+      ? Math.min(highestStoreyM, Math.max(lowestStoreyM, metres))
+      : defaultStoreyM;
   }
 
-  /** Redraws at the next frame. */
+  /**
+   * Redraws at the next frame; a shown view that is not paused goes on
+   * redrawing every viewUpdateMs after that, as its clocks run.
+   */
   refresh() {
     if (!this.shown || this.#frame !== undefined) return;
     this.#frame = requestAnimationFrame(() => {
@@ -229,29 +255,47 @@ export class MotionView {
   /** Draws everything now, from the record as it stands. */
   draw() {
     const pageMs = performance.now();
-    const nowMs = this.#motion.nowMs(pageMs);
-    const span = this.wholeSession.checked
-      ? { fromMs: 0, toMs: Math.max(nowMs, 1000) }
-      : { fromMs: Math.max(nowMs, FollowedMs) - FollowedMs, toMs: Math.max(nowMs, FollowedMs) };
     this.clock.textContent = this.#motion.clockText(pageMs);
     this.tripClock.textContent = this.#motion.tripClockText(pageMs);
+    this.drawGraph("position");
+    this.drawGraph("speed");
     const height = this.storeyHeight;
-    for (const [canvas, kind] of /** @type {const} */ ([
-      [this.positionGraph, "position"],
-      [this.speedGraph, "speed"],
-    ])) {
-      const { columns } = fitCanvas(canvas);
-      const path = this.#motion.path(span.fromMs, span.toMs, columns, nowMs, height);
-      drawGraph(canvas, kind, path, span, {
-        TimeAxis: this.#texts.TimeAxis,
-        FloorAxis: this.#texts.FloorAxis,
-        SpeedAxis: this.#texts.SpeedAxis,
-      });
-    }
     this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
     this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
     this.#fillTrips(height);
-    if (!this.paused) this.refresh();
+    if (this.#update !== undefined) window.clearTimeout(this.#update);
+    this.#update = this.paused
+      ? undefined
+      : window.setTimeout(() => {
+          this.#update = undefined;
+          this.refresh();
+        }, this.#settings.viewUpdateMs);
+  }
+
+  /**
+   * One graph now: the last 60 s, or the whole session.
+   * @param {"position" | "speed"} kind
+   */
+  drawGraph(kind) {
+    const nowMs = this.#motion.nowMs(performance.now());
+    const span = this.wholeSession.checked
+      ? { fromMs: 0, toMs: Math.max(nowMs, 1000) }
+      : { fromMs: Math.max(nowMs, FollowedMs) - FollowedMs, toMs: Math.max(nowMs, FollowedMs) };
+    const canvas = kind === "position" ? this.positionGraph : this.speedGraph;
+    const { columns } = fitCanvas(canvas);
+    const path = this.#motion.path(
+      span.fromMs,
+      span.toMs,
+      columns,
+      nowMs,
+      this.storeyHeight,
+      kind === "speed",
+    );
+    drawGraph(canvas, kind, path, span, {
+      TimeAxis: this.#texts.TimeAxis,
+      FloorAxis: this.#texts.FloorAxis,
+      SpeedAxis: this.#texts.SpeedAxis,
+    });
   }
 
   saveCsv() {
