@@ -1,6 +1,7 @@
 // The core's module as the page's script sees it (web/bindings.cpp). The
-// build places its factory, createLodarix, and the embedded font's bytes in
-// base64, lodarixFont, before the page's script.
+// build places its factory, createLodarix, the embedded font's bytes and the
+// core's gzipped wasm in base64, lodarixFont and lodarixWasm, before the
+// page's script.
 
 export interface Rect {
   left: number;
@@ -105,4 +106,5 @@ export interface Core {
 declare global {
   function createLodarix(options?: object): Core | Promise<Core>;
   const lodarixFont: string;
+  const lodarixWasm: string;
 }

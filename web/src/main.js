@@ -2,8 +2,9 @@
 // the core's description, and the trip rules bound to it. A floor button's
 // click and the step timer are the only events that run a rule; the focus
 // then starts at the first control in tab order, as on the desktop. The
-// build places the core's factory (createLodarix) and the font's bytes
-// (lodarixFont) before this script in the same file.
+// build places the core's factory (createLodarix), the font's bytes
+// (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in base64,
+// before this script in the same file.
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
@@ -14,13 +15,21 @@ import { windowControls } from "./window_controls.js";
 // License 1.1 (web/fonts/OFL.txt), so that every device draws the same. Made
 // from its bytes it is ready at once, for the first layout of the form.
 const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
-const fontBytes = fromBase64
-  ? fromBase64(lodarixFont)
-  : Uint8Array.from(atob(lodarixFont), (c) => c.charCodeAt(0));
-document.fonts.add(new FontFace("Lodarix Serif", fontBytes));
+const bytesOf = (/** @type {string} */ base64) =>
+  fromBase64 ? fromBase64(base64) : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+document.fonts.add(new FontFace("Lodarix Serif", bytesOf(lodarixFont)));
 
-// With a synchronous compile the factory gives the ready module itself.
-const core = await createLodarix();
+// With its wasm given and compiled at once, the factory gives the ready
+// module itself. The gzipped bytes go through a stream of the page's own (a
+// Blob's would be read through the browser).
+const gzipped = bytesOf(lodarixWasm);
+const wasm = new ReadableStream({
+  start(controller) {
+    controller.enqueue(gzipped);
+    controller.close();
+  },
+}).pipeThrough(new DecompressionStream("gzip"));
+const core = await createLodarix({ wasmBinary: await new Response(wasm).arrayBuffer() });
 /** @type {import("./lodarix.js").FormDescription} */
 const description = JSON.parse(core.formDescriptionJson());
 

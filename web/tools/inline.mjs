@@ -1,6 +1,6 @@
 // node inline.mjs MODULE.mjs SOURCES FONT.woff2 OUT.html
-// Writes the page as one self-contained file: the core's module (its wasm
-// already inside), the font's bytes, the page's ES modules from SOURCES
+// Writes the page as one self-contained file: the core's module, with its
+// wasm taken out and put in again gzipped (lodarixWasm), the font's bytes, the page's ES modules from SOURCES
 // joined into one script, the style, the window caption as the title, and a
 // Content-Security-Policy that allows exactly those inline parts and the
 // compile of the wasm, and nothing from anywhere.
@@ -12,6 +12,7 @@
 import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
+import { gzipSync } from "node:zlib";
 import { loadCore } from "./load_core.mjs";
 
 const [modulePath, sources, fontPath, outPath] = process.argv.slice(2);
@@ -54,20 +55,24 @@ const add = (name, trail) => {
 };
 add("main", []);
 
-// The factory stays a binding of the page's one module script. It decodes
-// the embedded wasm in a script loop, which takes a cold page some
-// milliseconds; a browser that decodes base64 itself is asked to.
-const decoder = "function intArrayFromBase64(s){";
+// The factory stays a binding of the page's one module script. The module
+// carries its wasm as a data URL of plain base64; the page carries it
+// gzipped, less than half the size, and hands the factory the bytes
+// (wasmBinary), so the data URL is left empty.
 const module = read(modulePath);
-if (!module.includes(decoder)) throw new Error(`${modulePath}: no ${decoder}`);
+const dataUrl = /(wasmBinaryFile=")data:application\/octet-stream;base64,([A-Za-z0-9+/=]+)"/;
+const embedded = module.match(dataUrl);
+if (!embedded) throw new Error(`${modulePath}: no embedded wasm`);
 const factory = module
   .replace(/export default createLodarix;\s*$/, "")
-  .replace(
-    decoder,
-    () => `${decoder}if(typeof Uint8Array.fromBase64=="function")return Uint8Array.fromBase64(s);`,
-  );
+  .replace(dataUrl, (_, start) => `${start}data:application/octet-stream;base64,"`);
+const wasm = gzipSync(Buffer.from(embedded[2], "base64"), { level: 9 }).toString("base64");
 const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
-const script = `${factory}\n${font}\n${joined.join("\n")}\n`.replaceAll("</script", "<\\/script");
+const binaries = `${font}\nconst lodarixWasm = "${wasm}";`;
+const script = `${factory}\n${binaries}\n${joined.join("\n")}\n`.replaceAll(
+  "</script",
+  "<\\/script",
+);
 const style = read(join(sources, "page.css"));
 
 const caption = JSON.parse((await loadCore(modulePath)).formDescriptionJson()).caption;
