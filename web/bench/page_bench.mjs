@@ -15,6 +15,7 @@ import { dirname, join, resolve } from "node:path";
 import { pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
 import { chromium } from "playwright-core";
+import { showLongRecord } from "../test/support/long_record.js";
 
 const [pagePath, outPath] = process.argv.slice(2, 4).map((path) => resolve(path));
 const onlyGroups = process.argv[4] === "--only" ? process.argv[5] : undefined;
@@ -222,87 +223,37 @@ async function appendTimes() {
   }, StatusBytes);
 }
 
-// A record of GraphRows rows made by the core's rules on controls that do
-// nothing (trips of ten steps up and down, 800 ms a step), shown by a motion
-// view of its own; each graph is drawn, and the drawing finished (a pixel
-// read back), RepaintRuns times for the whole session and for the last 60 s.
+// A record of GraphRows rows, shown by a motion view of its own
+// (test/support/long_record.js); each graph is drawn, and the drawing
+// finished (a pixel read back), RepaintRuns times for the whole session and
+// for the last 60 s.
 async function graphFigures() {
   const context = await browser.newContext({ viewport: { width: 1400, height: 1200 } });
   const page = await context.newPage();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]");
-  const figures = await page.evaluate(
-    ({ rows, runs }) => {
-      const { core, motionView } = /** @type {any} */ (globalThis).lodarixPage;
-      const motion = new core.PageMotion(800);
-      const rules = new core.PageWindow({
-        setBackColor: () => true,
-        isSelected: () => true,
-        select: () => true,
-        setTimerEnabled: () => true,
-        text: () => "",
-        replaceText: () => true,
-        appendText: () => true,
-        takeUserEdit: () => false,
-        listItem: () => "Етаж",
-        hide: () => true,
-        runTimeError: (/** @type {string} */ message) => {
-          throw new Error(message);
-        },
-      });
-      rules.observe(motion);
-      let pageMs = 0;
-      motion.setPageMs(pageMs);
-      rules.load();
-      for (let trip = 0; motion.rowCount() < rows; ++trip) {
-        motion.setPageMs((pageMs += 500));
-        rules.pick(trip % 2 ? 0 : 10);
-        for (let step = 0; step < 10 && motion.rowCount() < rows; ++step) {
-          motion.setPageMs((pageMs += 800));
-          rules.step();
+  await page.evaluate(showLongRecord, { rows: GraphRows, width: 1200, height: 400 });
+  const figures = await page.evaluate((runs) => {
+    const { view, rowCount, bytesHeld } = /** @type {any} */ (globalThis).longRecord;
+    /** @type {Record<string, number[]>} */
+    const times = {};
+    for (const whole of [true, false]) {
+      view.wholeSession.checked = whole;
+      for (const kind of ["position", "speed"]) {
+        const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
+        const context2d = canvas.getContext("2d");
+        const samples = [];
+        for (let run = 0; run < runs + 3; ++run) {
+          const start = performance.now();
+          view.drawGraph(kind);
+          context2d.getImageData(0, 0, 1, 1);
+          if (run >= 3) samples.push(performance.now() - start);
         }
+        times[`${kind} ${whole ? "whole" : "60"}`] = samples;
       }
-      const timer = {
-        active: false,
-        periodMs: 800,
-        setHeld() {},
-        deliver: () => false,
-        setPeriod() {},
-      };
-      const texts = JSON.parse(core.motionTextsJson());
-      const controls = JSON.parse(core.motionControlsJson());
-      const view = new motionView.constructor(document, motion, timer, texts, controls);
-      document.body.append(view.element);
-      view.element.hidden = false;
-      for (const canvas of [view.positionGraph, view.speedGraph]) {
-        canvas.style.width = "1200px";
-        canvas.style.height = "400px";
-      }
-      /** @type {Record<string, number[]>} */
-      const times = {};
-      for (const whole of [true, false]) {
-        view.wholeSession.checked = whole;
-        for (const kind of ["position", "speed"]) {
-          const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
-          const context2d = canvas.getContext("2d");
-          const samples = [];
-          for (let run = 0; run < runs + 3; ++run) {
-            const start = performance.now();
-            view.drawGraph(kind);
-            context2d.getImageData(0, 0, 1, 1);
-            if (run >= 3) samples.push(performance.now() - start);
-          }
-          times[`${kind} ${whole ? "whole" : "60"}`] = samples;
-        }
-      }
-      return {
-        times,
-        rowCount: motion.rowCount(),
-        bytesPerRow: motion.bytesHeld() / motion.rowCount(),
-      };
-    },
-    { rows: GraphRows, runs: RepaintRuns },
-  );
+    }
+    return { times, rowCount, bytesPerRow: bytesHeld / rowCount };
+  }, RepaintRuns);
   await context.close();
   return figures;
 }

@@ -1,7 +1,8 @@
 // The motion view of the page on the page's own clock: F2 and Escape, the
 // graphs drawn after a trip and their text alternatives, the trips table,
 // the teacher's pause, step and continue against the status text, the
-// interval's cadence, and the keys from the view's controls.
+// interval's cadence, and the keys from the view's controls; the Tab order,
+// and a long lesson drawn whole.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import {
@@ -12,6 +13,7 @@ import {
   openPage,
   statusText,
 } from "./support/browser.js";
+import { showLongRecord } from "./support/long_record.js";
 
 /** @param {import("playwright-core").Page} page */
 const view = (page) => page.getByRole("region", { name: "Lodarix - графика на движението" });
@@ -198,5 +200,107 @@ test("the interval sets the cadence, within 200 to 2000 ms", async () => {
   assert.equal(await lines(page), 6);
   await page.clock.runFor(1);
   assert.equal(await lines(page), 7);
+  await closePage(session);
+});
+
+test("Tab goes through the view's controls in the order they stand, Shift+Tab back", async () => {
+  const session = await openPage({ viewport: { width: 1300, height: 1000 } });
+  const { page } = session;
+  await page.getByRole("button", { name: "Графика на движението" }).click();
+  await pauseButton(page).click();
+  const focused = () =>
+    page.evaluate(() => {
+      const element = /** @type {HTMLElement | null} */ (document.activeElement);
+      const inView = !!element?.closest(".motion-view");
+      const name =
+        element?.getAttribute("aria-label") ??
+        element?.closest("label")?.textContent ??
+        element?.textContent ??
+        "";
+      const { x, y, width, height } = element?.getBoundingClientRect() ?? new DOMRect();
+      return { inView, name, x, y, width, height };
+    });
+  /** @type {Awaited<ReturnType<typeof focused>>[]} */
+  const forward = [];
+  for (let at = await focused(); at.inView; at = await focused()) {
+    forward.push(at);
+    await page.keyboard.press("Tab");
+  }
+  assert.deepEqual(
+    forward.map(({ name }) => name),
+    [
+      "Продължи",
+      "Стъпка",
+      "Интервал, ms",
+      "Височина на етаж, m",
+      "Цялата сесия",
+      "Графика на положението: етаж във времето",
+      "Графика на скоростта: скорост във времето",
+      "Запази за електронна таблица…",
+      "Запази CSV…",
+      "Запази изображение…",
+    ],
+  );
+  const reachable = await view(page)
+    .locator("button:not([disabled]), input, [tabindex]:not([tabindex='-1'])")
+    .count();
+  assert.equal(forward.length, reachable, "every control of the view is reached");
+  forward.slice(1).forEach((next, at) => {
+    const before = forward[at];
+    const belowIt = next.y >= before.y + before.height - 1;
+    const rightOfIt = next.y < before.y + before.height && next.x >= before.x + before.width - 1;
+    assert.ok(belowIt || rightOfIt, `${next.name} stands after ${before.name}`);
+  });
+  const backward = [];
+  for (let i = 0; i < forward.length; ++i) {
+    await page.keyboard.press("Shift+Tab");
+    backward.push((await focused()).name);
+  }
+  assert.deepEqual(backward, forward.map(({ name }) => name).reverse());
+  await closePage(session);
+});
+
+test("a long lesson over the whole session fills every pixel column of both graphs", async () => {
+  const session = await openPage({ viewport: { width: 1300, height: 1000 } });
+  const { page } = session;
+  await page.evaluate(showLongRecord, { rows: 20_000, width: 600, height: 300 });
+  const columns = await page.evaluate(() => {
+    const { view } = /** @type {any} */ (globalThis).longRecord;
+    view.wholeSession.checked = true;
+    /** @type {Record<string, {top: number, bottom: number}[]>} */
+    const reach = {};
+    for (const kind of ["position", "speed"]) {
+      view.drawGraph(kind);
+      const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
+      const { width, height } = canvas;
+      const data = canvas.getContext("2d").getImageData(0, 0, width, height).data;
+      reach[kind] = [];
+      for (let x = 0; x < width; ++x) {
+        let top = -1;
+        let bottom = -1;
+        for (let y = 0; y < height; ++y) {
+          const at = (y * width + x) * 4;
+          if (data[at] < 80 && data[at + 1] < 120 && data[at + 2] > 140) {
+            if (top < 0) top = y;
+            bottom = y;
+          }
+        }
+        reach[kind].push({ top, bottom });
+      }
+    }
+    return reach;
+  });
+  // The plot lies within the margins of 44 px left, 10 right, 10 top and
+  // 30 bottom: floors 1 to 11 over its 260 px, the speed of 3,75 m/s each
+  // way within ±4 m/s.
+  const spans = { position: { top: 12, bottom: 268 }, speed: { top: 20, bottom: 260 } };
+  for (const [kind, reach] of Object.entries(columns)) {
+    const plot = reach.slice(46, reach.length - 12);
+    const empty = plot.filter(({ top }) => top < 0).length;
+    assert.equal(empty, 0, `${kind}: no column of the session left blank`);
+    const { top: highest, bottom: lowest } = spans[/** @type {"position" | "speed"} */ (kind)];
+    const full = plot.filter(({ top, bottom }) => top <= highest && bottom >= lowest).length;
+    assert.ok(full > plot.length * 0.9, `${kind}: ${full} of ${plot.length} columns span it all`);
+  }
   await closePage(session);
 });

@@ -1,0 +1,63 @@
+// A long lesson at once: the core's rules, on controls that do nothing, make
+// a record of the given rows (trips between floors 1 and 11, each picked
+// 500 ms after the last arrival, 800 ms a step), and a motion view of its own
+// shows it, its graphs width × height CSS pixels. Runs in the page, which
+// must be loaded: page.evaluate(showLongRecord, {rows, width, height}); the
+// view is left in globalThis.longRecord, with the record's row count and
+// bytes held.
+
+/**
+ * @param {{ rows: number, width: number, height: number }} size
+ */
+export function showLongRecord({ rows, width, height }) {
+  const { core, motionView } = /** @type {any} */ (globalThis).lodarixPage;
+  const motion = new core.PageMotion(800);
+  const rules = new core.PageWindow({
+    setBackColor: () => true,
+    isSelected: () => true,
+    select: () => true,
+    setTimerEnabled: () => true,
+    text: () => "",
+    replaceText: () => true,
+    appendText: () => true,
+    takeUserEdit: () => false,
+    listItem: () => "Етаж",
+    hide: () => true,
+    runTimeError: (/** @type {string} */ message) => {
+      throw new Error(message);
+    },
+  });
+  rules.observe(motion);
+  let pageMs = 0;
+  motion.setPageMs(pageMs);
+  rules.load();
+  for (let trip = 0; motion.rowCount() < rows; ++trip) {
+    motion.setPageMs((pageMs += 500));
+    rules.pick(trip % 2 ? 0 : 10);
+    for (let step = 0; step < 10 && motion.rowCount() < rows; ++step) {
+      motion.setPageMs((pageMs += 800));
+      rules.step();
+    }
+  }
+  const timer = {
+    active: false,
+    periodMs: 800,
+    setHeld() {},
+    deliver: () => false,
+    setPeriod() {},
+  };
+  const texts = JSON.parse(core.motionTextsJson());
+  const controls = JSON.parse(core.motionControlsJson());
+  const view = new motionView.constructor(document, motion, timer, texts, controls);
+  document.body.append(view.element);
+  view.element.hidden = false;
+  for (const canvas of [view.positionGraph, view.speedGraph]) {
+    canvas.style.width = `${width}px`;
+    canvas.style.height = `${height}px`;
+  }
+  /** @type {any} */ (globalThis).longRecord = {
+    view,
+    rowCount: motion.rowCount(),
+    bytesHeld: motion.bytesHeld(),
+  };
+}
