@@ -1,10 +1,8 @@
-// What the page's script sees of the core: the window at work (PageWindow),
-// its motion record (PageMotion), the window's description
-// (formDescriptionJson), and the motion view's words and controls
-// (motionTextsJson, motionControlsJson).
+// What the page's script sees of the core: the window at work (PageWindow)
+// and its motion record (PageMotion); for the tests, the workbook of a CSV
+// record (workbookOfCsv). What the page needs of the core only once comes in
+// at build time (page_facts.cpp).
 
-#include "web/form_export.h"
-#include "web/motion_view_export.h"
 #include "web/page_motion.h"
 #include "web/page_window.h"
 
@@ -41,8 +39,5 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("speedDescription", &PageMotion::speedDescription)
         .function("csv", &PageMotion::csv)
         .function("workbook", &PageMotion::workbook);
-    emscripten::function("formDescriptionJson", &lodarix::web::formDescriptionJson);
-    emscripten::function("motionTextsJson", &lodarix::web::motionTextsJson);
-    emscripten::function("motionControlsJson", &lodarix::web::motionControlsJson);
     emscripten::function("workbookOfCsv", &lodarix::web::workbookOfCsv);
 }

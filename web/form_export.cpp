@@ -3,9 +3,11 @@
 #include "core/form/accessible_texts.h"
 #include "core/form/lodarix_form.h"
 #include "core/json/json_object.h"
+#include "core/model/lodarix_model.h"
 #include "web/crlf_text.h"
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace lodarix::web {
@@ -82,9 +84,7 @@ void appendControl(std::string& out, const ControlDescription& description)
                  floorButton ? texts::markerMeaning(marker) : std::string_view());
 }
 
-} // namespace
-
-std::string formDescriptionJson()
+std::string describe(std::span<const ControlDescription> controlsInOrder)
 {
     const FormDescription& form = lodarixForm();
     std::string out;
@@ -103,14 +103,28 @@ std::string formDescriptionJson()
         }
         std::string& controls = description.key("controls");
         controls += '[';
-        for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        for (std::size_t i = 0; i < controlsInOrder.size(); ++i) {
             if (i > 0)
                 controls += ',';
-            appendControl(controls, form.controls[i]);
+            appendControl(controls, controlsInOrder[i]);
         }
         controls += ']';
     }
     return out;
+}
+
+} // namespace
+
+std::string formDescriptionJson()
+{
+    return describe(lodarixForm().controls);
+}
+
+std::string loadedFormDescriptionJson()
+{
+    LodarixModel window;
+    window.load();
+    return describe(window.window().currentControls());
 }
 
 } // namespace lodarix::web

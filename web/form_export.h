@@ -18,5 +18,8 @@ namespace lodarix::web {
 //  visible, selected, intervalMs, items, accessibleName, accessibleDescription}]},
 // the controls in the stored order; an absent index, background or tab index is null.
 std::string formDescriptionJson();
+// The same, with each control's state as the trip rules leave it once the
+// window has loaded: what the page shows first.
+std::string loadedFormDescriptionJson();
 
 } // namespace lodarix::web

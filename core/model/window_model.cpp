@@ -181,4 +181,20 @@ bool WindowModel::isEnabled(std::string_view control) const
     return element(control, std::nullopt, "Enabled").enabled;
 }
 
+std::vector<ControlDescription> WindowModel::currentControls() const
+{
+    std::vector<ControlDescription> current;
+    current.reserve(controls_.size());
+    for (const Control& control : controls_) {
+        ControlDescription now = *control.description;
+        now.background = control.background;
+        now.text = control.text;
+        now.selected = control.selected;
+        now.visible = control.visible;
+        now.enabled = control.enabled;
+        current.push_back(now);
+    }
+    return current;
+}
+
 } // namespace lodarix

@@ -37,6 +37,10 @@ public:
     std::string text(std::string_view control, std::optional<int> index) const;
     bool isVisible(std::string_view control) const;
     bool isEnabled(std::string_view control) const;
+    // Every control's description, in stored order, with its state as it
+    // stands now: colour, text, selection, visibility and switch. The texts
+    // are valid while the model lives and stays as it is.
+    std::vector<ControlDescription> currentControls() const;
 
 private:
     struct Control {

@@ -1,7 +1,7 @@
 // The core's module as the page's script sees it (web/bindings.cpp). The
 // build places its factory, createLodarix, the embedded font's bytes and the
-// core's gzipped wasm in base64, lodarixFont and lodarixWasm, before the
-// page's script.
+// core's gzipped wasm in base64, lodarixFont and lodarixWasm, and the page's
+// facts, before the page's script.
 
 export interface Rect {
   left: number;
@@ -93,18 +93,26 @@ export interface PageMotion {
 export interface Core {
   PageWindow: new (controls: object) => PageWindow;
   PageMotion: new (intervalMs: number) => PageMotion;
-  // The motion view's words by the names of core/texts/motion_window_texts.h.
-  motionTextsJson(): string;
-  // The ranges of the motion view's controls, a MotionControls.
-  motionControlsJson(): string;
   // The workbook the core writes for a record's CSV.
   workbookOfCsv(csv: string, height: number): Uint8Array<ArrayBuffer>;
-  // The window's description as JSON, a FormDescription.
-  formDescriptionJson(): string;
+}
+
+// What lodarix-page-facts prints (web/page_facts.cpp): the window's
+// description as it stands once loaded and as stored, the motion view's words
+// by the names of core/texts/motion_window_texts.h, and its controls' ranges.
+export interface PageFacts {
+  form: FormDescription;
+  storedForm: FormDescription;
+  motionTexts: Record<string, string>;
+  motionControls: MotionControls;
 }
 
 declare global {
   function createLodarix(options?: object): Core | Promise<Core>;
   const lodarixFont: string;
   const lodarixWasm: string;
+  // The page's facts (PageFacts), placed by the build.
+  const lodarixForm: FormDescription;
+  const lodarixMotionTexts: Record<string, string>;
+  const lodarixMotionControls: MotionControls;
 }

@@ -1,10 +1,12 @@
-// The page's start: the embedded font, the core's module, the form built from
-// the core's description, and the trip rules bound to it. A floor button's
-// click and the step timer are the only events that run a rule; the focus
-// then starts at the first control in tab order, as on the desktop. The
-// build places the core's factory (createLodarix), the font's bytes
-// (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in base64,
-// before this script in the same file.
+// The page's start: the embedded font, the form built from the core's
+// description, the core's module, and the trip rules bound to the form. A
+// floor button's click and the step timer are the only events that run a
+// rule; the focus then starts at the first control in tab order, as on the
+// desktop. The build places the core's factory (createLodarix), the font's
+// bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
+// base64, and what the core says of the window and the motion view
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls) before this
+// script in the same file. The motion view is made when first shown.
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
@@ -19,19 +21,19 @@ const bytesOf = (/** @type {string} */ base64) =>
   fromBase64 ? fromBase64(base64) : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
 document.fonts.add(new FontFace("Lodarix Serif", bytesOf(lodarixFont)));
 
-// With its wasm given and compiled at once, the factory gives the ready
-// module itself. The gzipped bytes go through a stream of the page's own (a
-// Blob's would be read through the browser).
+// The gzipped wasm goes through a stream of the page's own (a Blob's would
+// be read through the browser), then compiles on the browser's threads while
+// the form is built.
 const gzipped = bytesOf(lodarixWasm);
-const wasm = new ReadableStream({
-  start(controller) {
-    controller.enqueue(gzipped);
-    controller.close();
-  },
-}).pipeThrough(new DecompressionStream("gzip"));
-const core = await createLodarix({ wasmBinary: await new Response(wasm).arrayBuffer() });
-/** @type {import("./lodarix.js").FormDescription} */
-const description = JSON.parse(core.formDescriptionJson());
+const wasmBytes = await new Response(
+  new ReadableStream({
+    start(controller) {
+      controller.enqueue(gzipped);
+      controller.close();
+    },
+  }).pipeThrough(new DecompressionStream("gzip")),
+).arrayBuffer();
+const compiled = WebAssembly.compile(wasmBytes);
 
 /** @type {import("./lodarix.js").PageWindow | undefined} */
 let rules;
@@ -39,7 +41,9 @@ let rules;
 // it fell due, so that steps run late stand where they belong.
 /** @type {import("./lodarix.js").PageMotion | undefined} */
 let motion;
-const view = buildForm(document, description, {
+/** @type {MotionView | undefined} */
+let motionView;
+const view = buildForm(document, lodarixForm, {
   onPick: (floor) => {
     motion?.setPageMs(performance.now());
     rules?.pick(floor);
@@ -58,38 +62,59 @@ failure.setAttribute("role", "alert");
 failure.hidden = true;
 const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
 if (!timer) throw new Error("the form has no step timer");
-motion = new core.PageMotion(timer.periodMs);
-/** @type {Record<string, string>} */
-const motionTexts = JSON.parse(core.motionTextsJson());
-/** @type {import("./lodarix.js").MotionControls} */
-const motionControls = JSON.parse(core.motionControlsJson());
-const motionView = new MotionView(document, motion, timer, motionTexts, motionControls);
 const opener = document.createElement("button");
 opener.type = "button";
 opener.className = "motion-opener";
-opener.textContent = motionTexts.ShowMotionWindow;
+opener.textContent = lodarixMotionTexts.ShowMotionWindow;
 opener.setAttribute("aria-keyshortcuts", "F2");
 opener.setAttribute("aria-expanded", "false");
-const showMotion = (/** @type {boolean} */ shown) => {
-  const hadFocus = motionView.element.contains(document.activeElement);
-  motionView.setShown(shown);
-  opener.setAttribute("aria-expanded", String(shown));
-  if (!shown && hadFocus) opener.focus();
-};
-opener.addEventListener("click", () => showMotion(!motionView.shown));
-document.addEventListener("keydown", (event) => {
-  if (event.key === "F2") showMotion(!motionView.shown);
-  else if (event.key === "Escape" && motionView.shown) showMotion(false);
-  else return;
-  event.preventDefault();
-});
 const main = document.createElement("div");
 main.className = "form-column";
 main.append(view.form, opener, failure);
 const page = document.createElement("div");
 page.className = "page";
-page.append(main, motionView.element);
+page.append(main);
+// The description is the window as it stands once loaded, so it is shown
+// at once, its first frame drawn (or, in a tab that draws none, a moment
+// passed) while the wasm compiles, before the rules run the load on it.
 document.body.append(page, log.element);
+await new Promise((drawn) => {
+  requestAnimationFrame(() => setTimeout(drawn, 0));
+  setTimeout(drawn, 100);
+});
+
+const wasmModule = await compiled;
+const core = await createLodarix({
+  instantiateWasm: (
+    /** @type {WebAssembly.Imports} */ imports,
+    /** @type {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} */ receive,
+  ) => {
+    const instance = new WebAssembly.Instance(wasmModule, imports);
+    receive(instance, wasmModule);
+    return instance.exports;
+  },
+});
+const record = new core.PageMotion(timer.periodMs);
+motion = record;
+
+const showMotion = (/** @type {boolean} */ shown) => {
+  if (!motionView) {
+    if (!shown) return;
+    motionView = new MotionView(document, record, timer, lodarixMotionTexts, lodarixMotionControls);
+    page.append(motionView.element);
+  }
+  const hadFocus = motionView.element.contains(document.activeElement);
+  motionView.setShown(shown);
+  opener.setAttribute("aria-expanded", String(shown));
+  if (!shown && hadFocus) opener.focus();
+};
+opener.addEventListener("click", () => showMotion(!motionView?.shown));
+document.addEventListener("keydown", (event) => {
+  if (event.key === "F2") showMotion(!motionView?.shown);
+  else if (event.key === "Escape" && motionView?.shown) showMotion(false);
+  else return;
+  event.preventDefault();
+});
 
 // A failure inside a rule ends the window, as on the desktop, and says why.
 const stop = (/** @type {string} */ message) => {
@@ -99,10 +124,18 @@ const stop = (/** @type {string} */ message) => {
   console.error(message);
 };
 rules = new core.PageWindow(windowControls(view.registry, log, stop));
-rules.observe(motion);
-motion.setPageMs(performance.now());
-// For the benchmarks and a developer's console: the core and the motion view.
-Object.defineProperty(globalThis, "lodarixPage", { value: Object.freeze({ core, motionView }) });
+rules.observe(record);
+record.setPageMs(performance.now());
+// For the benchmarks and a developer's console: the core, and the motion
+// view's class with its words and controls.
+Object.defineProperty(globalThis, "lodarixPage", {
+  value: Object.freeze({
+    core,
+    MotionView,
+    motionTexts: lodarixMotionTexts,
+    motionControls: lodarixMotionControls,
+  }),
+});
 if (rules.load()) {
   view.tabOrder.find((control) => !control.hidden)?.focus();
   document.body.dataset.ready = "true";

@@ -4,7 +4,6 @@
 // embedded font, the initial states, and the dotted focus cue.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { loadCore } from "../tools/load_core.mjs";
 import {
   StepMs,
   closePage,
@@ -14,10 +13,9 @@ import {
   statusText,
 } from "./support/browser.js";
 import { decode } from "./support/pixels.js";
-import { requiredPath } from "./support/paths.js";
+import { pageFacts } from "./support/page_facts.js";
 
-/** @type {import("../src/lodarix.js").FormDescription} */
-const form = JSON.parse((await loadCore(requiredPath("LODARIX_CORE"))).formDescriptionJson());
+const form = pageFacts().storedForm;
 // What shows once the page has loaded: the load hides the floor-name list.
 const shown = form.controls.filter(
   (control) => control.visible && control.kind !== "Timer" && control.kind !== "ListBox",

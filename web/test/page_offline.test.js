@@ -3,7 +3,6 @@
 // allowed nothing more by its security policy, and stores nothing.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { loadCore } from "../tools/load_core.mjs";
 import {
   PageUrl,
   StepMs,
@@ -13,10 +12,9 @@ import {
   openPage,
   statusBox,
 } from "./support/browser.js";
-import { requiredPath } from "./support/paths.js";
+import { pageFacts } from "./support/page_facts.js";
 
-/** @type {import("../src/lodarix.js").FormDescription} */
-const form = JSON.parse((await loadCore(requiredPath("LODARIX_CORE"))).formDescriptionJson());
+const form = pageFacts().storedForm;
 
 test("opened from disk, it asks for nothing but itself and reports no problem", async () => {
   const session = await openPage();

@@ -1,7 +1,11 @@
-// node inline.mjs MODULE.mjs SOURCES FONT.woff2 OUT.html
+// node inline.mjs MODULE.mjs FACTS.js SOURCES FONT.woff2 OUT.html
 // Writes the page as one self-contained file: the core's module, with its
-// wasm taken out and put in again gzipped (lodarixWasm), the font's bytes, the page's ES modules from SOURCES
-// joined into one script, the style, the window caption as the title, and a
+// wasm taken out and put in again gzipped (lodarixWasm); the font's bytes;
+// what the core says of the window (as it stands once loaded, so that the
+// page can show it before the core is ready) and of the motion view, as the
+// program FACTS prints it, once here rather than at every start
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls); the page's ES modules from SOURCES joined into one
+// script; the style; the window caption as the title; and a
 // Content-Security-Policy that allows exactly those inline parts and the
 // compile of the wasm, and nothing from anywhere.
 //
@@ -13,9 +17,9 @@ import { createHash } from "node:crypto";
 import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
-import { loadCore } from "./load_core.mjs";
+import { execFileSync } from "node:child_process";
 
-const [modulePath, sources, fontPath, outPath] = process.argv.slice(2);
+const [modulePath, factsPath, sources, fontPath, outPath] = process.argv.slice(2);
 /** @param {string} path */
 const read = (path) => readFileSync(path, "utf8");
 /** @param {string} text */
@@ -69,13 +73,20 @@ const factory = module
 const wasm = gzipSync(Buffer.from(embedded[2], "base64"), { level: 9 }).toString("base64");
 const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
 const binaries = `${font}\nconst lodarixWasm = "${wasm}";`;
-const script = `${factory}\n${binaries}\n${joined.join("\n")}\n`.replaceAll(
+/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object }} */
+const pageFacts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
+const facts = [
+  `const lodarixForm = ${JSON.stringify(pageFacts.form)};`,
+  `const lodarixMotionTexts = ${JSON.stringify(pageFacts.motionTexts)};`,
+  `const lodarixMotionControls = ${JSON.stringify(pageFacts.motionControls)};`,
+].join("\n");
+const script = `${factory}\n${binaries}\n${facts}\n${joined.join("\n")}\n`.replaceAll(
   "</script",
   "<\\/script",
 );
 const style = read(join(sources, "page.css"));
 
-const caption = JSON.parse((await loadCore(modulePath)).formDescriptionJson()).caption;
+const caption = pageFacts.form.caption;
 
 const csp = [
   "default-src 'none'",

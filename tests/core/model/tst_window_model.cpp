@@ -1,5 +1,6 @@
 // The model window's own behaviour: radio groups per frame, the floor-name
-// list, the timer's switch, and run-time errors for missing elements.
+// list, the timer's switch, its controls described as they stand, and
+// run-time errors for missing elements.
 
 #include "core/form/lodarix_form.h"
 #include "core/lift/run_time_error.h"
@@ -40,6 +41,37 @@ private slots:
         QVERIFY(!model.window().isEnabled("Timer1"));
         QVERIFY(!model.window().isVisible("List1"));
         QCOMPARE(model.window().selectedIndex("Option1"), std::nullopt);
+    }
+
+    void currentControlsDescribeTheWindowAsItStands()
+    {
+        LodarixModel model;
+        model.load();
+        model.clickGrilleButton(Grille::Closed);
+        model.clickFloorButton(3);
+        const auto& stored = lodarix::lodarixForm().controls;
+        const std::vector<lodarix::ControlDescription> now = model.window().currentControls();
+        QCOMPARE(now.size(), stored.size());
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            const auto& control = now[i];
+            QCOMPARE(control.name, stored[i].name);
+            QCOMPARE(control.index, stored[i].index);
+            QCOMPARE(control.rect.left, stored[i].rect.left);
+            QCOMPARE(control.tabIndex, stored[i].tabIndex);
+            const auto index = control.index.value_or(-1);
+            if (control.name == "List1")
+                QVERIFY(!control.visible);
+            else if (control.name == "Timer1")
+                QVERIFY(control.enabled);
+            else if (control.name == "Option1")
+                QCOMPARE(control.selected, index == 3);
+            else if (control.name == "Option2")
+                QCOMPARE(control.selected, index == 0);
+            if (control.name == "Option1")
+                QCOMPARE(control.background, model.window().backColor("Option1", index));
+            if (control.name == "Text1" && index == 0)
+                QCOMPARE(std::string(control.text), model.window().statusText());
+        }
     }
 
     void eachFrameIsItsOwnRadioGroup()

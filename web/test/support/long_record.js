@@ -10,7 +10,8 @@
  * @param {{ rows: number, width: number, height: number }} size
  */
 export function showLongRecord({ rows, width, height }) {
-  const { core, motionView } = /** @type {any} */ (globalThis).lodarixPage;
+  const { core, MotionView, motionTexts, motionControls } = /** @type {any} */ (globalThis)
+    .lodarixPage;
   const motion = new core.PageMotion(800);
   const rules = new core.PageWindow({
     setBackColor: () => true,
@@ -46,9 +47,7 @@ export function showLongRecord({ rows, width, height }) {
     deliver: () => false,
     setPeriod() {},
   };
-  const texts = JSON.parse(core.motionTextsJson());
-  const controls = JSON.parse(core.motionControlsJson());
-  const view = new motionView.constructor(document, motion, timer, texts, controls);
+  const view = new MotionView(document, motion, timer, motionTexts, motionControls);
   document.body.append(view.element);
   view.element.hidden = false;
   for (const canvas of [view.positionGraph, view.speedGraph]) {
