@@ -76,7 +76,9 @@ page.className = "page";
 page.append(main);
 // The description is the window as it stands once loaded, so it is shown
 // at once, its first frame drawn (or, in a tab that draws none, a moment
-// passed) while the wasm compiles, before the rules run the load on it.
+// passed) while the wasm compiles, before the rules run the load on it. Till
+// then it takes no click and no focus.
+view.form.inert = true;
 document.body.append(page, log.element);
 await new Promise((drawn) => {
   requestAnimationFrame(() => setTimeout(drawn, 0));
@@ -137,6 +139,7 @@ Object.defineProperty(globalThis, "lodarixPage", {
   }),
 });
 if (rules.load()) {
+  view.form.inert = false;
   view.tabOrder.find((control) => !control.hidden)?.focus();
   document.body.dataset.ready = "true";
 }
