@@ -1,11 +1,9 @@
-// The window's description handed to the page's script as one JSON text
-// (one string crosses into the script, which parses it faster than it would
-// take apart an object built field by field), so that the page builds its
-// controls from the same data as the desktop: positions and sizes already in
-// pixels (twips / 15, as the desktop places them), colours as "#RRGGBB",
-// texts with line feeds, the tab indices, the initial states, the font, and
-// for each floor button the name and the marker's meaning that assistive
-// technology is told.
+// The window's description as JSON, which the build places in the page
+// (page_facts.cpp), so that the page builds its controls from the same data
+// as the desktop: positions and sizes already in pixels (twips / 15, as the
+// desktop places them), colours as "#RRGGBB", texts with line feeds, the tab
+// indices, the states, the font, and for each floor button the name and the
+// marker's meaning that assistive technology is told.
 #pragma once
 
 #include <string>
