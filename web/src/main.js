@@ -22,18 +22,19 @@ const bytesOf = (/** @type {string} */ base64) =>
 document.fonts.add(new FontFace("Lodarix Serif", bytesOf(lodarixFont)));
 
 // The gzipped wasm goes through a stream of the page's own (a Blob's would
-// be read through the browser), then compiles on the browser's threads while
-// the form is built.
+// be read through the browser), unpacked while the form's first frame is
+// drawn, then compiled on the browser's threads.
 const gzipped = bytesOf(lodarixWasm);
-const wasmBytes = await new Response(
+const compiled = new Response(
   new ReadableStream({
     start(controller) {
       controller.enqueue(gzipped);
       controller.close();
     },
   }).pipeThrough(new DecompressionStream("gzip")),
-).arrayBuffer();
-const compiled = WebAssembly.compile(wasmBytes);
+)
+  .arrayBuffer()
+  .then((bytes) => WebAssembly.compile(bytes));
 
 /** @type {import("./lodarix.js").PageWindow | undefined} */
 let rules;
@@ -76,8 +77,8 @@ page.className = "page";
 page.append(main);
 // The description is the window as it stands once loaded, so it is shown
 // at once, its first frame drawn (or, in a tab that draws none, a moment
-// passed) while the wasm compiles, before the rules run the load on it. Till
-// then it takes no click and no focus.
+// passed) while the wasm is unpacked and compiled, before the rules run the
+// load on it. Till then it takes no click and no focus.
 view.form.inert = true;
 document.body.append(page, log.element);
 await new Promise((drawn) => {
