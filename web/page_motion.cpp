@@ -1,5 +1,6 @@
 #include "web/page_motion.h"
 
+#include "core/json/json_object.h"
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
 #include "core/motion/motion_csv.h"
@@ -32,17 +33,6 @@ emscripten::val bytesOf(const std::string& bytes)
     const emscripten::val view = emscripten::val(emscripten::typed_memory_view(
         bytes.size(), reinterpret_cast<const unsigned char*>(bytes.data())));
     return view.call<emscripten::val>("slice");
-}
-
-std::string jsonString(const std::string& text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
 }
 
 motion::Event eventNamed(const std::string& name)
@@ -128,12 +118,14 @@ std::string PageMotion::tripsJson(double heightMetres) const
     for (const motion::Trip& trip : recorder_.trips()) {
         if (json.size() > 1)
             json += ',';
-        json += "{\"number\":" + std::to_string(trip.number) + ",\"from\":"
-            + std::to_string(trip.startFloor) + ",\"to\":" + std::to_string(trip.finalStop)
-            + ",\"floors\":" + std::to_string(trip.floorsTravelled)
-            + ",\"time\":" + jsonString(texts::seconds(trip.durationMs))
-            + ",\"speed\":" + jsonString(motion::meanSpeedText(trip, height))
-            + ",\"note\":" + jsonString(motion::tripNote(trip)) + '}';
+        json::Object row(json);
+        row.number("number", trip.number);
+        row.number("from", trip.startFloor);
+        row.number("to", trip.finalStop);
+        row.number("floors", trip.floorsTravelled);
+        row.text("time", texts::seconds(trip.durationMs));
+        row.text("speed", motion::meanSpeedText(trip, height));
+        row.text("note", motion::tripNote(trip));
     }
     return json + ']';
 }
