@@ -36,23 +36,24 @@ const compiled = new Response(
   .arrayBuffer()
   .then((bytes) => WebAssembly.compile(bytes));
 
+// The rules, once the core is ready and the motion record made.
 /** @type {import("./lodarix.js").PageWindow | undefined} */
 let rules;
-// The motion record hears of each event at its page time: a step at the time
-// it fell due, so that steps run late stand where they belong.
-/** @type {import("./lodarix.js").PageMotion | undefined} */
-let motion;
 /** @type {MotionView | undefined} */
 let motionView;
+// The motion record hears of each event at its page time: a step at the time
+// it fell due, so that steps run late stand where they belong.
 const view = buildForm(document, lodarixForm, {
   onPick: (floor) => {
-    motion?.setPageMs(performance.now());
-    rules?.pick(floor);
+    if (!rules) return;
+    motion.setPageMs(performance.now());
+    rules.pick(floor);
     motionView?.refresh();
   },
   onStep: (dueMs) => {
-    motion?.setPageMs(dueMs);
-    rules?.step();
+    if (!rules) return;
+    motion.setPageMs(dueMs);
+    rules.step();
     motionView?.refresh();
   },
 });
@@ -97,13 +98,12 @@ const core = await createLodarix({
     return instance.exports;
   },
 });
-const record = new core.PageMotion(timer.periodMs);
-motion = record;
+const motion = new core.PageMotion(timer.periodMs);
 
 const showMotion = (/** @type {boolean} */ shown) => {
   if (!motionView) {
     if (!shown) return;
-    motionView = new MotionView(document, record, timer, lodarixMotionTexts, lodarixMotionControls);
+    motionView = new MotionView(document, motion, timer, lodarixMotionTexts, lodarixMotionControls);
     page.append(motionView.element);
   }
   const hadFocus = motionView.element.contains(document.activeElement);
@@ -127,8 +127,8 @@ const stop = (/** @type {string} */ message) => {
   console.error(message);
 };
 rules = new core.PageWindow(windowControls(view.registry, log, stop));
-rules.observe(record);
-record.setPageMs(performance.now());
+rules.observe(motion);
+motion.setPageMs(performance.now());
 // For the benchmarks and a developer's console: the core, and the motion
 // view's class with its words and controls.
 Object.defineProperty(globalThis, "lodarixPage", {
