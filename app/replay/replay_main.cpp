@@ -29,6 +29,8 @@
 #include <variant>
 #include <vector>
 
+using namespace lodarix;
+
 namespace {
 
 constexpr int BadInput = 2;

@@ -383,8 +383,7 @@ void MotionWindow::refresh()
 {
     const motion::MotionRecorder& recorder = recording_.recorder();
     const std::int64_t nowMs = recorder.nowMs();
-    const TimeSpan span =
-        wholeSession_->isChecked() ? wholeSessionSpan(nowMs) : followingSpan(nowMs);
+    const TimeSpan span = motion::shownSpan(nowMs, wholeSession_->isChecked());
     position_->setSpan(span);
     speed_->setSpan(span);
 
@@ -395,15 +394,11 @@ void MotionWindow::refresh()
 void MotionWindow::updateDescriptions()
 {
     const auto& trips = recording_.recorder().trips();
-    const QString summary = toQString(motion::latestTripSummary(trips));
-    QString description = summary;
-    if (!trips.empty())
-        description += toQString(lodarix::texts::fill(
-            motion_texts::MeanSpeedOfLatest, {motion::meanSpeedText(trips.back(), height_)}));
+    const QString description = toQString(motion::speedGraphDescription(trips, height_));
     if (description == description_)
         return;
     description_ = description;
-    position_->setAccessibleDescription(summary);
+    position_->setAccessibleDescription(toQString(motion::positionGraphDescription(trips)));
     speed_->setAccessibleDescription(description);
 }
 

@@ -1,5 +1,6 @@
 #include "desktop/window/control_factories.h"
 
+#include "core/text_box/crlf_text.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/floor_button.h"
 #include "desktop/window/qt_text.h"
@@ -94,8 +95,7 @@ QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
     box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                               : Qt::ScrollBarAsNeeded);
     box->setTabChangesFocus(true);
-    box->setPlainText(
-        toQString(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setPlainText(toQString(toLineFeeds(control.text)));
     return box;
 }
 

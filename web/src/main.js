@@ -5,8 +5,9 @@
 // desktop. The build places the core's factory (createLodarix), the font's
 // bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
 // base64, and what the core says of the window and the motion view
-// (lodarixForm, lodarixMotionTexts, lodarixMotionControls) before this
-// script in the same file. The motion view is made when first shown.
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls,
+// lodarixMotionGraph) before this script in the same file. The motion view
+// is made when first shown.
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
@@ -99,11 +100,17 @@ const core = await createLodarix({
   },
 });
 const motion = new core.PageMotion(timer.periodMs);
+/** @type {import("./lodarix.js").MotionFacts} */
+const motionFacts = {
+  texts: lodarixMotionTexts,
+  controls: lodarixMotionControls,
+  graph: lodarixMotionGraph,
+};
 
 const showMotion = (/** @type {boolean} */ shown) => {
   if (!motionView) {
     if (!shown) return;
-    motionView = new MotionView(document, motion, timer, lodarixMotionTexts, lodarixMotionControls);
+    motionView = new MotionView(document, motion, timer, motionFacts);
     page.append(motionView.element);
   }
   const hadFocus = motionView.element.contains(document.activeElement);
@@ -119,7 +126,8 @@ document.addEventListener("keydown", (event) => {
   event.preventDefault();
 });
 
-// A failure inside a rule ends the window, as on the desktop, and says why.
+// A failure inside a rule ends the window, as on the desktop: the core's
+// report says what failed and that the page is to be reloaded.
 const stop = (/** @type {string} */ message) => {
   view.form.inert = true;
   failure.textContent = message;
@@ -130,14 +138,9 @@ rules = new core.PageWindow(windowControls(view.registry, log, stop));
 rules.observe(motion);
 motion.setPageMs(performance.now());
 // For the benchmarks and a developer's console: the core, and the motion
-// view's class with its words and controls.
+// view's class with what it is built with.
 Object.defineProperty(globalThis, "lodarixPage", {
-  value: Object.freeze({
-    core,
-    MotionView,
-    motionTexts: lodarixMotionTexts,
-    motionControls: lodarixMotionControls,
-  }),
+  value: Object.freeze({ core, MotionView, motionFacts }),
 });
 if (rules.load()) {
   view.form.inert = false;

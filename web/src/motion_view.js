@@ -1,19 +1,16 @@
 // The motion view beside the form: the teacher's time controls, the clocks,
 // the two graphs, the trips table and saving, all in the core's words and
-// from the core's record (web/page_motion.h). F2 or its opening control shows
+// from the core's record (web/page/page_motion.h). F2 or its opening control shows
 // it, F2 again or Escape hides it, and hiding lets held steps go on; the
 // record goes on while it is hidden. The time controls act on the page's step
 // timer through its seam (hold, deliver, period) and on the model clock;
 // P or Pause and S work from any control of the view.
 
-import { decimalText, drawGraph, fitCanvas } from "./motion_graph.js";
+import { drawGraph, fitCanvas } from "./motion_graph.js";
 
 /** @typedef {import("./lodarix.js").PageMotion} PageMotion */
 /** @typedef {import("./step_timer.js").StepTimer} StepTimer */
-/** @typedef {import("./lodarix.js").MotionControls} MotionControls */
-/** @typedef {Record<string, string>} MotionTexts */
-
-const FollowedMs = 60000;
+/** @typedef {import("./lodarix.js").MotionFacts} MotionFacts */
 
 /**
  * Offers bytes as a download of the given name.
@@ -58,6 +55,7 @@ export class MotionView {
   #timer;
   #texts;
   #settings;
+  #graph;
   /** @type {number | undefined} */
   #frame;
   /** @type {number | undefined} */
@@ -67,16 +65,17 @@ export class MotionView {
    * @param {Document} document
    * @param {PageMotion} motion
    * @param {StepTimer} timer
-   * @param {MotionTexts} texts
-   * @param {MotionControls} settings the ranges of the teacher's controls
+   * @param {MotionFacts} facts the view's words, its controls' ranges, its graphs and table
    */
-  constructor(document, motion, timer, texts, settings) {
+  constructor(document, motion, timer, facts) {
     this.#document = document;
     this.#motion = motion;
     this.#timer = timer;
-    this.#texts = texts;
-    this.#settings = settings;
-    const t = texts;
+    this.#texts = facts.texts;
+    this.#settings = facts.controls;
+    this.#graph = facts.graph;
+    const t = facts.texts;
+    const settings = facts.controls;
     this.element = make(document, "section", undefined, "motion-view");
     this.element.setAttribute("aria-label", t.WindowTitle);
     this.element.hidden = true;
@@ -135,15 +134,7 @@ export class MotionView {
     const caption = make(document, "caption", t.Trips);
     const head = make(document, "thead");
     const headings = make(document, "tr");
-    for (const column of [
-      t.NumberColumn,
-      t.FromColumn,
-      t.ToColumn,
-      t.FloorsColumn,
-      t.TimeColumn,
-      t.MeanSpeedColumn,
-      t.NoteColumn,
-    ]) {
+    for (const column of facts.graph.tripColumns.headings) {
       const cell = make(document, "th", heading(column));
       cell.setAttribute("scope", "col");
       headings.append(cell);
@@ -277,21 +268,18 @@ export class MotionView {
    * @param {"position" | "speed"} kind
    */
   drawGraph(kind) {
-    const nowMs = this.#motion.nowMs(performance.now());
-    const span = this.wholeSession.checked
-      ? { fromMs: 0, toMs: Math.max(nowMs, 1000) }
-      : { fromMs: Math.max(nowMs, FollowedMs) - FollowedMs, toMs: Math.max(nowMs, FollowedMs) };
     const canvas = kind === "position" ? this.positionGraph : this.speedGraph;
-    const { columns } = fitCanvas(canvas);
-    const path = this.#motion.path(
-      span.fromMs,
-      span.toMs,
-      columns,
-      nowMs,
-      this.storeyHeight,
+    const { columns, plotWidth, labelWidth } = fitCanvas(canvas, this.#graph);
+    const graph = this.#motion.graph(
       kind === "speed",
+      this.wholeSession.checked,
+      performance.now(),
+      columns,
+      plotWidth,
+      labelWidth,
+      this.storeyHeight,
     );
-    drawGraph(canvas, kind, path, span, {
+    drawGraph(canvas, kind, graph, this.#graph, {
       TimeAxis: this.#texts.TimeAxis,
       FloorAxis: this.#texts.FloorAxis,
       SpeedAxis: this.#texts.SpeedAxis,
@@ -328,28 +316,23 @@ export class MotionView {
 
   /** @param {number} height */
   #fillTrips(height) {
-    /** @type {{number: number, from: number, to: number, floors: number, time: string, speed: string, note: string}[]} */
-    const trips = JSON.parse(this.#motion.tripsJson(height));
+    /** @type {string[][]} */
+    const trips = JSON.parse(this.#motion.tripRowsJson(height));
+    const { headings, note } = this.#graph.tripColumns;
     while (this.tripRows.rows.length > trips.length) this.tripRows.lastElementChild?.remove();
-    trips.forEach((trip, at) => {
+    trips.forEach((texts, at) => {
       let row = this.tripRows.rows[at];
       if (!row) {
         row = /** @type {HTMLTableRowElement} */ (make(this.#document, "tr"));
-        for (let cell = 0; cell < 7; ++cell) row.append(make(this.#document, "td"));
+        headings.forEach((_, column) => {
+          const cell = make(this.#document, "td");
+          if (column === note) cell.className = "motion-note";
+          row.append(cell);
+        });
         this.tripRows.append(row);
       }
-      const texts = [
-        trip.number,
-        trip.from,
-        trip.to,
-        trip.floors,
-        trip.time,
-        trip.speed,
-        trip.note,
-      ];
       texts.forEach((text, cell) => {
-        if (row.cells[cell].textContent !== String(text))
-          row.cells[cell].textContent = String(text);
+        if (row.cells[cell].textContent !== text) row.cells[cell].textContent = text;
       });
     });
   }

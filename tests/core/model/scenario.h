@@ -24,7 +24,7 @@ inline void run(lodarix::LodarixModel& model, const QString& commands)
         else if (verb == QLatin1String("open"))
             model.clickGrilleButton(lodarix::Grille::Open);
         else if (verb == QLatin1String("pick"))
-            model.clickFloorButton(static_cast<lift::FloorIndex>(count - 1));
+            model.clickFloorButton(static_cast<lodarix::lift::FloorIndex>(count - 1));
         else if (verb == QLatin1String("tick"))
             for (int i = 0; i < count; ++i)
                 model.timerPeriod();
@@ -36,7 +36,7 @@ inline void run(lodarix::LodarixModel& model, const QString& commands)
 inline QString markers(const lodarix::WindowModel& window)
 {
     return QString::fromStdString(test_support::markers([&window](int floor) {
-        return window.backColor("Option1", static_cast<lift::FloorIndex>(floor));
+        return window.backColor("Option1", static_cast<lodarix::lift::FloorIndex>(floor));
     }));
 }
 

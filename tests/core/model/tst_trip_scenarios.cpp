@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace lodarix;
+
 using lodarix::Grille;
 using scenario::lines;
 

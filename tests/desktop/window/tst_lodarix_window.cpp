@@ -18,6 +18,8 @@
 
 #include <functional>
 
+using namespace lodarix;
+
 using lodarix::LodarixWindow;
 using namespace window_test;
 

@@ -1,6 +1,6 @@
 // The motion record of the page: a motion::MotionRecorder on a
 // motion::ModelClock, as the desktop's motion host keeps it, told by the page
-// window what the rules ran (web/page_window.h). The clock's source is the
+// window what the rules ran (web/page/page_window.h). The clock's source is the
 // page's time of the event at hand, which the page's script sets before each
 // event (setPageMs): the due time of a step, so that a step run late after
 // the page was held up stands at the time it fell due, else the moment now.
@@ -44,17 +44,21 @@ public:
     int rowCount() const { return static_cast<int>(recorder_.rows().size()); }
     double bytesHeld() const { return static_cast<double>(recorder_.bytesHeld()); }
 
-    // The path of the graphs over fromMs to toMs of model time on columns
-    // pixel columns, drawn up to untilMs, with speeds at heightMetres (or,
-    // for the position graph, none: speeds false), as a Float64Array of PathHeader numbers (the
-    // stretches, the running trip's final stop or 0), then PathFields a stretch: fromMs, toMs,
-    // fromFloor, toFloor, kind (motion::StretchKind), hasSpeed, low, high, last.
-    emscripten::val path(double fromMs, double toMs, int columns, double untilMs,
-                         double heightMetres, bool speeds) const;
+    // One graph as the motion view draws it at pageMs: speeds false for the
+    // position graph, true for the speed graph (at heightMetres); the last
+    // 60 s, or the whole session; columns: the plot's width in device
+    // pixels; plotWidth and labelWidth (the width of the time axis's widest
+    // label, motion::TimeLabelSample, in the graph's font) in CSS pixels.
+    // Returns {fromMs, toMs, nowMs, path, values, times}: the span and the
+    // present in model time; the path as a Float64Array laid out as
+    // core/motion/path_numbers.h says; the value axis and the time axis,
+    // each as {low, high, ticks: [{value, label}]}.
+    emscripten::val graph(bool speeds, bool wholeSession, double pageMs, int columns,
+                          double plotWidth, double labelWidth, double heightMetres);
 
-    // The trips as JSON, [{number, from, to, floors, time, speed, note}], the
-    // texts as the table shows them.
-    std::string tripsJson(double heightMetres) const;
+    // The trips table's rows as JSON, an array of texts a trip, column by
+    // column (core/motion/record_texts.h).
+    std::string tripRowsJson(double heightMetres) const;
     std::string clockText(double pageMs);
     std::string tripClockText(double pageMs);
     // The graphs' text alternatives: the latest trip, and the same with its
@@ -71,13 +75,5 @@ private:
     motion::ModelClock clock_;
     motion::MotionRecorder recorder_;
 };
-
-inline constexpr int PathHeader = 2;
-inline constexpr int PathFields = 9;
-
-// A record's CSV (motion::toCsv) read back and written as the workbook the
-// core writes for those rows, as a Uint8Array; the tests hold the page's
-// download to it. Throws std::invalid_argument for a line it cannot read.
-emscripten::val workbookOfCsv(const std::string& csv, double heightMetres);
 
 } // namespace lodarix::web

@@ -1,10 +1,9 @@
 // What the page's script sees of the core: the window at work (PageWindow)
-// and its motion record (PageMotion); for the tests, the workbook of a CSV
-// record (workbookOfCsv). What the page needs of the core only once comes in
-// at build time (page_facts.cpp).
+// and its motion record (PageMotion). What the page needs of the core only
+// once comes in at build time (web/facts/).
 
-#include "web/page_motion.h"
-#include "web/page_window.h"
+#include "web/page/page_motion.h"
+#include "web/page/page_window.h"
 
 #include <emscripten/bind.h>
 
@@ -17,9 +16,7 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("load", &PageWindow::load)
         .function("pick", &PageWindow::pick)
         .function("step", &PageWindow::step)
-        .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers())
-        .function("currentFloor", &PageWindow::currentFloor)
-        .function("targetFloor", &PageWindow::targetFloor);
+        .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers());
     emscripten::class_<PageMotion>("PageMotion")
         .constructor<int>()
         .function("setPageMs", &PageMotion::setPageMs)
@@ -31,13 +28,12 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("nowMs", &PageMotion::nowMs)
         .function("rowCount", &PageMotion::rowCount)
         .function("bytesHeld", &PageMotion::bytesHeld)
-        .function("path", &PageMotion::path)
-        .function("tripsJson", &PageMotion::tripsJson)
+        .function("graph", &PageMotion::graph)
+        .function("tripRowsJson", &PageMotion::tripRowsJson)
         .function("clockText", &PageMotion::clockText)
         .function("tripClockText", &PageMotion::tripClockText)
         .function("positionDescription", &PageMotion::positionDescription)
         .function("speedDescription", &PageMotion::speedDescription)
         .function("csv", &PageMotion::csv)
         .function("workbook", &PageMotion::workbook);
-    emscripten::function("workbookOfCsv", &lodarix::web::workbookOfCsv);
 }

@@ -1,10 +1,10 @@
-#include "web/form_export.h"
+#include "web/facts/form_export.h"
 
 #include "core/form/accessible_texts.h"
 #include "core/form/lodarix_form.h"
 #include "core/json/json_object.h"
 #include "core/model/lodarix_model.h"
-#include "web/crlf_text.h"
+#include "core/text_box/crlf_text.h"
 
 #include <optional>
 #include <span>
@@ -55,7 +55,7 @@ void appendControl(std::string& out, const ControlDescription& description)
         rect.number("width", description.rect.width / TwipsPerPixel);
         rect.number("height", description.rect.height / TwipsPerPixel);
     }
-    control.text("text", toBoxText(description.text));
+    control.text("text", toLineFeeds(description.text));
     colour(control, "background", description.background);
     control.optionalNumber("tabIndex", description.tabIndex);
     control.boolean("graphical", description.graphical);
@@ -65,14 +65,11 @@ void appendControl(std::string& out, const ControlDescription& description)
     control.boolean("visible", description.visible);
     control.boolean("selected", description.selected);
     control.number("intervalMs", description.intervalMs);
-    std::string& items = control.key("items");
-    items += '[';
-    for (std::size_t i = 0; i < description.items.size(); ++i) {
-        if (i > 0)
-            items += ',';
-        json::appendString(items, description.items[i]);
+    {
+        json::Array items(control.key("items"));
+        for (const auto& item : description.items)
+            items.text(item);
     }
-    items += ']';
     // A floor button goes by its floor and says what its marker means, as
     // the desktop's does.
     const bool floorButton = description.kind == ControlKind::OptionButton && description.graphical;
@@ -101,14 +98,9 @@ std::string describe(std::span<const ControlDescription> controlsInOrder)
             font.number("pointSize", form.font.pointSize);
             font.number("weight", form.font.weight);
         }
-        std::string& controls = description.key("controls");
-        controls += '[';
-        for (std::size_t i = 0; i < controlsInOrder.size(); ++i) {
-            if (i > 0)
-                controls += ',';
-            appendControl(controls, controlsInOrder[i]);
-        }
-        controls += ']';
+        json::Array controls(description.key("controls"));
+        for (const ControlDescription& control : controlsInOrder)
+            appendControl(controls.next(), control);
     }
     return out;
 }

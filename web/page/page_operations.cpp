@@ -1,4 +1,4 @@
-#include "web/page_operations.h"
+#include "web/page/page_operations.h"
 
 #include "core/form/accessible_texts.h"
 #include "core/form/lodarix_controls.h"
@@ -21,7 +21,7 @@ namespace {
 }
 
 // A text box of the page, reached through the controls object.
-class PageTextBox : public LfTextBox {
+class PageTextBox : public LineFeedBox {
 public:
     PageTextBox(const val& controls, std::string_view name, int index)
         : controls_(controls)

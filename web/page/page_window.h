@@ -4,12 +4,14 @@
 // for each step of its step timer; nothing else runs a rule.
 //
 // No exception reaches the script: a failure inside a rule stops the step
-// timer and goes to the controls object's runTimeError(message).
+// timer and hands the controls object's runTimeError(report) the core's
+// run-time error report (core/lift/run_time_error_report.h), whose closing
+// line says that the page stopped and is to be reloaded.
 #pragma once
 
 #include "core/lift/rule_runner.h"
-#include "web/page_motion.h"
-#include "web/page_operations.h"
+#include "web/page/page_motion.h"
+#include "web/page/page_operations.h"
 
 #include <emscripten/val.h>
 
@@ -34,8 +36,7 @@ public:
     // load() to hear of the load too. nullptr for none.
     void observe(PageMotion* motion);
 
-    int currentFloor() const { return rules_.controller().CurrentFloor(); }
-    int targetFloor() const { return rules_.controller().TargetFloor(); }
+    const lift::TripController& controller() const { return rules_.controller(); }
 
 private:
     template <class Rule> bool handleEvent(Rule rule);

@@ -1,6 +1,8 @@
-#include "web/page_window.h"
+#include "web/page/page_window.h"
 
 #include "core/form/lodarix_controls.h"
+#include "core/lift/run_time_error_report.h"
+#include "core/texts/main_window_texts.h"
 
 #include <exception>
 #include <string>
@@ -41,7 +43,7 @@ template <class Rule> bool PageWindow::handleEvent(Rule rule)
         return true;
     } catch (const std::exception& error) {
         controls_.call<bool>("setTimerEnabled", std::string(controls::StepTimer), false);
-        controls_.call<void>("runTimeError", std::string(error.what()));
+        controls_.call<void>("runTimeError", lift::runTimeErrorReport(error, texts::PageStops));
     }
     return false;
 }
