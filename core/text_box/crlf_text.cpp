@@ -111,9 +111,9 @@ std::string CrLfText::write(LineFeedBox& box, const std::string& text)
 std::string CrLfText::replace(LineFeedBox& box, const std::string& text)
 {
     std::string boxText = toLineFeeds(text);
-    // Known without asking the box: what it holds is the copy's line-feed
-    // form, or else taken to be unlike the new text.
-    const auto kept = copyValid_ && appendable_ ? lineFeedPrefix(boxText, copy_) : std::nullopt;
+    // Known without asking the box: what it reads out is the copy's
+    // line-feed form, or else taken to be unlike the new text.
+    const auto kept = copyValid_ ? lineFeedPrefix(boxText, copy_) : std::nullopt;
     std::string shown = kept && *kept < boxText.size() ? boxText.substr(*kept) : boxText;
     box.replace(boxText);
     if (readsBackAsWritten(text, box)) {
