@@ -29,7 +29,7 @@ QString objectNameOf(const ControlDescription& control)
 template <class Widget> Widget* placed(Widget* widget, const ControlDescription& control)
 {
     widget->setObjectName(objectNameOf(control));
-    widget->setGeometry(toPixels(control.rect));
+    widget->setGeometry(pixelRect(control.rect));
     widget->setEnabled(control.enabled);
     if (!control.accessibleName.empty())
         widget->setAccessibleName(toQString(control.accessibleName));
@@ -40,10 +40,10 @@ template <class Widget> Widget* placed(Widget* widget, const ControlDescription&
 
 } // namespace
 
-QRect toPixels(const TwipsRect& twips)
+QRect pixelRect(const TwipsRect& twips)
 {
-    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel, twips.width / TwipsPerPixel,
-                 twips.height / TwipsPerPixel);
+    const PixelRect pixels = toPixels(twips);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 QWidget* makeFrame(const ControlDescription& control, QWidget* container)

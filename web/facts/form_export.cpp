@@ -50,10 +50,11 @@ void appendControl(std::string& out, const ControlDescription& description)
     control.text("container", description.container);
     {
         json::Object rect(control.key("rect"));
-        rect.number("left", description.rect.left / TwipsPerPixel);
-        rect.number("top", description.rect.top / TwipsPerPixel);
-        rect.number("width", description.rect.width / TwipsPerPixel);
-        rect.number("height", description.rect.height / TwipsPerPixel);
+        const PixelRect pixels = toPixels(description.rect);
+        rect.number("left", pixels.left);
+        rect.number("top", pixels.top);
+        rect.number("width", pixels.width);
+        rect.number("height", pixels.height);
     }
     control.text("text", toLineFeeds(description.text));
     colour(control, "background", description.background);
@@ -89,8 +90,8 @@ std::string describe(std::span<const ControlDescription> controlsInOrder)
         json::Object description(out);
         description.text("name", form.name);
         description.text("caption", form.caption);
-        description.number("width", form.clientWidth / TwipsPerPixel);
-        description.number("height", form.clientHeight / TwipsPerPixel);
+        description.number("width", toPixels(form.clientWidth));
+        description.number("height", toPixels(form.clientHeight));
         colour(description, "background", form.background);
         {
             json::Object font(description.key("font"));
