@@ -9,9 +9,11 @@
 // canvas has as many pixels as the screen shows of it (devicePixelRatio), so
 // it stays sharp at any zoom.
 
+import { drawPosition } from "./position_trace.js";
+import { drawSpeed } from "./speed_trace.js";
+
 /** @typedef {import("./lodarix.js").MotionGraph} MotionGraph */
 /** @typedef {import("./lodarix.js").MotionGraphFacts} MotionGraphFacts */
-/** @typedef {import("./lodarix.js").GraphAxis} GraphAxis */
 
 const Margin = { left: 44, right: 10, top: 10, bottom: 30 };
 const Font = '12px "Lodarix Serif", serif';
@@ -39,92 +41,6 @@ export function fitCanvas(canvas, facts) {
     labelWidth: context.measureText(facts.timeLabelSample).width,
   };
 }
-
-// A long record puts many stretches into one pixel column; drawn one by
-// one, each would cover the same pixels again. They are drawn as one
-// vertical line a column, over all they reach.
-class ColumnLine {
-  #context;
-  #ratio;
-  /** @type {number | undefined} */
-  #column;
-  #top = 0;
-  #bottom = 0;
-
-  /** @param {CanvasRenderingContext2D} context @param {number} ratio */
-  constructor(context, ratio) {
-    this.#context = context;
-    this.#ratio = ratio;
-  }
-
-  /**
-   * Whether a stretch from x to toX is narrower than a pixel column.
-   * @param {number} x @param {number} toX
-   */
-  fits(x, toX) {
-    return (toX - x) * this.#ratio < 1;
-  }
-
-  /** @param {number} x @param {number} y @param {number} toY */
-  add(x, y, toY) {
-    const column = Math.floor(x * this.#ratio);
-    if (column !== this.#column) {
-      this.flush();
-      this.#column = column;
-      this.#top = Math.min(y, toY);
-      this.#bottom = Math.max(y, toY);
-      return;
-    }
-    this.#top = Math.min(this.#top, y, toY);
-    this.#bottom = Math.max(this.#bottom, y, toY);
-  }
-
-  /** Draws the column's line, if one is open; says whether one was. */
-  flush() {
-    if (this.#column === undefined) return false;
-    const left = this.#column / this.#ratio;
-    const pixel = 1 / this.#ratio;
-    if (this.#bottom - this.#top < pixel) {
-      this.#context.moveTo(left, this.#top);
-      this.#context.lineTo(left + pixel, this.#bottom);
-    } else {
-      this.#context.moveTo(left + pixel / 2, this.#top);
-      this.#context.lineTo(left + pixel / 2, this.#bottom);
-    }
-    this.#column = undefined;
-    return true;
-  }
-}
-
-/**
- * The stretches and step points of a path, each a view of its fields.
- * @param {Float64Array} path
- * @param {MotionGraphFacts["path"]} layout
- */
-function partsOf(path, layout) {
-  const { header, stretch, point } = layout;
-  const stretchCount = path[header.stretchCount];
-  const pointCount = path[header.pointCount];
-  const stretches = [];
-  for (let at = header.size; at < header.size + stretchCount * stretch.size; at += stretch.size)
-    stretches.push(path.subarray(at, at + stretch.size));
-  const pointsFrom = header.size + stretchCount * stretch.size;
-  const points = [];
-  for (let at = pointsFrom; at < pointsFrom + pointCount * point.size; at += point.size)
-    points.push(path.subarray(at, at + point.size));
-  return { stretches, points };
-}
-
-/**
- * @typedef {object} Plot
- * @property {CanvasRenderingContext2D} context
- * @property {number} ratio
- * @property {Float64Array} path
- * @property {MotionGraph} graph
- * @property {MotionGraphFacts} facts
- * @property {(ms: number) => number} x
- * @property {(value: number) => number} y
- */
 
 /**
  * @param {HTMLCanvasElement} canvas
@@ -197,128 +113,4 @@ export function drawGraph(canvas, kind, graph, facts, texts) {
   context.strokeStyle = colors.axis;
   context.lineWidth = 1;
   context.strokeRect(Margin.left, Margin.top, plotWidth, plotHeight);
-}
-
-/** @param {Plot} plot */
-function drawPosition({ context, ratio, path, graph, facts, x, y }) {
-  const { colors } = facts;
-  const { header, stretch: field, point: pointField, kinds } = facts.path;
-  const { stretches, points } = partsOf(path, facts.path);
-  const finalStop = path[header.finalStop];
-  if (finalStop) {
-    context.setLineDash([6, 4]);
-    context.strokeStyle = colors.target;
-    context.lineWidth = 2;
-    context.beginPath();
-    context.moveTo(x(path[header.finalStopFromMs]), y(finalStop));
-    context.lineTo(x(graph.nowMs), y(finalStop));
-    context.stroke();
-  }
-  context.setLineDash([]);
-  context.strokeStyle = colors.position;
-  context.lineWidth = 2;
-  context.lineCap = "round";
-  context.beginPath();
-  const narrow = new ColumnLine(context, ratio);
-  for (const stretch of stretches) {
-    if (stretch[field.kind] === kinds.jump) continue;
-    const [fromX, toX] = [x(stretch[field.fromMs]), x(stretch[field.toMs])];
-    if (narrow.fits(fromX, toX)) {
-      narrow.add(fromX, y(stretch[field.fromFloor]), y(stretch[field.toFloor]));
-      continue;
-    }
-    narrow.flush();
-    context.moveTo(fromX, y(stretch[field.fromFloor]));
-    context.lineTo(toX, y(stretch[field.toFloor]));
-  }
-  narrow.flush();
-  context.stroke();
-  context.lineCap = "butt";
-
-  context.setLineDash([6, 4]);
-  context.strokeStyle = colors.positionJump;
-  context.beginPath();
-  for (const stretch of stretches) {
-    if (stretch[field.kind] !== kinds.jump) continue;
-    context.moveTo(x(stretch[field.fromMs]), y(stretch[field.fromFloor]));
-    context.lineTo(x(stretch[field.fromMs]), y(stretch[field.toFloor]));
-  }
-  context.stroke();
-  context.setLineDash([]);
-
-  context.fillStyle = colors.position;
-  context.beginPath();
-  for (const point of points) {
-    const [pointX, pointY] = [x(point[pointField.ms]), y(point[pointField.floor])];
-    context.moveTo(pointX + 2.5, pointY);
-    context.arc(pointX, pointY, 2.5, 0, 2 * Math.PI);
-  }
-  context.fill();
-}
-
-/** @param {Plot} plot */
-function drawSpeed({ context, ratio, path, facts, x, y }) {
-  const { colors } = facts;
-  const { stretch: field, kinds } = facts.path;
-  const { stretches } = partsOf(path, facts.path);
-  context.strokeStyle = colors.zero;
-  context.lineWidth = 1;
-  context.beginPath();
-  context.moveTo(x(Number.MIN_SAFE_INTEGER / 2), y(0));
-  context.lineTo(x(Number.MAX_SAFE_INTEGER / 2), y(0));
-  context.stroke();
-
-  context.strokeStyle = colors.speed;
-  context.lineWidth = 2;
-  context.beginPath();
-  const narrow = new ColumnLine(context, ratio);
-  // Where the line goes on from: the end of the stretch before, if it had a
-  // speed; joined while the path's own pen is still there.
-  /** @type {[number, number] | undefined} */
-  let pen;
-  let joined = false;
-  for (const stretch of stretches) {
-    if (!stretch[field.hasSpeed]) {
-      narrow.flush();
-      pen = undefined;
-      continue;
-    }
-    const [fromX, toX] = [x(stretch[field.fromMs]), x(stretch[field.toMs])];
-    const level = y(stretch[field.kind] === kinds.rest ? 0 : stretch[field.last]);
-    if (stretch[field.kind] === kinds.dense) {
-      narrow.add(fromX, y(stretch[field.low]), y(stretch[field.high]));
-      if (!narrow.fits(fromX, toX)) narrow.flush();
-      pen = [toX, level];
-      joined = false;
-      continue;
-    }
-    if (narrow.fits(fromX, toX)) {
-      narrow.add(fromX, pen ? pen[1] : level, level);
-      pen = [toX, level];
-      joined = false;
-      continue;
-    }
-    if (narrow.flush()) joined = false;
-    if (pen && joined) context.lineTo(fromX, level);
-    else if (pen) {
-      context.moveTo(pen[0], pen[1]);
-      context.lineTo(fromX, level);
-    } else context.moveTo(fromX, level);
-    context.lineTo(toX, level);
-    pen = [toX, level];
-    joined = true;
-  }
-  narrow.flush();
-  context.stroke();
-
-  context.strokeStyle = colors.speedJump;
-  context.fillStyle = "white";
-  context.beginPath();
-  for (const stretch of stretches) {
-    if (stretch[field.kind] !== kinds.jump) continue;
-    context.moveTo(x(stretch[field.fromMs]) + 4, y(0));
-    context.arc(x(stretch[field.fromMs]), y(0), 4, 0, 2 * Math.PI);
-  }
-  context.fill();
-  context.stroke();
 }

@@ -6,48 +6,14 @@
 // timer through its seam (hold, deliver, period) and on the model clock;
 // P or Pause and S work from any control of the view.
 
+import { button, download, make } from "./elements.js";
 import { drawGraph, fitCanvas } from "./motion_graph.js";
+import { timeControls } from "./time_controls.js";
+import { TripsTable } from "./trips_table.js";
 
 /** @typedef {import("./lodarix.js").PageMotion} PageMotion */
 /** @typedef {import("./step_timer.js").StepTimer} StepTimer */
 /** @typedef {import("./lodarix.js").MotionFacts} MotionFacts */
-
-/**
- * Offers bytes as a download of the given name.
- * @param {Document} document
- * @param {BlobPart} bytes
- * @param {string} type
- * @param {string} name
- */
-export function download(document, bytes, type, name) {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const link = document.createElement("a");
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 0);
-}
-
-/**
- * @param {Document} document
- * @param {string} tag
- * @param {string} [text]
- * @param {string} [className]
- */
-function make(document, tag, text, className) {
-  const element = document.createElement(tag);
-  if (text !== undefined) element.textContent = text;
-  if (className) element.className = className;
-  return element;
-}
-
-/** @param {string} text a column heading with its line feed */
-function heading(text) {
-  return text.replace("\n", " ");
-}
 
 export class MotionView {
   #document;
@@ -75,98 +41,46 @@ export class MotionView {
     this.#settings = facts.controls;
     this.#graph = facts.graph;
     const t = facts.texts;
-    const settings = facts.controls;
     this.element = make(document, "section", undefined, "motion-view");
     this.element.setAttribute("aria-label", t.WindowTitle);
     this.element.hidden = true;
 
-    this.pauseButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Pause));
-    this.pauseButton.type = "button";
-    this.pauseButton.title = t.PauseTip;
-    this.pauseButton.addEventListener("click", () => this.setPaused(!this.paused));
-    this.stepButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Step));
-    this.stepButton.type = "button";
-    this.stepButton.title = t.StepTip;
-    this.stepButton.disabled = true;
-    this.stepButton.addEventListener("click", () => this.step());
-    this.interval = this.#numberInput(
-      t.Interval,
-      settings.shortestIntervalMs,
-      settings.longestIntervalMs,
-      settings.intervalStepMs,
-      timer.periodMs,
-    );
+    const controls = timeControls(document, t, facts.controls, timer.periodMs, {
+      onPause: () => this.setPaused(!this.paused),
+      onStep: () => this.step(),
+    });
+    this.pauseButton = controls.pauseButton;
+    this.stepButton = controls.stepButton;
+    this.interval = controls.interval;
+    this.height = controls.height;
+    this.wholeSession = controls.wholeSession;
     this.interval.input.addEventListener("change", () =>
       this.setIntervalMs(+this.interval.input.value),
     );
-    this.height = this.#numberInput(
-      t.StoreyHeight,
-      settings.lowestStoreyM,
-      settings.highestStoreyM,
-      settings.storeyStepM,
-      settings.defaultStoreyM,
-    );
     this.height.input.addEventListener("change", () => this.refresh());
-    const whole = make(document, "label", undefined, "motion-check");
-    this.wholeSession = /** @type {HTMLInputElement} */ (make(document, "input"));
-    this.wholeSession.type = "checkbox";
-    whole.title = t.WholeSessionTip;
-    whole.append(this.wholeSession, make(document, "span", t.WholeSession));
     this.wholeSession.addEventListener("change", () => this.refresh());
-    const controls = make(document, "div", undefined, "motion-controls");
-    controls.append(
-      this.pauseButton,
-      this.stepButton,
-      this.interval.label,
-      this.height.label,
-      whole,
-    );
 
     this.clock = make(document, "span", undefined, "motion-clock");
     this.tripClock = make(document, "span", undefined, "motion-clock");
     const clocks = make(document, "div", undefined, "motion-clocks");
     clocks.append(this.clock, this.tripClock);
-
     this.positionGraph = this.#canvas(t.PositionGraphName);
     this.speedGraph = this.#canvas(t.SpeedGraphName);
-
-    const table = make(document, "table", undefined, "motion-trips");
-    const caption = make(document, "caption", t.Trips);
-    const head = make(document, "thead");
-    const headings = make(document, "tr");
-    for (const column of facts.graph.tripColumns.headings) {
-      const cell = make(document, "th", heading(column));
-      cell.setAttribute("scope", "col");
-      headings.append(cell);
-    }
-    head.append(headings);
-    this.tripRows = /** @type {HTMLTableSectionElement} */ (make(document, "tbody"));
-    table.append(caption, head, this.tripRows);
-    const trips = make(document, "div", undefined, "motion-trips-box");
-    trips.append(table);
-
+    this.trips = new TripsTable(document, t.Trips, facts.graph.tripColumns);
     const saving = make(document, "div", undefined, "motion-controls");
-    /** @type {[string, string, () => void][]} */
-    const saves = [
-      [t.SaveWorkbook, t.SaveWorkbookTip, () => this.saveWorkbook()],
-      [t.SaveCsv, t.SaveCsvTip, () => this.saveCsv()],
-      [t.SaveImage, t.SaveImageTip, () => this.saveImage()],
-    ];
-    for (const [text, tip, save] of saves) {
-      const button = /** @type {HTMLButtonElement} */ (make(document, "button", text));
-      button.type = "button";
-      button.title = tip;
-      button.addEventListener("click", save);
-      saving.append(button);
-    }
+    saving.append(
+      button(document, t.SaveWorkbook, () => this.saveWorkbook(), { title: t.SaveWorkbookTip }),
+      button(document, t.SaveCsv, () => this.saveCsv(), { title: t.SaveCsvTip }),
+      button(document, t.SaveImage, () => this.saveImage(), { title: t.SaveImageTip }),
+    );
 
     this.element.append(
       make(document, "h2", t.WindowTitle),
-      controls,
+      controls.row,
       clocks,
       this.positionGraph,
       this.speedGraph,
-      trips,
+      this.trips.element,
       saving,
     );
     this.element.addEventListener("keydown", (event) => this.#key(event));
@@ -253,7 +167,7 @@ export class MotionView {
     const height = this.storeyHeight;
     this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
     this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
-    this.#fillTrips(height);
+    this.trips.fill(JSON.parse(this.#motion.tripRowsJson(height)));
     if (this.#update !== undefined) window.clearTimeout(this.#update);
     this.#update = this.paused
       ? undefined
@@ -314,29 +228,6 @@ export class MotionView {
     }, "image/png");
   }
 
-  /** @param {number} height */
-  #fillTrips(height) {
-    /** @type {string[][]} */
-    const trips = JSON.parse(this.#motion.tripRowsJson(height));
-    const { headings, note } = this.#graph.tripColumns;
-    while (this.tripRows.rows.length > trips.length) this.tripRows.lastElementChild?.remove();
-    trips.forEach((texts, at) => {
-      let row = this.tripRows.rows[at];
-      if (!row) {
-        row = /** @type {HTMLTableRowElement} */ (make(this.#document, "tr"));
-        headings.forEach((_, column) => {
-          const cell = make(this.#document, "td");
-          if (column === note) cell.className = "motion-note";
-          row.append(cell);
-        });
-        this.tripRows.append(row);
-      }
-      texts.forEach((text, cell) => {
-        if (row.cells[cell].textContent !== text) row.cells[cell].textContent = text;
-      });
-    });
-  }
-
   /** @param {KeyboardEvent} event */
   #key(event) {
     if (event.altKey || event.ctrlKey || event.metaKey) return;
@@ -356,24 +247,5 @@ export class MotionView {
     canvas.setAttribute("aria-label", name);
     canvas.tabIndex = 0;
     return canvas;
-  }
-
-  /**
-   * @param {string} text
-   * @param {number} min
-   * @param {number} max
-   * @param {number} step
-   * @param {number} value
-   */
-  #numberInput(text, min, max, step, value) {
-    const label = make(this.#document, "label", undefined, "motion-number");
-    const input = /** @type {HTMLInputElement} */ (make(this.#document, "input"));
-    input.type = "number";
-    input.min = String(min);
-    input.max = String(max);
-    input.step = String(step);
-    input.value = String(value);
-    label.append(make(this.#document, "span", text), input);
-    return { label, input };
   }
 }
