@@ -9,6 +9,7 @@
 // lodarixMotionGraph) before this script in the same file. The motion view
 // is made when first shown.
 
+import { button } from "./elements.js";
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
@@ -65,10 +66,12 @@ failure.setAttribute("role", "alert");
 failure.hidden = true;
 const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
 if (!timer) throw new Error("the form has no step timer");
-const opener = document.createElement("button");
-opener.type = "button";
-opener.className = "motion-opener";
-opener.textContent = lodarixMotionTexts.ShowMotionWindow;
+const opener = button(
+  document,
+  lodarixMotionTexts.ShowMotionWindow,
+  () => showMotion(!motionView?.shown),
+  { className: "motion-opener" },
+);
 opener.setAttribute("aria-keyshortcuts", "F2");
 opener.setAttribute("aria-expanded", "false");
 const main = document.createElement("div");
@@ -118,7 +121,6 @@ const showMotion = (/** @type {boolean} */ shown) => {
   opener.setAttribute("aria-expanded", String(shown));
   if (!shown && hadFocus) opener.focus();
 };
-opener.addEventListener("click", () => showMotion(!motionView?.shown));
 document.addEventListener("keydown", (event) => {
   if (event.key === "F2") showMotion(!motionView?.shown);
   else if (event.key === "Escape" && motionView?.shown) showMotion(false);

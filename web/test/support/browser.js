@@ -48,12 +48,13 @@ after(async () => {
 
 /**
  * Opens the page in a new context; the page's clock stands still until the
- * test runs it, unless realTime is set.
- * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean }} [options]
+ * test runs it, unless realTime is set. initScript, if given, runs in the
+ * page before the page's own script.
+ * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean, initScript?: () => void }} [options]
  * @returns {Promise<Session>}
  */
 export async function openPage(options = {}) {
-  const { realTime, ...contextOptions } = options;
+  const { realTime, initScript, ...contextOptions } = options;
   const context = await (
     await browser()
   ).newContext({
@@ -61,6 +62,7 @@ export async function openPage(options = {}) {
     ...contextOptions,
   });
   const page = await context.newPage();
+  if (initScript) await page.addInitScript(initScript);
   /** @type {string[]} */
   const requests = [];
   /** @type {string[]} */
