@@ -15,14 +15,6 @@
 
 namespace lodarix {
 
-namespace {
-
-const QColor SpeedColor = colorOf(motion::graph_colors::Speed);
-const QColor ZeroColor = colorOf(motion::graph_colors::Zero);
-const QColor JumpColor = colorOf(motion::graph_colors::SpeedJump);
-
-} // namespace
-
 SpeedGraph::SpeedGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
 {
@@ -53,7 +45,7 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
         return yOf(speed, axis.axis.low, axis.axis.high, plot);
     };
     const double line = 2 * scale();
-    painter.setPen(QPen(ZeroColor, 1));
+    painter.setPen(QPen(colorOf(motion::graph_colors::Zero), 1));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
     // The trace runs through the stretches' ends, vertically where the
@@ -87,9 +79,10 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
         }
         to(QPointF(toX, y(range.last)));
     }
-    drawTrace(painter, segments, plot, QPen(SpeedColor, line, Qt::SolidLine, Qt::FlatCap));
+    drawTrace(painter, segments, plot,
+              QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
 
-    painter.setPen(QPen(JumpColor, line));
+    painter.setPen(QPen(colorOf(motion::graph_colors::SpeedJump), line));
     painter.setBrush(Qt::white);
     const double radius = 4 * scale();
     for (const QPointF& jump : jumps)

@@ -5,14 +5,7 @@
 // and a long lesson drawn whole.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import {
-  StepMs,
-  closePage,
-  floorButton,
-  grilleButton,
-  openPage,
-  statusText,
-} from "./support/browser.js";
+import { StepMs, closePage, openPage, pick, statusText } from "./support/browser.js";
 import { showLongRecord } from "./support/long_record.js";
 import { pageFacts } from "./support/page_facts.js";
 
@@ -48,12 +41,6 @@ const linePixels = (page, name, color) =>
       if (wanted.every((value, channel) => Math.abs(data[at + channel] - value) < 40)) ++count;
     return count;
   }, rgb(color));
-
-/** @param {import("playwright-core").Page} page @param {number} floor */
-async function pick(page, floor) {
-  await grilleButton(page, true).click();
-  await floorButton(page, floor).click();
-}
 
 /** Lines of the status text. @param {import("playwright-core").Page} page */
 const lines = async (page) => (await statusText(page)).split("\n").filter(Boolean).length;

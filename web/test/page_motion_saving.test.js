@@ -11,7 +11,7 @@ import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { loadCore } from "./support/load_core.js";
-import { StepMs, closePage, floorButton, grilleButton, openPage } from "./support/browser.js";
+import { StepMs, closePage, floorButton, openPage, pick } from "./support/browser.js";
 import { requiredPath } from "./support/paths.js";
 import { decode } from "./support/pixels.js";
 import { pageFacts } from "./support/page_facts.js";
@@ -58,12 +58,6 @@ const rowsOf = (csv) =>
       const [time, floor, target, event] = line.split(",");
       return { ms: Math.round(Number(time) * 1000), floor, target, event };
     });
-
-/** @param {import("playwright-core").Page} page @param {number} floor */
-async function pick(page, floor) {
-  await grilleButton(page, true).click();
-  await floorButton(page, floor).click();
-}
 
 test("the CSV and the workbook of a session with a pause are the core's, in model time", async () => {
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });

@@ -138,6 +138,17 @@ export function grilleButton(page, closed) {
 }
 
 /**
+ * Closes the grille and picks the floor (1 to 11) with the mouse, as a user
+ * starts a trip.
+ * @param {import("playwright-core").Page} page
+ * @param {number} floor
+ */
+export async function pick(page, floor) {
+  await grilleButton(page, true).click();
+  await floorButton(page, floor).click();
+}
+
+/**
  * The floor buttons' markers, floor 1 first: c for the cabin, t for the
  * final stop, i for a free floor, read from what they tell a screen reader.
  * @param {import("playwright-core").Page} page
