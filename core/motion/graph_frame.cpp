@@ -38,9 +38,15 @@ std::vector<Tick> ticks(const Axis& axis)
 
 double niceStep(double roughly)
 {
-    if (!(roughly > 0))
+    if (!(roughly > 0 && roughly < 1e300))
         return 1;
-    const double power = std::pow(10.0, std::floor(std::log10(roughly)));
+    // The power of ten at or below roughly, found without the math library's
+    // logarithms, which the page would have to carry.
+    double power = 1;
+    while (power > roughly)
+        power /= 10;
+    while (power * 10 <= roughly)
+        power *= 10;
     for (const double factor : {1.0, 2.0, 5.0}) {
         if (factor * power >= roughly)
             return factor * power;

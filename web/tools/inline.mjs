@@ -32,6 +32,35 @@ const escapeHtml = (text) =>
     (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c] ?? c,
   );
 
+// The modules' comments are for their readers, not for the browser: the
+// lines that hold only a comment are left out of the page. A block comment
+// ends its line, as the sources write them; one that goes on with code
+// after it stops the build rather than be cut short.
+/**
+ * @param {string} name
+ * @param {string} text
+ */
+const withoutComments = (name, text) => {
+  /** @type {string[]} */
+  const kept = [];
+  let inComment = false;
+  for (const line of text.split("\n")) {
+    const trimmed = line.trim();
+    if (inComment || trimmed.startsWith("/*")) {
+      const closes = trimmed.indexOf("*/", inComment ? 0 : 2);
+      if (closes >= 0 && !trimmed.endsWith("*/")) {
+        if (inComment) throw new Error(`${name}.js: code after a comment: ${line}`);
+        kept.push(line);
+        continue;
+      }
+      inComment = closes < 0;
+      continue;
+    }
+    if (!trimmed.startsWith("//")) kept.push(line);
+  }
+  return kept.join("\n");
+};
+
 const importLine = /^import\s*\{([^}]*)\}\s*from\s*"\.\/([\w.]+)\.js";\s*$/gm;
 const exported = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/gm;
 
@@ -46,7 +75,7 @@ const done = new Set();
 const add = (name, trail) => {
   if (done.has(name)) return;
   if (trail.includes(name)) throw new Error(`modules import each other: ${[...trail, name]}`);
-  const text = read(join(sources, `${name}.js`));
+  const text = withoutComments(name, read(join(sources, `${name}.js`)));
   const imports = [...text.matchAll(importLine)];
   for (const [, , from] of imports) add(from, [...trail, name]);
   const names = [...text.matchAll(exported)].map((match) => match[1]);
