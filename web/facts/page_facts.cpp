@@ -14,9 +14,8 @@
 int main()
 {
     using namespace lodarix::web;
-    const std::string facts = "{\"form\":" + loadedFormDescriptionJson()
-        + ",\"storedForm\":" + formDescriptionJson() + ",\"motionTexts\":" + motionTextsJson()
-        + ",\"motionControls\":" + motionControlsJson() + ",\"motionGraph\":" + motionGraphJson()
-        + "}\n";
+    const std::string facts = "{\"form\":" + loadedFormDescriptionJson() + ",\"storedForm\":"
+        + formDescriptionJson() + ",\"motionTexts\":" + motionTextsJson() + ",\"motionControls\":"
+        + motionControlsJson() + ",\"motionGraph\":" + motionGraphJson() + "}\n";
     return std::fputs(facts.c_str(), stdout) < 0 ? 1 : 0;
 }
