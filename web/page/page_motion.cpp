@@ -62,20 +62,17 @@ double PageMotion::nowMs(double pageMs)
 
 namespace {
 
-emscripten::val axisOf(const motion::Axis& axis)
+void appendAxis(json::Object& frame, std::string_view name, const motion::Axis& axis)
 {
-    emscripten::val ticks = emscripten::val::array();
+    json::Object object(frame.key(name));
+    object.decimal("low", axis.low);
+    object.decimal("high", axis.high);
+    json::Array ticks(object.key("ticks"));
     for (const motion::Tick& tick : motion::ticks(axis)) {
-        emscripten::val one = emscripten::val::object();
-        one.set("value", tick.value);
-        one.set("label", tick.label);
-        ticks.call<void>("push", one);
+        json::Object one(ticks.next());
+        one.decimal("value", tick.value);
+        one.text("label", tick.label);
     }
-    emscripten::val object = emscripten::val::object();
-    object.set("low", axis.low);
-    object.set("high", axis.high);
-    object.set("ticks", ticks);
-    return object;
 }
 
 } // namespace
@@ -91,14 +88,19 @@ emscripten::val PageMotion::graph(bool speeds, bool wholeSession, double pageMs,
         {span, columns, nowMs,
          speeds ? std::optional(motion::StoreyHeight(heightMetres)) : std::nullopt,
          recorder_.stepInterval()});
+    std::string frame;
+    {
+        json::Object object(frame);
+        object.decimal("fromMs", static_cast<double>(span.fromMs));
+        object.decimal("toMs", static_cast<double>(span.toMs));
+        object.decimal("nowMs", static_cast<double>(nowMs));
+        appendAxis(object, "values",
+                   speeds ? motion::speedAxis(path[numbers::Fastest]) : motion::floorAxis());
+        appendAxis(object, "times", motion::timeAxis(span, plotWidth, labelWidth));
+    }
     emscripten::val graph = emscripten::val::object();
-    graph.set("fromMs", static_cast<double>(span.fromMs));
-    graph.set("toMs", static_cast<double>(span.toMs));
-    graph.set("nowMs", static_cast<double>(nowMs));
+    graph.set("frame", frame);
     graph.set("path", numbersOf(path));
-    graph.set("values",
-              axisOf(speeds ? motion::speedAxis(path[numbers::Fastest]) : motion::floorAxis()));
-    graph.set("times", axisOf(motion::timeAxis(span, plotWidth, labelWidth)));
     return graph;
 }
 

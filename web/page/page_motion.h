@@ -49,10 +49,10 @@ public:
     // 60 s, or the whole session; columns: the plot's width in device
     // pixels; plotWidth and labelWidth (the width of the time axis's widest
     // label, motion::TimeLabelSample, in the graph's font) in CSS pixels.
-    // Returns {fromMs, toMs, nowMs, path, values, times}: the span and the
-    // present in model time; the path as a Float64Array laid out as
-    // core/motion/path_numbers.h says; the value axis and the time axis,
-    // each as {low, high, ticks: [{value, label}]}.
+    // Returns {frame, path}: the frame as JSON, {fromMs, toMs, nowMs,
+    // values, times}, the span and the present in model time and the value
+    // and time axes, each {low, high, ticks: [{value, label}]}; the path as
+    // a Float64Array laid out as core/motion/path_numbers.h says.
     emscripten::val graph(bool speeds, bool wholeSession, double pageMs, int columns,
                           double plotWidth, double labelWidth, double heightMetres);
 

@@ -1,27 +1,27 @@
 // The numbers of a graph (PageMotion.graph's path) read by the names the
 // build-time facts give their fields: the header, then each stretch and
-// each step point as a view of its own fields.
+// each step point as a run of its fields.
 
-/** @typedef {import("./lodarix.js").MotionGraph} MotionGraph */
+/** @typedef {import("./lodarix.js").DrawnGraph} DrawnGraph */
 /** @typedef {import("./lodarix.js").MotionGraphFacts} MotionGraphFacts */
 
 /**
- * The stretches and step points of a path, each a view of its fields.
+ * Where a path's stretches and step points lie in it: each part's fields
+ * start at a multiple of its size from its first, up to its end.
  * @param {Float64Array} path
  * @param {MotionGraphFacts["path"]} layout
  */
 export function partsOf(path, layout) {
   const { header, stretch, point } = layout;
-  const stretchCount = path[header.stretchCount];
-  const pointCount = path[header.pointCount];
-  const stretches = [];
-  for (let at = header.size; at < header.size + stretchCount * stretch.size; at += stretch.size)
-    stretches.push(path.subarray(at, at + stretch.size));
-  const pointsFrom = header.size + stretchCount * stretch.size;
-  const points = [];
-  for (let at = pointsFrom; at < pointsFrom + pointCount * point.size; at += point.size)
-    points.push(path.subarray(at, at + point.size));
-  return { stretches, points };
+  const stretchesEnd = header.size + path[header.stretchCount] * stretch.size;
+  return {
+    stretches: { first: header.size, end: stretchesEnd, size: stretch.size },
+    points: {
+      first: stretchesEnd,
+      end: stretchesEnd + path[header.pointCount] * point.size,
+      size: point.size,
+    },
+  };
 }
 
 /**
@@ -31,7 +31,7 @@ export function partsOf(path, layout) {
  * @property {CanvasRenderingContext2D} context
  * @property {number} ratio
  * @property {Float64Array} path
- * @property {MotionGraph} graph
+ * @property {DrawnGraph} graph
  * @property {MotionGraphFacts} facts
  * @property {(ms: number) => number} x
  * @property {(value: number) => number} y

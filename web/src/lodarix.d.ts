@@ -58,15 +58,24 @@ export interface GraphAxis {
   ticks: { value: number; label: string }[];
 }
 
-export interface MotionGraph {
+// A graph's frame: its span and present in model time, and its axes.
+export interface GraphFrame {
   fromMs: number;
   toMs: number;
   nowMs: number;
-  // Laid out as MotionGraphFacts.path names it.
-  path: Float64Array;
   values: GraphAxis;
   times: GraphAxis;
 }
+
+export interface MotionGraph {
+  // A GraphFrame as JSON.
+  frame: string;
+  // Laid out as MotionGraphFacts.path names it.
+  path: Float64Array;
+}
+
+// A graph as the view draws it: its frame read, and its path.
+export type DrawnGraph = GraphFrame & { path: Float64Array };
 
 // The graphs' colours ("#RRGGBB"), the layout of their numbers (each
 // field's position, and how many a part has), and the trips table's columns.

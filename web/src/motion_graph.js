@@ -12,11 +12,29 @@
 import { drawPosition } from "./position_trace.js";
 import { drawSpeed } from "./speed_trace.js";
 
-/** @typedef {import("./lodarix.js").MotionGraph} MotionGraph */
+/** @typedef {import("./lodarix.js").DrawnGraph} DrawnGraph */
 /** @typedef {import("./lodarix.js").MotionGraphFacts} MotionGraphFacts */
 
 const Margin = { left: 44, right: 10, top: 10, bottom: 30 };
 const Font = '12px "Lodarix Serif", serif';
+
+// The widths of the texts drawn in Font, measured once each: the labels
+// come back at every redraw.
+/** @type {Map<string, number>} */
+const widths = new Map();
+
+/**
+ * @param {CanvasRenderingContext2D} context with Font set
+ * @param {string} text
+ */
+function widthOf(context, text) {
+  let width = widths.get(text);
+  if (width === undefined) {
+    width = context.measureText(text).width;
+    widths.set(text, width);
+  }
+  return width;
+}
 
 /**
  * The canvas's backing store sized to what it shows, and what the core
@@ -38,14 +56,14 @@ export function fitCanvas(canvas, facts) {
   return {
     columns: Math.max(1, Math.round(plotWidth * ratio)),
     plotWidth,
-    labelWidth: context.measureText(facts.timeLabelSample).width,
+    labelWidth: widthOf(context, facts.timeLabelSample),
   };
 }
 
 /**
  * @param {HTMLCanvasElement} canvas
  * @param {"position" | "speed"} kind
- * @param {MotionGraph} graph
+ * @param {DrawnGraph} graph
  * @param {MotionGraphFacts} facts
  * @param {{ TimeAxis: string, FloorAxis: string, SpeedAxis: string }} texts
  */
@@ -92,10 +110,10 @@ export function drawGraph(canvas, kind, graph, facts, texts) {
   const labelsY = height - Margin.bottom + 4;
   context.textBaseline = "top";
   context.fillText(texts.TimeAxis, Margin.left + plotWidth, labelsY);
-  const unitLeft = Margin.left + plotWidth - context.measureText(texts.TimeAxis).width;
+  const unitLeft = Margin.left + plotWidth - widthOf(context, texts.TimeAxis);
   context.textAlign = "center";
   for (const tick of times.ticks) {
-    const half = context.measureText(tick.label).width / 2;
+    const half = widthOf(context, tick.label) / 2;
     if (x(tick.value) + half > unitLeft - 6) continue;
     context.fillText(tick.label, Math.max(x(tick.value), half), labelsY);
   }

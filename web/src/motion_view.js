@@ -184,7 +184,7 @@ export class MotionView {
   drawGraph(kind) {
     const canvas = kind === "position" ? this.positionGraph : this.speedGraph;
     const { columns, plotWidth, labelWidth } = fitCanvas(canvas, this.#graph);
-    const graph = this.#motion.graph(
+    const { frame, path } = this.#motion.graph(
       kind === "speed",
       this.wholeSession.checked,
       performance.now(),
@@ -193,6 +193,7 @@ export class MotionView {
       labelWidth,
       this.storeyHeight,
     );
+    const graph = { ...JSON.parse(frame), path };
     drawGraph(canvas, kind, graph, this.#graph, {
       TimeAxis: this.#texts.TimeAxis,
       FloorAxis: this.#texts.FloorAxis,

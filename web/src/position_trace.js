@@ -25,39 +25,37 @@ export function drawPosition({ context, ratio, path, graph, facts, x, y }) {
   context.setLineDash([]);
   context.strokeStyle = colors.position;
   context.lineWidth = 2;
-  context.lineCap = "round";
   context.beginPath();
   const narrow = new ColumnLine(context, ratio);
-  for (const stretch of stretches) {
-    if (stretch[field.kind] === kinds.jump) continue;
-    const [fromX, toX] = [x(stretch[field.fromMs]), x(stretch[field.toMs])];
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (path[at + field.kind] === kinds.jump) continue;
+    const [fromX, toX] = [x(path[at + field.fromMs]), x(path[at + field.toMs])];
     if (narrow.fits(fromX, toX)) {
-      narrow.add(fromX, y(stretch[field.fromFloor]), y(stretch[field.toFloor]));
+      narrow.add(fromX, y(path[at + field.fromFloor]), y(path[at + field.toFloor]));
       continue;
     }
     narrow.flush();
-    context.moveTo(fromX, y(stretch[field.fromFloor]));
-    context.lineTo(toX, y(stretch[field.toFloor]));
+    context.moveTo(fromX, y(path[at + field.fromFloor]));
+    context.lineTo(toX, y(path[at + field.toFloor]));
   }
   narrow.flush();
   context.stroke();
-  context.lineCap = "butt";
 
   context.setLineDash([6, 4]);
   context.strokeStyle = colors.positionJump;
   context.beginPath();
-  for (const stretch of stretches) {
-    if (stretch[field.kind] !== kinds.jump) continue;
-    context.moveTo(x(stretch[field.fromMs]), y(stretch[field.fromFloor]));
-    context.lineTo(x(stretch[field.fromMs]), y(stretch[field.toFloor]));
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (path[at + field.kind] !== kinds.jump) continue;
+    context.moveTo(x(path[at + field.fromMs]), y(path[at + field.fromFloor]));
+    context.lineTo(x(path[at + field.fromMs]), y(path[at + field.toFloor]));
   }
   context.stroke();
   context.setLineDash([]);
 
   context.fillStyle = colors.position;
   context.beginPath();
-  for (const point of points) {
-    const [pointX, pointY] = [x(point[pointField.ms]), y(point[pointField.floor])];
+  for (let at = points.first; at < points.end; at += points.size) {
+    const [pointX, pointY] = [x(path[at + pointField.ms]), y(path[at + pointField.floor])];
     context.moveTo(pointX + 2.5, pointY);
     context.arc(pointX, pointY, 2.5, 0, 2 * Math.PI);
   }

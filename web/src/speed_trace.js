@@ -28,16 +28,16 @@ export function drawSpeed({ context, ratio, path, facts, x, y }) {
   /** @type {[number, number] | undefined} */
   let pen;
   let joined = false;
-  for (const stretch of stretches) {
-    if (!stretch[field.hasSpeed]) {
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (!path[at + field.hasSpeed]) {
       narrow.flush();
       pen = undefined;
       continue;
     }
-    const [fromX, toX] = [x(stretch[field.fromMs]), x(stretch[field.toMs])];
-    const level = y(stretch[field.kind] === kinds.rest ? 0 : stretch[field.last]);
-    if (stretch[field.kind] === kinds.dense) {
-      narrow.add(fromX, y(stretch[field.low]), y(stretch[field.high]));
+    const [fromX, toX] = [x(path[at + field.fromMs]), x(path[at + field.toMs])];
+    const level = y(path[at + field.kind] === kinds.rest ? 0 : path[at + field.last]);
+    if (path[at + field.kind] === kinds.dense) {
+      narrow.add(fromX, y(path[at + field.low]), y(path[at + field.high]));
       if (!narrow.fits(fromX, toX)) narrow.flush();
       pen = [toX, level];
       joined = false;
@@ -65,10 +65,10 @@ export function drawSpeed({ context, ratio, path, facts, x, y }) {
   context.strokeStyle = colors.speedJump;
   context.fillStyle = "white";
   context.beginPath();
-  for (const stretch of stretches) {
-    if (stretch[field.kind] !== kinds.jump) continue;
-    context.moveTo(x(stretch[field.fromMs]) + 4, y(0));
-    context.arc(x(stretch[field.fromMs]), y(0), 4, 0, 2 * Math.PI);
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (path[at + field.kind] !== kinds.jump) continue;
+    context.moveTo(x(path[at + field.fromMs]) + 4, y(0));
+    context.arc(x(path[at + field.fromMs]), y(0), 4, 0, 2 * Math.PI);
   }
   context.fill();
   context.stroke();
