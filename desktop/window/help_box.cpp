@@ -39,8 +39,7 @@ QString helpText()
 
 QMessageBox* showHelp(QWidget& parent)
 {
-    if (auto* open = parent.findChild<QMessageBox*>(QStringLiteral("help"),
-                                                    Qt::FindDirectChildrenOnly)) {
+    if (auto* open = parent.findChild<QMessageBox*>(QStringLiteral("help"))) {
         open->raise();
         open->activateWindow();
         return open;

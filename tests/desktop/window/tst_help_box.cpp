@@ -22,7 +22,7 @@ namespace {
 
 QMessageBox* openHelp(const QWidget& form)
 {
-    return form.findChild<QMessageBox*>(QStringLiteral("help"), Qt::FindDirectChildrenOnly);
+    return form.findChild<QMessageBox*>(QStringLiteral("help"));
 }
 
 } // namespace
@@ -57,9 +57,10 @@ private slots:
         QVERIFY(window.load());
         new lodarix::MainWindowMenu(window.form());
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window.form()));
         for (QWidget* control : {static_cast<QWidget*>(floorButton(window, 4)),
                                  control<QWidget>(window, "Text1", 0)}) {
+            window.form().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window.form()));
             control->setFocus();
             QTest::keyClick(control, Qt::Key_F1);
             QMessageBox* box = openHelp(window.form());
