@@ -22,7 +22,7 @@ let launched;
 let profiles;
 
 // The browser starts with the first page a test file opens.
-function browser() {
+export function browser() {
   if (!launched) {
     // Playwright makes each browser's profile folder in the temporary folder.
     profiles = mkdtempSync(join(tmpdir(), "lodarix-chromium-"));
