@@ -142,7 +142,11 @@ export class MotionView {
     head.append(headings);
     this.tripRows = /** @type {HTMLTableSectionElement} */ (make(document, "tbody"));
     table.append(caption, head, this.tripRows);
+    // It scrolls once the trips outgrow it, so the keyboard reaches it too.
     const trips = make(document, "div", undefined, "motion-trips-box");
+    trips.tabIndex = 0;
+    trips.setAttribute("role", "region");
+    trips.setAttribute("aria-label", t.Trips);
     trips.append(table);
 
     const saving = make(document, "div", undefined, "motion-controls");
