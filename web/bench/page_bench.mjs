@@ -7,8 +7,11 @@
 // set in the motion view (cadence); the time of a pick that appends one line
 // to a status text of 8 MiB (append); and the repaint of each graph
 // (1200 × 400) with 100,000 rows, whole session and last 60 s, with the
-// record's bytes a row (graphs). Figures, not tests: keep the machine
-// otherwise idle.
+// record's bytes a row (graphs); and, fitted to the window, the time from a
+// change of the window's size to the end of the frame that shows the page
+// fitted anew, the motion view beside or below the form (fit). All but the
+// last at the original size. Figures, not tests: keep the machine otherwise
+// idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -41,7 +44,9 @@ const browser = await chromium.launch({
   headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--disable-background-networking"],
 });
-const pageUrl = pathToFileURL(pagePath).href;
+const fittedUrl = pathToFileURL(pagePath).href;
+const pageUrl = `${fittedUrl}?zoom=1`;
+const FitRuns = 40;
 
 /** @returns {Promise<import("playwright-core").Page>} */
 async function freshPage() {
@@ -258,6 +263,63 @@ async function graphFigures() {
   return figures;
 }
 
+// The window's size changed FitRuns times, in turn to each of a board's, a
+// laptop's, a tablet's and a phone's, with the motion view shown. For each,
+// the time the page's own handling of the resize event takes, the time from
+// the event to the end of the first frame after it, and whether that frame
+// shows the page fitted: the form filling the window's width or height, or
+// the view beside or below it, and nothing sideways.
+async function fitTimes() {
+  const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+  const page = await context.newPage();
+  await page.goto(fittedUrl);
+  await page.waitForSelector("body[data-ready=true]");
+  await page.keyboard.press("F2");
+  await page.evaluate(() => {
+    /** @type {object[]} */
+    const fits = [];
+    Object.assign(globalThis, { fits });
+    let begun = 0;
+    // A capturing listener runs before the page's own, and this one after it.
+    addEventListener("resize", () => (begun = performance.now()), { capture: true });
+    addEventListener("resize", () => {
+      const handled = performance.now() - begun;
+      requestAnimationFrame(() => {
+        const root = document.documentElement;
+        const view = /** @type {HTMLElement} */ (document.querySelector(".motion-view"));
+        const form = /** @type {HTMLElement} */ (document.querySelector(".form"));
+        const box = form.getBoundingClientRect();
+        const filled =
+          root.scrollWidth <= root.clientWidth &&
+          !view.hidden &&
+          (root.clientWidth - box.width <= 10 ||
+            root.clientHeight - box.height <= 10 ||
+            root.dataset.views !== "none");
+        setTimeout(() => fits.push({ handled, framed: performance.now() - begun, filled }));
+      });
+    });
+  });
+  const sizes = [
+    [1920, 1080],
+    [1366, 768],
+    [810, 1080],
+    [360, 740],
+  ];
+  for (let run = 0; run < FitRuns; ++run) {
+    const [width, height] = sizes[run % sizes.length];
+    const count = run + 1;
+    await page.setViewportSize({ width, height });
+    await page.waitForFunction(
+      (count) => /** @type {any} */ (globalThis).fits.length >= count,
+      count,
+    );
+  }
+  /** @type {{ handled: number, framed: number, filled: boolean }[]} */
+  const fits = await page.evaluate(() => /** @type {any} */ (globalThis).fits);
+  await context.close();
+  return fits;
+}
+
 // Each group measures its own figures, as rows of the table.
 /** @typedef {[string, string, string, boolean]} Figure figure, value, goal, met */
 /** @type {Record<string, () => Promise<Figure[]>>} */
@@ -334,6 +396,19 @@ const groups = {
         `${fixed(median(handled), 2)} ms handler, ${fixed(median(framed), 2)} ms with its frame (max ${fixed(Math.max(...framed), 2)} ms)`,
         "≤ 16 ms",
         median(framed) <= 16,
+      ],
+    ];
+  },
+  fit: async () => {
+    const fits = await fitTimes();
+    const framed = fits.map((fit) => fit.framed);
+    const filled = fits.filter((fit) => fit.filled).length;
+    return [
+      [
+        `a change of the window's size, fitted anew with the motion view shown, ${fits.length} changes`,
+        `the page's handler ${fixed(median(fits.map((fit) => fit.handled)), 2)} ms (max ${fixed(Math.max(...fits.map((fit) => fit.handled)), 2)} ms); to the end of the next frame ${fixed(median(framed), 2)} ms (max ${fixed(Math.max(...framed), 2)} ms); that frame fitted in ${filled} of ${fits.length}`,
+        "the next frame fitted, within 16.7 ms",
+        filled === fits.length && median(framed) <= 16.7,
       ],
     ];
   },

@@ -42,6 +42,8 @@ export class PageLayout {
   #fitted;
   /** @type {Set<(fitted: boolean) => void>} */
   #listeners = new Set();
+  /** @type {{ below: { width: number, height: number }, beside: { width: number, height: number } } | undefined} */
+  #toolSizes;
 
   /**
    * @param {Document} document
@@ -75,6 +77,19 @@ export class PageLayout {
       attributes: true,
       attributeFilter: ["hidden"],
     });
+    // The tools are measured once, and again when they or the fonts change.
+    const remeasure = () => {
+      this.#toolSizes = undefined;
+      this.fit();
+    };
+    new MutationObserver(remeasure).observe(this.tools, {
+      childList: true,
+      subtree: true,
+      characterData: true,
+      attributes: true,
+      attributeFilter: ["hidden"],
+    });
+    document.fonts?.addEventListener("loadingdone", remeasure);
   }
 
   /** Whether the page fits the window, rather than showing the original size. */
@@ -116,16 +131,8 @@ export class PageLayout {
     const width = root.clientWidth - 2 * Margin;
     const height = root.clientHeight - 2 * Margin;
     root.style.setProperty("--fit-height", `${height}px`);
-    // The tools' size in each place, at the scale they have now.
-    const now = this.#scale(root);
-    /** @param {"below" | "beside"} place */
-    const tools = (place) => {
-      root.dataset.tools = place;
-      const box = this.tools.getBoundingClientRect();
-      return { width: box.width / now, height: box.height / now };
-    };
-    const below = tools("below");
-    const beside = tools("beside");
+    this.#toolSizes ??= this.#measureTools(root);
+    const { below, beside } = this.#toolSizes;
     const besideViews = shownViews && wide ? Gap + ViewsWidth : 0;
     const scaleOf = (/** @type {number} */ columnWidth, /** @type {number} */ columnHeight) =>
       Math.min(width / (columnWidth + besideViews), height / columnHeight);
@@ -140,9 +147,25 @@ export class PageLayout {
     // The tools keep a size that a finger can hit, so on a small screen
     // they may take more than their share: the scale then gives way.
     const scale = this.#scale(root);
+    if (scale >= 1) return;
     const column = this.column.getBoundingClientRect();
     const over = Math.max(column.width / (width - besideViews * scale), column.height / height);
     if (over > 1) this.#apply(root, scale / over, views, height);
+  }
+
+  /**
+   * The tools' size below the form and beside it, at the original size.
+   * @param {HTMLElement} root
+   */
+  #measureTools(root) {
+    root.style.setProperty("--form-scale", "1");
+    /** @param {"below" | "beside"} place */
+    const size = (place) => {
+      root.dataset.tools = place;
+      const box = this.tools.getBoundingClientRect();
+      return { width: box.width, height: box.height };
+    };
+    return { below: size("below"), beside: size("beside") };
   }
 
   /** @param {HTMLElement} root */

@@ -178,6 +178,21 @@ test("the page fits the window again when it changes, sharp at any pixel ratio",
   await closePage(session);
 });
 
+test("pinching zooms the page at either size", async () => {
+  const session = await openPage({ fitted: true, hasTouch: true, isMobile: true });
+  const viewport = await session.page.locator('meta[name="viewport"]').getAttribute("content");
+  assert.match(viewport ?? "", /width=device-width/);
+  assert.doesNotMatch(viewport ?? "", /user-scalable|maximum-scale/);
+  const blocked = await session.page.evaluate(
+    () =>
+      [...document.querySelectorAll("*")].filter((element) =>
+        ["none", "pan-x", "pan-y"].includes(getComputedStyle(element).touchAction),
+      ).length,
+  );
+  assert.equal(blocked, 0);
+  await closePage(session);
+});
+
 test("a tool switches to the original size and back, stores nothing and keeps the address", async () => {
   const session = await openPage({ fitted: true, viewport: { width: 1366, height: 768 } });
   const { page } = session;
