@@ -12,6 +12,7 @@ import { readdirSync, readFileSync, statSync } from "node:fs";
 import { join, relative } from "node:path";
 import { browser, floorButton, grilleButton, statusText } from "./support/browser.js";
 import { requiredPath } from "./support/paths.js";
+import { decode } from "./support/pixels.js";
 
 const siteDir = requiredPath("LODARIX_SITE");
 const Types = {
@@ -147,6 +148,12 @@ test("the manifest is one Chromium takes, full screen, with the program's icons"
     sizes.push(width);
   }
   assert.deepEqual(sizes.sort(), [180, 192, 512]);
+  // The drawing scaled five times at 192 px, nearest neighbour, on the form's colour.
+  const icon = await decode(context, /** @type {Buffer} */ (site.get("/icons/lodarix-192.png")));
+  assert.equal(icon.at(0, 0), manifest.background_color);
+  assert.equal(icon.at(16 + 15 * 5, 16 + 4 * 5), "#5A3210");
+  assert.equal(icon.at(16 + 15 * 5 + 4, 16 + 4 * 5 + 4), "#5A3210");
+  assert.equal(icon.at(16 + 14 * 5 + 4, 16 + 4 * 5), manifest.background_color);
   const touchIcon = await page.locator('link[rel="apple-touch-icon"]').getAttribute("href");
   assert.equal(touchIcon, "icons/lodarix-180.png");
   await context.close();
