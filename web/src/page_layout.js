@@ -71,7 +71,15 @@ export class PageLayout {
     this.page.append(this.column, this.views);
     const view = document.defaultView;
     view?.addEventListener("resize", () => this.fit());
-    new MutationObserver(() => this.fit()).observe(this.views, {
+    // A view added, shown or hidden; not what changes within a view.
+    new MutationObserver((changes) => {
+      if (
+        changes.some(
+          (change) => change.target === this.views || change.target.parentNode === this.views,
+        )
+      )
+        this.fit();
+    }).observe(this.views, {
       childList: true,
       subtree: true,
       attributes: true,
