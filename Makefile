@@ -22,8 +22,9 @@ run: build
 web:
 	@tools/ensure-packages.sh web
 	cmake --preset web
-	cmake --build --preset web --target lodarix-page
+	cmake --build --preset web --target lodarix-page lodarix-site
 	@echo "The page: $(CURDIR)/build-web/lodarix.html"
+	@echo "The site: $(CURDIR)/build-web/site/"
 
 package:
 	@tools/ensure-packages.sh run package

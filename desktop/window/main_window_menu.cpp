@@ -1,6 +1,8 @@
 #include "desktop/window/main_window_menu.h"
 
+#include "core/texts/help_texts.h"
 #include "core/texts/main_window_texts.h"
+#include "desktop/window/help_box.h"
 #include "desktop/window/keyboard_context_menu.h"
 #include "desktop/window/qt_text.h"
 
@@ -15,10 +17,15 @@ MainWindowMenu::MainWindowMenu(QWidget& form)
     , form_(form)
     , motionWindow_(new QAction(toQString(texts::ShowMotionWindow), this))
     , statement_(new QAction(toQString(texts::ShowStatement), this))
+    , help_(new QAction(toQString(help_texts::Title), this))
 {
     motionWindow_->setShortcut(QKeySequence(Qt::Key_F2));
     motionWindow_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(motionWindow_);
+    help_->setShortcut(QKeySequence(Qt::Key_F1));
+    help_->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(help_);
+    connect(help_, &QAction::triggered, this, [this] { showHelp(form_); });
     form.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&form, &QWidget::customContextMenuRequested, this, &MainWindowMenu::popUp);
     openContextMenusWithShiftF10(form);
@@ -30,6 +37,7 @@ void MainWindowMenu::popUp(const QPoint& at)
         menu_ = new QMenu(&form_);
         menu_->addAction(motionWindow_);
         menu_->addAction(statement_);
+        menu_->addAction(help_);
     }
     menu_->popup(form_.mapToGlobal(at));
 }

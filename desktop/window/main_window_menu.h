@@ -1,8 +1,9 @@
 // What the main window offers beyond its own controls, without changing how
-// it looks or what its rules do: F2 opens the motion window whichever control
-// has the focus, and a context menu (a right click on the background, the
-// title or the frames, the Menu key, Shift+F10) offers "Графика на
-// движението" and "Покажи условието". The text boxes keep their own menus.
+// it looks or what its rules do: F2 opens the motion window and F1 the help
+// (help_box.h) whichever control has the focus, and a context menu (a right
+// click on the background, the title or the frames, the Menu key, Shift+F10)
+// offers "Графика на движението", "Покажи условието" and "Помощ". The text
+// boxes keep their own menus.
 #pragma once
 
 #include <QMenu>
@@ -23,6 +24,7 @@ public:
 
     QAction* motionWindowAction() const { return motionWindow_; }
     QAction* statementAction() const { return statement_; }
+    QAction* helpAction() const { return help_; }
     // The context menu, made when first asked for; nullptr before.
     QMenu* menu() const { return menu_; }
 
@@ -32,6 +34,7 @@ private:
     QWidget& form_;
     QAction* motionWindow_;
     QAction* statement_;
+    QAction* help_;
     QPointer<QMenu> menu_;
 };
 

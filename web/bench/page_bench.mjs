@@ -7,8 +7,11 @@
 // set in the motion view (cadence); the time of a pick that appends one line
 // to a status text of 8 MiB (append); and the repaint of each graph
 // (1200 × 400) with 100,000 rows, whole session and last 60 s, with the
-// record's bytes a row (graphs). Figures, not tests: keep the machine
-// otherwise idle.
+// record's bytes a row (graphs); and, fitted to the window, the time from a
+// change of the window's size to the end of the frame that shows the page
+// fitted anew, the motion view beside or below the form (fit). All but the
+// last at the original size. Figures, not tests: keep the machine otherwise
+// idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -41,7 +44,9 @@ const browser = await chromium.launch({
   headless: true,
   args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--disable-background-networking"],
 });
-const pageUrl = pathToFileURL(pagePath).href;
+const fittedUrl = pathToFileURL(pagePath).href;
+const pageUrl = `${fittedUrl}?zoom=1`;
+const FitRuns = 40;
 
 /** @returns {Promise<import("playwright-core").Page>} */
 async function freshPage() {
@@ -258,6 +263,77 @@ async function graphFigures() {
   return figures;
 }
 
+// The window's size changed FitRuns times, in turn to each of a board's, a
+// laptop's, a tablet's and a phone's, with the motion view shown. For each,
+// the time the page's handler of the resize event takes, the time from the
+// event to the end of the first frame after it, and whether that frame shows
+// the form where it stays once all that follows has run.
+async function fitTimes() {
+  const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+  const page = await context.newPage();
+  // Before the page's own listener, which this one follows.
+  await page.addInitScript(() =>
+    addEventListener("resize", () => Object.assign(globalThis, { resizeBegun: performance.now() })),
+  );
+  await page.goto(fittedUrl);
+  await page.waitForSelector("body[data-ready=true]");
+  await page.keyboard.press("F2");
+  await page.evaluate(() => {
+    /** @type {object[]} */
+    const fits = [];
+    Object.assign(globalThis, { fits });
+    addEventListener("resize", (event) => {
+      const begun = event.timeStamp;
+      const handled = performance.now() - /** @type {any} */ (globalThis).resizeBegun;
+      requestAnimationFrame(() => {
+        const box = /** @type {HTMLElement} */ (
+          document.querySelector(".form")
+        ).getBoundingClientRect();
+        const at = [box.x, box.y, box.width, box.height];
+        setTimeout(() => fits.push({ handled, framed: performance.now() - begun, at }));
+      });
+    });
+  });
+  /** The form's place two frames later, once all that follows has run. */
+  const settled = () =>
+    page.evaluate(
+      () =>
+        new Promise((done) =>
+          requestAnimationFrame(() =>
+            requestAnimationFrame(() => {
+              const box = /** @type {HTMLElement} */ (
+                document.querySelector(".form")
+              ).getBoundingClientRect();
+              done([box.x, box.y, box.width, box.height]);
+            }),
+          ),
+        ),
+    );
+  /** @type {{ handled: number, framed: number, filled: boolean }[]} */
+  const results = [];
+  const sizes = [
+    [1920, 1080],
+    [1366, 768],
+    [810, 1080],
+    [360, 740],
+  ];
+  for (let run = 0; run < FitRuns; ++run) {
+    const [width, height] = sizes[run % sizes.length];
+    const count = run + 1;
+    await page.setViewportSize({ width, height });
+    await page.waitForFunction(
+      (count) => /** @type {any} */ (globalThis).fits.length >= count,
+      count,
+    );
+    const now = await settled();
+    /** @type {{ handled: number, framed: number, at: number[] }} */
+    const fit = await page.evaluate((run) => /** @type {any} */ (globalThis).fits[run], run);
+    results.push({ ...fit, filled: fit.at.every((value, at) => Math.abs(value - now[at]) < 0.5) });
+  }
+  await context.close();
+  return results;
+}
+
 // Each group measures its own figures, as rows of the table.
 /** @typedef {[string, string, string, boolean]} Figure figure, value, goal, met */
 /** @type {Record<string, () => Promise<Figure[]>>} */
@@ -334,6 +410,19 @@ const groups = {
         `${fixed(median(handled), 2)} ms handler, ${fixed(median(framed), 2)} ms with its frame (max ${fixed(Math.max(...framed), 2)} ms)`,
         "≤ 16 ms",
         median(framed) <= 16,
+      ],
+    ];
+  },
+  fit: async () => {
+    const fits = await fitTimes();
+    const framed = fits.map((fit) => fit.framed);
+    const filled = fits.filter((fit) => fit.filled).length;
+    return [
+      [
+        `a change of the window's size, fitted anew with the motion view shown, ${fits.length} changes`,
+        `the page's handler ${fixed(median(fits.map((fit) => fit.handled)), 2)} ms (max ${fixed(Math.max(...fits.map((fit) => fit.handled)), 2)} ms); from the event to the end of the next frame ${fixed(median(framed), 2)} ms (max ${fixed(Math.max(...framed), 2)} ms); that frame fitted in ${filled} of ${fits.length}`,
+        "the next frame fitted",
+        filled === fits.length,
       ],
     ];
   },

@@ -1,11 +1,14 @@
 // lodarix-page-facts: what the page takes from the core once, when it is
 // built, rather than at every start: one JSON object, {form, storedForm,
-// motionTexts, motionControls, motionGraph}: the window's description as it
-// stands once loaded (what the page shows first) and as stored, and the
-// motion view's words, controls and graphs (form_export.h,
-// motion_view_export.h).
+// motionTexts, motionControls, motionGraph, help, screenTexts}: the window's
+// description as it stands once loaded (what the page shows first) and as
+// stored, the motion view's words, controls and graphs, the short help and
+// the page's screen controls' words (form_export.h, motion_view_export.h,
+// help_export.h).
 
+#include "core/json/json_object.h"
 #include "web/facts/form_export.h"
+#include "web/facts/help_export.h"
 #include "web/facts/motion_view_export.h"
 
 #include <cstdio>
@@ -14,8 +17,17 @@
 int main()
 {
     using namespace lodarix::web;
-    const std::string facts = "{\"form\":" + loadedFormDescriptionJson() + ",\"storedForm\":"
-        + formDescriptionJson() + ",\"motionTexts\":" + motionTextsJson() + ",\"motionControls\":"
-        + motionControlsJson() + ",\"motionGraph\":" + motionGraphJson() + "}\n";
+    std::string facts;
+    {
+        lodarix::json::Object object(facts);
+        object.key("form") += loadedFormDescriptionJson();
+        object.key("storedForm") += formDescriptionJson();
+        object.key("motionTexts") += motionTextsJson();
+        object.key("motionControls") += motionControlsJson();
+        object.key("motionGraph") += motionGraphJson();
+        object.key("help") += helpJson();
+        object.key("screenTexts") += screenTextsJson();
+    }
+    facts += '\n';
     return std::fputs(facts.c_str(), stdout) < 0 ? 1 : 0;
 }

@@ -1,11 +1,12 @@
 // Builds the window from its description: the form with its client size,
 // background and font, then every control in the stored order (so a later
 // control is drawn above an earlier one it overlaps), each placed in its
-// container at its pixel rectangle, with its colours, texts and initial
-// state, in the tab order of the tab indices. The option buttons of a
-// container form a radio group; a floor button (a graphical option button)
-// is drawn as a push button that goes by its floor and says what its marker
-// means. The controls are found by name and index in the returned registry.
+// container at its pixel rectangle (times the page's scale), with its
+// colours, texts and initial state, in the tab order of the tab indices. The
+// option buttons of a container form a radio group; a floor button (a
+// graphical option button) is drawn as a push button that goes by its floor
+// and says what its marker means; the title label is the page's heading. The
+// controls are found by name and index in the returned registry.
 
 import { RadioGroup, isRepeatClick } from "./radio_group.js";
 import { StepTimer } from "./step_timer.js";
@@ -43,14 +44,23 @@ export function controlKey(name, index) {
 }
 
 /**
+ * A length of the desktop window in pixels, as the page shows it: times the
+ * page's scale (page_layout.js), exact at the original size.
+ * @param {number} pixels
+ */
+export function scaled(pixels) {
+  return `calc(${pixels}px * var(--form-scale, 1))`;
+}
+
+/**
  * @param {HTMLElement} element
  * @param {{ left: number, top: number, width: number, height: number }} rect
  */
 function place(element, rect) {
-  element.style.left = `${rect.left}px`;
-  element.style.top = `${rect.top}px`;
-  element.style.width = `${rect.width}px`;
-  element.style.height = `${rect.height}px`;
+  element.style.left = scaled(rect.left);
+  element.style.top = scaled(rect.top);
+  element.style.width = scaled(rect.width);
+  element.style.height = scaled(rect.height);
 }
 
 /**
@@ -63,12 +73,12 @@ export function buildForm(document, description, events) {
   const form = document.createElement("div");
   form.className = "form";
   form.id = description.name;
-  form.style.width = `${description.width}px`;
-  form.style.height = `${description.height}px`;
+  form.style.width = scaled(description.width);
+  form.style.height = scaled(description.height);
   form.style.setProperty("--background", description.background ?? "");
   form.style.backgroundColor = "var(--background)";
   form.style.fontFamily = `"Lodarix Serif", "${description.font.family}", serif`;
-  form.style.fontSize = `${description.font.pointSize}pt`;
+  form.style.fontSize = `calc(${description.font.pointSize}pt * var(--form-scale, 1))`;
   form.style.fontWeight = String(description.font.weight);
 
   /** @type {Map<string, Control>} */
@@ -165,8 +175,11 @@ function makeControl(document, control, events) {
       break;
     }
     case "Label": {
+      // The window's title, and so the page's heading.
       made.element = document.createElement("div");
       made.element.className = "label";
+      made.element.setAttribute("role", "heading");
+      made.element.setAttribute("aria-level", "1");
       made.element.textContent = control.text;
       break;
     }

@@ -166,16 +166,30 @@ export interface Core {
   PageMotion: new (intervalMs: number) => PageMotion;
 }
 
+// The short help (core/form/help.h), as the page shows it.
+export interface HelpFacts {
+  title: string;
+  coloursHeading: string;
+  colours: { color: string; name: string; meaning: string }[];
+  grilleRule: string;
+  keysHeading: string;
+  keys: { keys: string; does: string }[];
+  close: string;
+}
+
 // What lodarix-page-facts prints (web/facts/page_facts.cpp): the window's
 // description as it stands once loaded and as stored, the motion view's words
 // by the names of core/texts/motion_window_texts.h, its controls' ranges, and
-// its graphs' and table's facts.
+// its graphs' and table's facts; the short help, and the words of the page's
+// screen controls by the names of core/texts/page_screen_texts.h.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
   motionTexts: Record<string, string>;
   motionControls: MotionControls;
   motionGraph: MotionGraphFacts;
+  help: HelpFacts;
+  screenTexts: Record<string, string>;
 }
 
 declare global {
@@ -187,4 +201,6 @@ declare global {
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;
   const lodarixMotionGraph: MotionGraphFacts;
+  const lodarixHelp: HelpFacts;
+  const lodarixScreenTexts: Record<string, string>;
 }

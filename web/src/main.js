@@ -6,13 +6,15 @@
 // bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
 // base64, and what the core says of the window and the motion view
 // (lodarixForm, lodarixMotionTexts, lodarixMotionControls,
-// lodarixMotionGraph) before this script in the same file. The motion view
-// is made when first shown.
+// lodarixMotionGraph, lodarixHelp, lodarixScreenTexts) before this script in
+// the same file. The motion view is made when first shown. The page fits the
+// window unless the address asks for the original size (page_layout.js).
 
-import { button } from "./elements.js";
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
+import { PageLayout, originalSizeAsked } from "./page_layout.js";
+import { addScreenTools, toolButton } from "./page_tools.js";
 import { windowControls } from "./window_controls.js";
 
 // Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
@@ -66,26 +68,23 @@ failure.setAttribute("role", "alert");
 failure.hidden = true;
 const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
 if (!timer) throw new Error("the form has no step timer");
-const opener = button(
-  document,
-  lodarixMotionTexts.ShowMotionWindow,
-  () => showMotion(!motionView?.shown),
-  { className: "motion-opener" },
-);
+const opener = toolButton(document, lodarixMotionTexts.ShowMotionWindow, "graph");
+opener.className = "motion-opener";
+opener.addEventListener("click", () => showMotion(!motionView?.shown));
 opener.setAttribute("aria-keyshortcuts", "F2");
 opener.setAttribute("aria-expanded", "false");
-const main = document.createElement("div");
-main.className = "form-column";
-main.append(view.form, opener, failure);
-const page = document.createElement("div");
-page.className = "page";
-page.append(main);
+const layout = new PageLayout(document, view.form, lodarixForm, !originalSizeAsked(location));
+layout.tools.append(opener);
+addScreenTools(document, layout, lodarixScreenTexts, lodarixHelp);
+layout.column.append(failure);
+layout.page.append(log.element);
 // The description is the window as it stands once loaded, so it is shown
 // at once, its first frame drawn (or, in a tab that draws none, a moment
 // passed) while the wasm is unpacked and compiled, before the rules run the
 // load on it. Till then it takes no click and no focus.
 view.form.inert = true;
-document.body.append(page, log.element);
+document.body.append(layout.page);
+layout.fit();
 await new Promise((drawn) => {
   requestAnimationFrame(() => setTimeout(drawn, 0));
   setTimeout(drawn, 100);
@@ -114,7 +113,7 @@ const showMotion = (/** @type {boolean} */ shown) => {
   if (!motionView) {
     if (!shown) return;
     motionView = new MotionView(document, motion, timer, motionFacts);
-    page.append(motionView.element);
+    layout.views.append(motionView.element);
   }
   const hadFocus = motionView.element.contains(document.activeElement);
   motionView.setShown(shown);

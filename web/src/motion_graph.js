@@ -7,7 +7,8 @@
 // dashed level up to the present; the speed graph the speed over time, with
 // its zero line and a ring at each jump. The colours are the core's too. The
 // canvas has as many pixels as the screen shows of it (devicePixelRatio), so
-// it stays sharp at any zoom.
+// it stays sharp at any zoom; the graph is drawn in units of a twelfth of
+// the canvas's font size, so that its labels and margins grow with the page.
 
 import { drawPosition } from "./position_trace.js";
 import { drawSpeed } from "./speed_trace.js";
@@ -37,22 +38,32 @@ function widthOf(context, text) {
 }
 
 /**
+ * Device pixels per unit of the drawing.
+ * @param {HTMLCanvasElement} canvas
+ */
+function unitRatio(canvas) {
+  const scale = parseFloat(getComputedStyle(canvas).fontSize) / 12 || 1;
+  return (window.devicePixelRatio || 1) * scale;
+}
+
+/**
  * The canvas's backing store sized to what it shows, and what the core
  * needs to lay its graph out: the plot's width in device pixels (the columns
- * it decimates to) and in CSS pixels, and the width of the time axis's
- * widest label.
+ * it decimates to) and in units of the drawing, and the width of the time
+ * axis's widest label.
  * @param {HTMLCanvasElement} canvas
  * @param {MotionGraphFacts} facts
  */
 export function fitCanvas(canvas, facts) {
-  const ratio = window.devicePixelRatio || 1;
-  const width = Math.max(1, Math.round(canvas.clientWidth * ratio));
-  const height = Math.max(1, Math.round(canvas.clientHeight * ratio));
+  const screen = window.devicePixelRatio || 1;
+  const ratio = unitRatio(canvas);
+  const width = Math.max(1, Math.round(canvas.clientWidth * screen));
+  const height = Math.max(1, Math.round(canvas.clientHeight * screen));
   if (canvas.width !== width) canvas.width = width;
   if (canvas.height !== height) canvas.height = height;
   const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
   context.font = Font;
-  const plotWidth = Math.max(1, canvas.clientWidth - Margin.left - Margin.right);
+  const plotWidth = Math.max(1, (canvas.clientWidth * screen) / ratio - Margin.left - Margin.right);
   return {
     columns: Math.max(1, Math.round(plotWidth * ratio)),
     plotWidth,
@@ -68,7 +79,7 @@ export function fitCanvas(canvas, facts) {
  * @param {{ TimeAxis: string, FloorAxis: string, SpeedAxis: string }} texts
  */
 export function drawGraph(canvas, kind, graph, facts, texts) {
-  const ratio = window.devicePixelRatio || 1;
+  const ratio = unitRatio(canvas);
   const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
   const width = canvas.width / ratio;
   const height = canvas.height / ratio;

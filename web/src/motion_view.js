@@ -247,6 +247,7 @@ export class MotionView {
     canvas.setAttribute("role", "img");
     canvas.setAttribute("aria-label", name);
     canvas.tabIndex = 0;
+    new ResizeObserver(() => this.refresh()).observe(canvas);
     return canvas;
   }
 }

@@ -29,7 +29,11 @@ export class TripsTable {
     head.append(headings);
     this.rows = /** @type {HTMLTableSectionElement} */ (make(document, "tbody"));
     table.append(make(document, "caption", caption), head, this.rows);
+    // It scrolls once the trips outgrow it, so the keyboard reaches it too.
     this.element = make(document, "div", undefined, "motion-trips-box");
+    this.element.tabIndex = 0;
+    this.element.setAttribute("role", "region");
+    this.element.setAttribute("aria-label", caption);
     this.element.append(table);
   }
 

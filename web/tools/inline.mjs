@@ -4,7 +4,9 @@
 // what the core says of the window (as it stands once loaded, so that the
 // page can show it before the core is ready) and of the motion view, as the
 // program FACTS prints it, once here rather than at every start
-// (lodarixForm, lodarixMotionTexts, lodarixMotionControls, lodarixMotionGraph);
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls, lodarixMotionGraph),
+// and the short help and the screen controls' words (lodarixHelp,
+// lodarixScreenTexts);
 // the page's ES modules from SOURCES joined into one
 // script; the style; the window caption as the title; and a
 // Content-Security-Policy that allows exactly those inline parts and the
@@ -103,13 +105,15 @@ const factory = module
 const wasm = gzipSync(Buffer.from(embedded[2], "base64"), { level: 9 }).toString("base64");
 const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
 const binaries = `${font}\nconst lodarixWasm = "${wasm}";`;
-/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, motionGraph: object }} */
+/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, motionGraph: object, help: object, screenTexts: object }} */
 const pageFacts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
 const facts = [
   `const lodarixForm = ${JSON.stringify(pageFacts.form)};`,
   `const lodarixMotionTexts = ${JSON.stringify(pageFacts.motionTexts)};`,
   `const lodarixMotionControls = ${JSON.stringify(pageFacts.motionControls)};`,
   `const lodarixMotionGraph = ${JSON.stringify(pageFacts.motionGraph)};`,
+  `const lodarixHelp = ${JSON.stringify(pageFacts.help)};`,
+  `const lodarixScreenTexts = ${JSON.stringify(pageFacts.screenTexts)};`,
 ].join("\n");
 const script = `${factory}\n${binaries}\n${facts}\n${joined.join("\n")}\n`.replaceAll(
   "</script",

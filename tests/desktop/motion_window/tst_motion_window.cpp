@@ -174,10 +174,12 @@ private slots:
         QVERIFY(menu);
         QCOMPARE(menu, session.host.menu().menu());
         const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.size(), 3);
         QCOMPARE(items.at(0)->text(), QStringLiteral("Графика на движението"));
         QCOMPARE(items.at(0)->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(items.at(1)->text(), QStringLiteral("Покажи условието"));
+        QCOMPARE(items.at(2)->text(), QStringLiteral("Помощ"));
+        QCOMPARE(items.at(2)->shortcut(), QKeySequence(Qt::Key_F1));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items.at(0)).center());
         QVERIFY(session.host.motionWindow());
         QVERIFY(session.host.motionWindow()->isVisible());

@@ -10,7 +10,10 @@ import { pathToFileURL } from "node:url";
 import { chromium } from "playwright-core";
 import { requiredPath } from "./paths.js";
 
-export const PageUrl = pathToFileURL(requiredPath("LODARIX_PAGE")).href;
+// The page as a teacher opens it, fitted to the window, and at the original
+// size: the desktop window's pixels, which the tests of the exact layout hold.
+export const PageFile = pathToFileURL(requiredPath("LODARIX_PAGE")).href;
+export const PageUrl = `${PageFile}?zoom=1`;
 export const StepMs = 800;
 
 /** @type {Promise<import("playwright-core").Browser> | undefined} */
@@ -19,7 +22,7 @@ let launched;
 let profiles;
 
 // The browser starts with the first page a test file opens.
-function browser() {
+export function browser() {
   if (!launched) {
     // Playwright makes each browser's profile folder in the temporary folder.
     profiles = mkdtempSync(join(tmpdir(), "lodarix-chromium-"));
@@ -47,14 +50,15 @@ after(async () => {
  */
 
 /**
- * Opens the page in a new context; the page's clock stands still until the
- * test runs it, unless realTime is set. initScript, if given, runs in the
- * page before the page's own script.
- * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean, initScript?: () => void }} [options]
+ * Opens the page in a new context, at the original size unless fitted is
+ * set; the page's clock stands still until the test runs it, unless
+ * realTime is set. initScript, if given, runs in the page before the page's
+ * own script.
+ * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean, fitted?: boolean, initScript?: () => void }} [options]
  * @returns {Promise<Session>}
  */
 export async function openPage(options = {}) {
-  const { realTime, initScript, ...contextOptions } = options;
+  const { realTime, fitted, initScript, ...contextOptions } = options;
   const context = await (
     await browser()
   ).newContext({
@@ -73,7 +77,7 @@ export async function openPage(options = {}) {
   });
   page.on("pageerror", (error) => problems.push(error.message));
   if (!realTime) await page.clock.install();
-  await page.goto(PageUrl);
+  await page.goto(fitted ? PageFile : PageUrl);
   await page.waitForSelector("body[data-ready=true]");
   // From here on the page's time moves only when the test runs it.
   if (!realTime) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
