@@ -1,10 +1,12 @@
 // lodarix-page-facts: what the page takes from the core once, when it is
 // built, rather than at every start: one JSON object, {form, storedForm,
-// motionTexts, motionControls, motionGraph}: the window's description as it
-// stands once loaded (what the page shows first) and as stored, and the
-// motion view's words, controls and graphs (form_export.h,
-// motion_view_export.h).
+// motionTexts, motionControls, motionGraph, eventsTexts, eventsFacts}: the
+// window's description as it stands once loaded (what the page shows first)
+// and as stored, the motion view's words, controls and graphs, and the
+// events view's words and facts (form_export.h, motion_view_export.h,
+// events_view_export.h).
 
+#include "web/facts/events_view_export.h"
 #include "web/facts/form_export.h"
 #include "web/facts/motion_view_export.h"
 
@@ -17,6 +19,6 @@ int main()
     const std::string facts = "{\"form\":" + loadedFormDescriptionJson()
         + ",\"storedForm\":" + formDescriptionJson() + ",\"motionTexts\":" + motionTextsJson()
         + ",\"motionControls\":" + motionControlsJson() + ",\"motionGraph\":" + motionGraphJson()
-        + "}\n";
+        + ",\"eventsTexts\":" + eventsTextsJson() + ",\"eventsFacts\":" + eventsFactsJson() + "}\n";
     return std::fputs(facts.c_str(), stdout) < 0 ? 1 : 0;
 }
