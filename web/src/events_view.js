@@ -97,7 +97,7 @@ export class EventsView {
 
     // Read out on demand only: nothing is written here while rows come.
     this.reader = document.createElement("div");
-    this.reader.className = "visually-hidden";
+    this.reader.className = "visually-hidden events-reader";
     this.reader.setAttribute("role", "status");
 
     const heading = document.createElement("h2");
