@@ -36,6 +36,15 @@ const escapeHtml = (text) =>
 const importLine = /^import\s*\{([^}]*)\}\s*from\s*"\.\/([\w.]+)\.js";\s*$/gm;
 const exported = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/gm;
 
+// The page carries its modules without the comments that stand on lines of
+// their own (the notes and type annotations for the reader and the type
+// check), which are a quarter of their size; code is left as written.
+/** @param {string} text */
+const withoutCommentLines = (text) =>
+  text
+    .replace(/^[ \t]*\/\*\*?(?:(?!\*\/)[\s\S])*\*\/[ \t]*\n/gm, "")
+    .replace(/^[ \t]*\/\/.*\n/gm, "");
+
 /** @type {string[]} */
 const joined = [];
 /** @type {Set<string>} */
@@ -51,7 +60,7 @@ const add = (name, trail) => {
   const imports = [...text.matchAll(importLine)];
   for (const [, , from] of imports) add(from, [...trail, name]);
   const names = [...text.matchAll(exported)].map((match) => match[1]);
-  const body = text
+  const body = withoutCommentLines(text)
     .replace(importLine, (_, list, from) => `const {${list}} = module_${from};`)
     .replace(/^export\s+/gm, "");
   if (/^\s*(import|export)\b/m.test(body)) throw new Error(`${name}.js: module syntax left over`);
