@@ -7,8 +7,9 @@
 // set in the motion view (cadence); the time of a pick that appends one line
 // to a status text of 8 MiB (append); and the repaint of each graph
 // (1200 × 400) with 100,000 rows, whole session and last 60 s, with the
-// record's bytes a row (graphs). Figures, not tests: keep the machine
-// otherwise idle.
+// record's bytes a row (graphs); the events view at 100,000 events and a
+// script of 10,000 lines run in it (events, events_bench.mjs). Figures, not
+// tests: keep the machine otherwise idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -16,6 +17,7 @@ import { pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
 import { chromium } from "playwright-core";
 import { showLongRecord } from "../test/support/long_record.js";
+import { eventsFigures } from "./events_bench.mjs";
 
 const [pagePath, outPath] = process.argv.slice(2, 4).map((path) => resolve(path));
 const onlyGroups = process.argv[4] === "--only" ? process.argv[5] : undefined;
@@ -362,6 +364,7 @@ const groups = {
       ],
     ];
   },
+  events: () => eventsFigures(browser, pageUrl, median, fixed),
 };
 
 const only = onlyGroups ? onlyGroups.split(",") : Object.keys(groups);
