@@ -69,7 +69,6 @@ std::string motionControlsJson()
     return out;
 }
 
-
 std::string motionGraphJson()
 {
     namespace colors = motion::graph_colors;
