@@ -104,6 +104,13 @@ export class EventsView {
     heading.textContent = t.WindowTitle;
     this.element.append(heading, bar, this.table.element, below, this.reader);
     this.table.setSource(lesson);
+    // A page that scales or wraps its views resizes them: the grid draws the
+    // rows now in view, and the drawing is drawn anew at its new size.
+    new ResizeObserver(() => {
+      if (!this.shown) return;
+      this.table.render();
+      this.#drawSketch();
+    }).observe(this.element);
   }
 
   get shown() {
