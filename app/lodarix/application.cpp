@@ -1,6 +1,7 @@
 #include "app/lodarix/application.h"
 
 #include "app/lodarix/bulgarian_locale.h"
+#include "app/lodarix/events_host.h"
 #include "app/lodarix/motion_host.h"
 #include "core/texts/main_window_texts.h"
 #include "desktop/window/lodarix_window.h"
@@ -82,7 +83,8 @@ void setUpApplication()
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)
 {
     LodarixWindow window;
-    const MotionHost motion(window);
+    MotionHost motion(window);
+    const EventsHost events(window, motion);
     if (!window.load())
         return LodarixWindow::RunTimeErrorExitCode;
     if (beforeShow)

@@ -21,7 +21,8 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 // right after the QApplication is made.
 void setUpApplication();
 
-// Builds the window with its motion record and motion window (F2), loads it,
+// Builds the window with its motion record and motion window (F2) and its
+// events trace and events window (F3), loads it,
 // calls beforeShow, shows it and runs the event loop until the window is
 // closed. Returns the program's exit status.
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow = {});

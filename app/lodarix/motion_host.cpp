@@ -41,7 +41,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
     , pacer_(window, recording_.clock())
     , menu_(new MainWindowMenu(window.form()))
 {
-    window_.setRuleObserver(&recording_);
+    window_.addRuleObserver(&recording_);
     connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
     connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
     connect(menu_->statementAction(), &QAction::triggered, this, &MotionHost::showStatement);
@@ -49,7 +49,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
 
 MotionHost::~MotionHost()
 {
-    window_.setRuleObserver(nullptr);
+    window_.removeRuleObserver(&recording_);
 }
 
 void MotionHost::openMotionWindow()

@@ -1,17 +1,20 @@
 // lodarix-bench [--runs N] [--output FILE] [--only GROUP]: runs every
 // measurement of the window and the trip rules (or one group of them:
-// start-up, cadence, cpu, throughput, append, graphs), prints one Markdown
+// start-up, cadence, cpu, throughput, append, graphs, events), prints one Markdown
 // table and writes it to FILE. Start-up and memory pit the window against a
 // minimal one, run after run on the same platform; cadence and CPU time watch
 // the real window with its real timer in Xvfb, at the default interval and at
 // intervals set in the motion window; throughput and the motion record's
 // figures come from the Google Benchmark of the rules; the append cost times
 // picks that append a line to status texts from 1 KiB to 8 MiB, and the
-// motion window's graphs are repainted, offscreen (figures.h).
+// motion window's graphs are repainted, offscreen (figures.h); the events
+// window takes in a row at 100,000 events (events_figures.h).
 
+#include "bench/harness/events_figures.h"
 #include "bench/harness/figures.h"
 #include "tests/support/xvfb.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <optional>
@@ -45,6 +48,11 @@ int main(int argc, char* argv[])
             measureAppendCost(table, offscreen, settings);
         if (settings.runs("graphs"))
             measureGraphs(table, settings);
+        if (settings.runs("events")) {
+            progress("the events window with 100,000 events, offscreen");
+            measureEventsWindow(table, LODARIX_BENCH_EVENTS, std::min(settings.longRuns, 3),
+                                settings.errorLog);
+        }
 
         const std::string markdown = table.markdown();
         std::fputs(markdown.c_str(), stdout);

@@ -11,7 +11,8 @@ namespace bench {
 
 namespace {
 
-const char* const Groups[] = {"start-up", "cadence", "cpu", "throughput", "append", "graphs"};
+const char* const Groups[] = {"start-up", "cadence", "cpu",   "throughput",
+                              "append",   "graphs",  "events"};
 
 } // namespace
 

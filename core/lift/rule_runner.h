@@ -1,13 +1,19 @@
-// The trip rules with their observer: every face hands the rules' three
-// events to a RuleRunner, which runs the rule and then tells the observer
-// what ran. It reads the grille before a click reaches the rule, so that an
-// observer can tell an accepted pick from a refused one, and it hears only of
-// steps that ran, because a face calls step() only when its timer fired.
+// The trip rules with their observers: every face hands the rules' three
+// events to a RuleRunner, which runs the rule on the face's window, seen
+// through a WatchedWindow so that the observers hear each operation, and
+// then tells the observers what ran. It reads the grille before a click
+// reaches the rule, so that an observer can tell an accepted pick from a
+// refused one, and it hears only of steps that ran, because a face calls
+// step() only when its timer fired. A face also reports each click on a
+// grille button, which runs no rule, so that the observers hear of it.
 #pragma once
 
 #include "core/lift/rule_observer.h"
 #include "core/lift/trip_controller.h"
+#include "core/lift/watched_window.h"
 #include "core/lift/window_operations.h"
+
+#include <vector>
 
 namespace lodarix::lift {
 
@@ -18,22 +24,36 @@ public:
     RuleRunner(const RuleRunner&) = delete;
     RuleRunner& operator=(const RuleRunner&) = delete;
 
-    // nullptr for none; the observer must outlive the runner or be unset first.
-    void setObserver(RuleObserver* observer) { observer_ = observer; }
+    // The only observer from now on; nullptr for none. An observer must
+    // outlive the runner or be unset or removed first.
+    void setObserver(RuleObserver* observer);
+    // One observer more, told after those added before it; nullptr is ignored.
+    void addObserver(RuleObserver* observer);
+    void removeObserver(RuleObserver* observer);
 
-    // Form_Load, then the observer.
+    // Form_Load, then the observers.
     void load();
-    // Option1_Click(floor), then the observer with the grille as it was before.
+    // Option1_Click(floor), then the observers with the grille as it was before.
     void pick(FloorIndex floor);
-    // Timer1_Timer, then the observer. Call it only when the step timer fired.
+    // Timer1_Timer, then the observers. Call it only when the step timer fired.
     void step();
+    // The user clicked a grille button and the face selected it: no rule
+    // runs; the observers hear the grille and the status text as they are now.
+    void grilleClicked();
 
     const TripController& controller() const { return controller_; }
 
 private:
+    template <class Tell> void tell(Tell tell)
+    {
+        for (RuleObserver* observer : observers_)
+            tell(*observer);
+    }
+
     WindowOperations& window_;
+    std::vector<RuleObserver*> observers_;
+    WatchedWindow watched_;
     TripController controller_;
-    RuleObserver* observer_ = nullptr;
 };
 
 } // namespace lodarix::lift

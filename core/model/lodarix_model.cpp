@@ -31,6 +31,7 @@ void LodarixModel::clickGrilleButton(Grille grille)
     window_.select(controls::GrilleButtons,
                    grille == Grille::Closed ? controls::GrilleClosedButton
                                             : controls::GrilleOpenButton);
+    rules_.grilleClicked();
 }
 
 void LodarixModel::timerPeriod()

@@ -2,7 +2,8 @@
 // the way the real window wires them: clicking a floor button selects it and
 // then runs Option1_Click with its index; a period of the step timer runs
 // Timer1_Timer only while the timer is enabled; the grille buttons run nothing.
-// An observer, when set, hears of each rule that ran, as the real window's does.
+// Observers, when set, hear of each rule that ran and of each grille button
+// clicked, as the real window's do.
 #pragma once
 
 #include "core/lift/rule_runner.h"
@@ -29,6 +30,8 @@ public:
     // Set it before load() to hear of the load too; nullptr for none. The
     // observer must outlive the model or be unset first.
     void setRuleObserver(lift::RuleObserver* observer) { rules_.setObserver(observer); }
+    // One observer more, told after those set or added before.
+    void addRuleObserver(lift::RuleObserver* observer) { rules_.addObserver(observer); }
 
     Grille grille() const;
     const WindowModel& window() const { return window_; }

@@ -9,11 +9,16 @@
 namespace lodarix::replay {
 
 MotionSession::MotionSession()
+    : MotionSession(NotLoaded{})
+{
+    model_.load();
+}
+
+MotionSession::MotionSession(NotLoaded)
     : periodMs_(stepPeriodMs())
     , recorder_([this] { return nowMs_; }, periodMs_)
 {
     model_.setRuleObserver(&recorder_);
-    model_.load();
 }
 
 void MotionSession::run(const Command& command)

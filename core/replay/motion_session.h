@@ -19,6 +19,12 @@ class MotionSession {
 public:
     // Builds and loads the model; the record holds its start row.
     MotionSession();
+    // Builds the model, not yet loaded, so that observers can be added first.
+    struct NotLoaded {};
+    explicit MotionSession(NotLoaded);
+    // One observer more, told after the record; before load() to hear of the load too.
+    void addRuleObserver(lift::RuleObserver* observer) { model_.addRuleObserver(observer); }
+    void load() { model_.load(); }
     MotionSession(const MotionSession&) = delete;
     MotionSession& operator=(const MotionSession&) = delete;
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace lodarix::replay {
@@ -40,9 +41,9 @@ std::vector<std::string_view> words(std::string_view text)
     return result;
 }
 
-// The word in double quotes, control characters escaped and a long word cut,
-// so that an error message stays one readable line.
-std::string quoted(std::string_view text)
+// The word with control characters escaped and a long word cut, so that an
+// error message stays one readable line.
+std::string escaped(std::string_view text)
 {
     constexpr std::size_t MaxShown = 40;
     constexpr std::size_t LongestContinuation = 3; // a UTF-8 sequence is at most 4 bytes
@@ -62,20 +63,32 @@ std::string quoted(std::string_view text)
             }
         }
     }
-    std::string result = "\"";
+    std::string result;
     for (const char c : text.substr(0, shown)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F || c == '"' || c == '\\') {
-            char escaped[sizeof "\\xFF"];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            result += escaped;
+            char code[sizeof "\\xFF"];
+            std::snprintf(code, sizeof code, "\\x%02X", byte);
+            result += code;
         } else {
             result += c;
         }
     }
     if (shown < text.size())
         result += "...";
-    return result + "\"";
+    return result;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + escaped(text) + "\"";
+}
+
+ScriptError error(std::string message, Problem problem, std::string_view word,
+                  std::string_view command)
+{
+    return {std::move(message), problem, word.empty() ? std::string() : escaped(word),
+            escaped(command)};
 }
 
 // A floor number written in decimal digits only, within the building.
@@ -96,7 +109,8 @@ ParsedLine withoutArgument(const std::vector<std::string_view>& parts, Action ac
                            std::string_view text)
 {
     if (parts.size() > 1)
-        return ScriptError{quoted(parts[0]) + " takes no argument, but got " + quoted(parts[1])};
+        return error(quoted(parts[0]) + " takes no argument, but got " + quoted(parts[1]),
+                     Problem::UnexpectedWord, parts[1], parts[0]);
     return Command{action, std::string{text}};
 }
 
@@ -118,17 +132,20 @@ ParsedLine parseLine(std::string_view line)
         return withoutArgument(parts, Tick{}, text);
     if (name == "pick") {
         if (parts.size() < 2)
-            return ScriptError{"\"pick\" needs a floor number from " + floorNumbers()};
+            return error("\"pick\" needs a floor number from " + floorNumbers(),
+                         Problem::FloorMissing, {}, name);
         if (parts.size() > 2)
-            return ScriptError{"\"pick\" takes one floor number, but got also " + quoted(parts[2])};
+            return error("\"pick\" takes one floor number, but got also " + quoted(parts[2]),
+                         Problem::ExtraWord, parts[2], name);
         int number = 0;
         if (!readFloorNumber(parts[1], number))
-            return ScriptError{"floor " + quoted(parts[1]) + " is not a floor number from "
-                               + floorNumbers()};
+            return error("floor " + quoted(parts[1]) + " is not a floor number from "
+                             + floorNumbers(),
+                         Problem::NotAFloorNumber, parts[1], name);
         return Command{Pick{number}, std::string{text}};
     }
-    return ScriptError{"unknown command " + quoted(name)
-                       + " (expected close, open, pick N or tick)"};
+    return error("unknown command " + quoted(name) + " (expected close, open, pick N or tick)",
+                 Problem::UnknownCommand, name, name);
 }
 
 } // namespace lodarix::replay

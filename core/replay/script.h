@@ -25,8 +25,23 @@ struct Command {
 
 struct Skip {}; // a blank line or a comment
 
+// What a bad line gets wrong, so that a face can say it in its own words.
+enum class Problem {
+    UnknownCommand,  // word: the command
+    UnexpectedWord,  // a command without argument got one; word: that argument
+    FloorMissing,    // "pick" alone
+    ExtraWord,       // word: what follows pick's floor number
+    NotAFloorNumber, // word: pick's argument
+};
+
 struct ScriptError {
     std::string message; // what is wrong, without the line number
+    Problem problem;
+    // The word not understood, as the message shows it without its quotes:
+    // control characters escaped, a long word cut; empty for FloorMissing.
+    std::string word;
+    // The command the line starts with.
+    std::string command;
 };
 
 using ParsedLine = std::variant<Command, Skip, ScriptError>;

@@ -5,6 +5,7 @@
 #include "desktop/window/floor_button.h"
 #include "desktop/window/run_time_error_report.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -42,6 +43,11 @@ void LodarixWindow::wireEvents()
         const auto floor = static_cast<lift::FloorIndex>(index);
         QObject::connect(button, &FloorButton::clicked, button,
                          [this, floor] { handleEvent([this, floor] { rules_.pick(floor); }); });
+    }
+    for (const auto& [index, control] : loaded_.controls.elements(controls::GrilleButtons)) {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [this] { handleEvent([this] { rules_.grilleClicked(); }); });
     }
     QTimer& timer = stepTimer();
     QObject::connect(&timer, &QTimer::timeout, &timer, [this] {

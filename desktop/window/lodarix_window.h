@@ -4,7 +4,8 @@
 // Timer1_Timer; nothing else runs a rule. A lift::RuleRunner runs them, so an
 // observer, when set, hears of each of these events after its rule ran. What
 // the rules write in the status box, and the grille opening on arrival, is
-// told to a screen reader as well (see status_announcer.h).
+// told to a screen reader as well (see status_announcer.h). A click on a
+// grille button runs no rule; the observers hear of it all the same.
 //
 // The steps have a seam for the teacher's controls and for tests: they can be
 // held, so that the timer's expiries pass without a step, and an expiry or a
@@ -54,6 +55,10 @@ public:
     // observer must outlive the window or be unset first. Its failures go to
     // the error handler, as a rule's do.
     void setRuleObserver(lift::RuleObserver* observer) { rules_.setObserver(observer); }
+    // One observer more, told after those set or added before; the same
+    // terms. Remove it before it goes.
+    void addRuleObserver(lift::RuleObserver* observer) { rules_.addObserver(observer); }
+    void removeRuleObserver(lift::RuleObserver* observer) { rules_.removeObserver(observer); }
 
     // Timer1.Enabled, as the rules set it.
     bool stepsRunning() const;

@@ -1,5 +1,6 @@
 #include "desktop/window/main_window_menu.h"
 
+#include "core/texts/events_view_texts.h"
 #include "core/texts/help_texts.h"
 #include "core/texts/main_window_texts.h"
 #include "desktop/window/help_box.h"
@@ -16,12 +17,16 @@ MainWindowMenu::MainWindowMenu(QWidget& form)
     : QObject(&form)
     , form_(form)
     , motionWindow_(new QAction(toQString(texts::ShowMotionWindow), this))
+    , eventsWindow_(new QAction(toQString(events_texts::ShowEventsView), this))
     , statement_(new QAction(toQString(texts::ShowStatement), this))
     , help_(new QAction(toQString(help_texts::Title), this))
 {
     motionWindow_->setShortcut(QKeySequence(Qt::Key_F2));
     motionWindow_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(motionWindow_);
+    eventsWindow_->setShortcut(QKeySequence(Qt::Key_F3));
+    eventsWindow_->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(eventsWindow_);
     help_->setShortcut(QKeySequence(Qt::Key_F1));
     help_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(help_);
@@ -36,6 +41,7 @@ void MainWindowMenu::popUp(const QPoint& at)
     if (!menu_) {
         menu_ = new QMenu(&form_);
         menu_->addAction(motionWindow_);
+        menu_->addAction(eventsWindow_);
         menu_->addAction(statement_);
         menu_->addAction(help_);
     }

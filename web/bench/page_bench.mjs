@@ -7,11 +7,12 @@
 // set in the motion view (cadence); the time of a pick that appends one line
 // to a status text of 8 MiB (append); and the repaint of each graph
 // (1200 × 400) with 100,000 rows, whole session and last 60 s, with the
-// record's bytes a row (graphs); and, fitted to the window, the time from a
+// record's bytes a row (graphs); fitted to the window, the time from a
 // change of the window's size to the end of the frame that shows the page
-// fitted anew, the motion view beside or below the form (fit). All but the
-// last at the original size. Figures, not tests: keep the machine otherwise
-// idle.
+// fitted anew, the motion view beside or below the form (fit); the events
+// view at 100,000 events and a script of 10,000 lines run in it (events,
+// events_bench.mjs). All but fit at the original size. Figures, not tests:
+// keep the machine otherwise idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { dirname, join, resolve } from "node:path";
@@ -19,6 +20,7 @@ import { pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
 import { chromium } from "playwright-core";
 import { showLongRecord } from "../test/support/long_record.js";
+import { eventsFigures } from "./events_bench.mjs";
 
 const [pagePath, outPath] = process.argv.slice(2, 4).map((path) => resolve(path));
 const onlyGroups = process.argv[4] === "--only" ? process.argv[5] : undefined;
@@ -451,6 +453,7 @@ const groups = {
       ],
     ];
   },
+  events: () => eventsFigures(browser, pageUrl, median, fixed),
 };
 
 const only = onlyGroups ? onlyGroups.split(",") : Object.keys(groups);

@@ -1,12 +1,14 @@
 // lodarix-page-facts: what the page takes from the core once, when it is
 // built, rather than at every start: one JSON object, {form, storedForm,
-// motionTexts, motionControls, motionGraph, help, screenTexts}: the window's
-// description as it stands once loaded (what the page shows first) and as
-// stored, the motion view's words, controls and graphs, the short help and
-// the page's screen controls' words (form_export.h, motion_view_export.h,
-// help_export.h).
+// motionTexts, motionControls, motionGraph, help, screenTexts, eventsTexts,
+// eventsFacts}: the window's description as it stands once loaded (what the
+// page shows first) and as stored, the motion view's words, controls and
+// graphs, the short help, the page's screen controls' words, and the events
+// view's words and facts (form_export.h, motion_view_export.h,
+// help_export.h, events_view_export.h).
 
 #include "core/json/json_object.h"
+#include "web/facts/events_view_export.h"
 #include "web/facts/form_export.h"
 #include "web/facts/help_export.h"
 #include "web/facts/motion_view_export.h"
@@ -27,6 +29,8 @@ int main()
         object.key("motionGraph") += motionGraphJson();
         object.key("help") += helpJson();
         object.key("screenTexts") += screenTextsJson();
+        object.key("eventsTexts") += eventsTextsJson();
+        object.key("eventsFacts") += eventsFactsJson();
     }
     facts += '\n';
     return std::fputs(facts.c_str(), stdout) < 0 ? 1 : 0;

@@ -1,8 +1,11 @@
-// What the page's script sees of the core: the window at work (PageWindow)
-// and its motion record (PageMotion). What the page needs of the core only
-// once comes in at build time (web/facts/).
+// What the page's script sees of the core: the window at work (PageWindow),
+// its motion record (PageMotion), its events trace (PageTrace) and scripts
+// run apart from it (PageScript). What the page needs of the core only once
+// comes in at build time (web/facts/).
 
 #include "web/page/page_motion.h"
+#include "web/page/page_script.h"
+#include "web/page/page_trace.h"
 #include "web/page/page_window.h"
 
 #include <emscripten/bind.h>
@@ -10,13 +13,17 @@
 EMSCRIPTEN_BINDINGS(lodarix)
 {
     using lodarix::web::PageMotion;
+    using lodarix::web::PageScript;
+    using lodarix::web::PageTrace;
     using lodarix::web::PageWindow;
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<emscripten::val>()
         .function("load", &PageWindow::load)
         .function("pick", &PageWindow::pick)
         .function("step", &PageWindow::step)
-        .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers());
+        .function("grilleClicked", &PageWindow::grilleClicked)
+        .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers())
+        .function("watch", &PageWindow::watch, emscripten::allow_raw_pointers());
     emscripten::class_<PageMotion>("PageMotion")
         .constructor<int>()
         .function("setPageMs", &PageMotion::setPageMs)
@@ -36,4 +43,25 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("speedDescription", &PageMotion::speedDescription)
         .function("csv", &PageMotion::csv)
         .function("workbook", &PageMotion::workbook);
+    emscripten::class_<PageTrace>("PageTrace")
+        .constructor<PageMotion&>()
+        .function("rowCount", &PageTrace::rowCount)
+        .function("rowsJson", &PageTrace::rowsJson)
+        .function("summary", &PageTrace::summary)
+        .function("sketchJson", &PageTrace::sketchJson)
+        .function("bytesHeld", &PageTrace::bytesHeld)
+        .function("textBytesHeld", &PageTrace::textBytesHeld);
+    emscripten::class_<PageScript>("PageScript")
+        .constructor<std::string>()
+        .function("rowCount", &PageScript::rowCount)
+        .function("rowsJson", &PageScript::rowsJson)
+        .function("summary", &PageScript::summary)
+        .function("sketchJson", &PageScript::sketchJson)
+        .function("stopLine", &PageScript::stopLine)
+        .function("stopMessage", &PageScript::stopMessage)
+        .function("commandsRun", &PageScript::commandsRun)
+        .function("outcome", &PageScript::outcome)
+        .function("jsonLines", &PageScript::jsonLines)
+        .function("csv", &PageScript::csv)
+        .function("workbook", &PageScript::workbook);
 }

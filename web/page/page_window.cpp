@@ -31,9 +31,20 @@ bool PageWindow::step()
     return handleEvent([this] { rules_.step(); });
 }
 
+bool PageWindow::grilleClicked()
+{
+    return handleEvent([this] { rules_.grilleClicked(); });
+}
+
 void PageWindow::observe(PageMotion* motion)
 {
     rules_.setObserver(motion ? &motion->recorder() : nullptr);
+}
+
+void PageWindow::watch(PageTrace* trace)
+{
+    if (trace)
+        rules_.addObserver(&trace->trace());
 }
 
 template <class Rule> bool PageWindow::handleEvent(Rule rule)

@@ -1,7 +1,9 @@
 // The window "Lodarix" at work in the page: the trip rules bound to the
 // page's controls, run through a lift::RuleRunner as the desktop window runs
 // them. The page's script calls pick() for a floor button's click and step()
-// for each step of its step timer; nothing else runs a rule.
+// for each step of its step timer; nothing else runs a rule. It reports a
+// grille button's click too (grilleClicked), which runs none, for the
+// events trace to hear.
 //
 // No exception reaches the script: a failure inside a rule stops the step
 // timer and hands the controls object's runTimeError(report) the core's
@@ -12,6 +14,7 @@
 #include "core/lift/rule_runner.h"
 #include "web/page/page_motion.h"
 #include "web/page/page_operations.h"
+#include "web/page/page_trace.h"
 
 #include <emscripten/val.h>
 
@@ -32,9 +35,16 @@ public:
     // Timer1_Timer; call only when the step timer fired.
     bool step();
 
+    // A grille button was clicked and selected; no rule runs.
+    bool grilleClicked();
+
     // The motion record hears of every event from now on; set it before
-    // load() to hear of the load too. nullptr for none.
+    // load() to hear of the load too. nullptr for none. It is the first
+    // observer: set it before watch().
     void observe(PageMotion* motion);
+    // The events trace hears of every event from now on, after the motion
+    // record, whose times it takes; add it before load().
+    void watch(PageTrace* trace);
 
     const lift::TripController& controller() const { return rules_.controller(); }
 

@@ -66,7 +66,8 @@ function place(element, rect) {
 /**
  * @param {Document} document
  * @param {FormDescription} description
- * @param {{ onPick: (floor: number) => void, onStep: (dueMs: number) => void }} events
+ * @param {{ onPick: (floor: number) => void, onStep: (dueMs: number) => void, onGrille?: () => void }} events
+ *   onGrille: a grille button was clicked and selected, which runs no rule
  * @returns {FormView}
  */
 export function buildForm(document, description, events) {
@@ -127,6 +128,7 @@ export function buildForm(document, description, events) {
       }
       group.select(member);
       if (described.graphical && described.index !== null) events.onPick(described.index);
+      else events.onGrille?.();
     });
   }
   // A group's buttons are read out in the order they appear.

@@ -128,7 +128,42 @@ export interface PageWindow {
   load(): boolean;
   pick(floor: number): boolean;
   step(): boolean;
+  grilleClicked(): boolean;
   observe(motion: PageMotion | null): void;
+  watch(trace: PageTrace | null): void;
+}
+
+// An events trace as the events view reads it: see web/page/trace_rows.h.
+export interface TraceRows {
+  rowCount(): number;
+  // [[cell, ...], ...] from first, at most count rows.
+  rowsJson(first: number, count: number): string;
+  summary(row: number): string;
+  // The drawing of the window after the row, or "null".
+  sketchJson(row: number): string;
+}
+
+export interface PageTrace extends TraceRows {
+  bytesHeld(): number;
+  textBytesHeld(): number;
+  delete(): void;
+}
+
+export interface PageScript extends TraceRows {
+  stopLine(): number;
+  stopMessage(): string;
+  commandsRun(): number;
+  outcome(): string;
+  jsonLines(): string;
+  csv(): string;
+  workbook(): Uint8Array<ArrayBuffer> | null;
+  delete(): void;
+}
+
+// What the events view is built with besides its words.
+export interface EventsFacts {
+  columns: { headings: string[]; numbers: number[] };
+  examples: { name: string; fileName: string; text: string }[];
 }
 
 export interface PageMotion {
@@ -164,6 +199,8 @@ export interface PageMotion {
 export interface Core {
   PageWindow: new (controls: object) => PageWindow;
   PageMotion: new (intervalMs: number) => PageMotion;
+  PageTrace: new (motion: PageMotion) => PageTrace;
+  PageScript: new (script: string) => PageScript;
 }
 
 // The short help (core/form/help.h), as the page shows it.
@@ -180,8 +217,10 @@ export interface HelpFacts {
 // What lodarix-page-facts prints (web/facts/page_facts.cpp): the window's
 // description as it stands once loaded and as stored, the motion view's words
 // by the names of core/texts/motion_window_texts.h, its controls' ranges, and
-// its graphs' and table's facts; the short help, and the words of the page's
-// screen controls by the names of core/texts/page_screen_texts.h.
+// its graphs' and table's facts; the short help, the words of the page's
+// screen controls by the names of core/texts/page_screen_texts.h, and the
+// events view's words by the names of core/texts/events_view_texts.h and its
+// facts.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
@@ -190,6 +229,8 @@ export interface PageFacts {
   motionGraph: MotionGraphFacts;
   help: HelpFacts;
   screenTexts: Record<string, string>;
+  eventsTexts: Record<string, string>;
+  eventsFacts: EventsFacts;
 }
 
 declare global {
@@ -203,4 +244,6 @@ declare global {
   const lodarixMotionGraph: MotionGraphFacts;
   const lodarixHelp: HelpFacts;
   const lodarixScreenTexts: Record<string, string>;
+  const lodarixEventsTexts: Record<string, string>;
+  const lodarixEventsFacts: EventsFacts;
 }

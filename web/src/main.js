@@ -6,10 +6,13 @@
 // bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
 // base64, and what the core says of the window and the motion view
 // (lodarixForm, lodarixMotionTexts, lodarixMotionControls,
-// lodarixMotionGraph, lodarixHelp, lodarixScreenTexts) before this script in
-// the same file. The motion view is made when first shown. The page fits the
-// window unless the address asks for the original size (page_layout.js).
+// lodarixMotionGraph, lodarixHelp, lodarixScreenTexts, lodarixEventsTexts,
+// lodarixEventsFacts) before this script in the same file. The motion view
+// and the events view are made when first shown; the events trace is kept
+// from the load on. The page fits the window unless the address asks for
+// the original size (page_layout.js).
 
+import { EventsView } from "./events_view.js";
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
@@ -45,6 +48,8 @@ const compiled = new Response(
 let rules;
 /** @type {MotionView | undefined} */
 let motionView;
+/** @type {EventsView | undefined} */
+let eventsView;
 // The motion record hears of each event at its page time: a step at the time
 // it fell due, so that steps run late stand where they belong.
 const view = buildForm(document, lodarixForm, {
@@ -53,12 +58,20 @@ const view = buildForm(document, lodarixForm, {
     motion.setPageMs(performance.now());
     rules.pick(floor);
     motionView?.refresh();
+    eventsView?.refresh();
   },
   onStep: (dueMs) => {
     if (!rules) return;
     motion.setPageMs(dueMs);
     rules.step();
     motionView?.refresh();
+    eventsView?.refresh();
+  },
+  onGrille: () => {
+    if (!rules) return;
+    motion.setPageMs(performance.now());
+    rules.grilleClicked();
+    eventsView?.refresh();
   },
 });
 const log = new LiveLog(document);
@@ -73,8 +86,13 @@ opener.className = "motion-opener";
 opener.addEventListener("click", () => showMotion(!motionView?.shown));
 opener.setAttribute("aria-keyshortcuts", "F2");
 opener.setAttribute("aria-expanded", "false");
+const eventsOpener = toolButton(document, lodarixEventsTexts.ShowEventsView, "events");
+eventsOpener.className = "events-opener";
+eventsOpener.addEventListener("click", () => showEvents(!eventsView?.shown));
+eventsOpener.setAttribute("aria-keyshortcuts", "F3");
+eventsOpener.setAttribute("aria-expanded", "false");
 const layout = new PageLayout(document, view.form, lodarixForm, !originalSizeAsked(location));
-layout.tools.append(opener);
+layout.tools.append(opener, eventsOpener);
 addScreenTools(document, layout, lodarixScreenTexts, lodarixHelp);
 layout.column.append(failure);
 layout.page.append(log.element);
@@ -120,9 +138,26 @@ const showMotion = (/** @type {boolean} */ shown) => {
   opener.setAttribute("aria-expanded", String(shown));
   if (!shown && hadFocus) opener.focus();
 };
+const trace = new core.PageTrace(motion);
+const showEvents = (/** @type {boolean} */ shown) => {
+  if (!eventsView) {
+    if (!shown) return;
+    eventsView = new EventsView(document, core, trace, lodarixEventsTexts, lodarixEventsFacts);
+    layout.views.append(eventsView.element);
+  }
+  const hadFocus = eventsView.element.contains(document.activeElement);
+  eventsView.setShown(shown);
+  eventsOpener.setAttribute("aria-expanded", String(shown));
+  if (!shown && hadFocus) eventsOpener.focus();
+};
+// Escape hides the view that has the focus, else the motion view.
 document.addEventListener("keydown", (event) => {
+  const inEvents = eventsView?.element.contains(document.activeElement);
   if (event.key === "F2") showMotion(!motionView?.shown);
+  else if (event.key === "F3") showEvents(!eventsView?.shown);
+  else if (event.key === "Escape" && inEvents) showEvents(false);
   else if (event.key === "Escape" && motionView?.shown) showMotion(false);
+  else if (event.key === "Escape" && eventsView?.shown) showEvents(false);
   else return;
   event.preventDefault();
 });
@@ -137,11 +172,19 @@ const stop = (/** @type {string} */ message) => {
 };
 rules = new core.PageWindow(windowControls(view.registry, log, stop));
 rules.observe(motion);
+rules.watch(trace);
 motion.setPageMs(performance.now());
-// For the benchmarks and a developer's console: the core, and the motion
-// view's class with what it is built with.
+// For the benchmarks and a developer's console: the core, and the views'
+// classes with what they are built with.
 Object.defineProperty(globalThis, "lodarixPage", {
-  value: Object.freeze({ core, MotionView, motionFacts }),
+  value: Object.freeze({
+    core,
+    MotionView,
+    motionFacts,
+    EventsView,
+    eventsTexts: lodarixEventsTexts,
+    eventsFacts: lodarixEventsFacts,
+  }),
 });
 if (rules.load()) {
   view.form.inert = false;

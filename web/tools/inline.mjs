@@ -4,11 +4,11 @@
 // what the core says of the window (as it stands once loaded, so that the
 // page can show it before the core is ready) and of the motion view, as the
 // program FACTS prints it, once here rather than at every start
-// (lodarixForm, lodarixMotionTexts, lodarixMotionControls, lodarixMotionGraph),
-// and the short help and the screen controls' words (lodarixHelp,
-// lodarixScreenTexts);
-// the page's ES modules from SOURCES joined into one
-// script; the style; the window caption as the title; and a
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls, lodarixMotionGraph,
+// lodarixEventsTexts, lodarixEventsFacts), and the short help and the screen
+// controls' words (lodarixHelp, lodarixScreenTexts); the page's ES modules
+// from SOURCES joined into one script; the style (page.css, then the other
+// style sheets of SOURCES by name); the window caption as the title; and a
 // Content-Security-Policy that allows exactly those inline parts and the
 // compile of the wasm, and nothing from anywhere.
 //
@@ -17,7 +17,7 @@
 // module comes after those it imports; `import { a, b } from "./x.js";` and
 // `export` before a declaration are all the module syntax the page uses.
 import { createHash } from "node:crypto";
-import { readFileSync, writeFileSync } from "node:fs";
+import { readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
 import { execFileSync } from "node:child_process";
@@ -105,7 +105,7 @@ const factory = module
 const wasm = gzipSync(Buffer.from(embedded[2], "base64"), { level: 9 }).toString("base64");
 const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
 const binaries = `${font}\nconst lodarixWasm = "${wasm}";`;
-/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, motionGraph: object, help: object, screenTexts: object }} */
+/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, motionGraph: object, help: object, screenTexts: object, eventsTexts: object, eventsFacts: object }} */
 const pageFacts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
 const facts = [
   `const lodarixForm = ${JSON.stringify(pageFacts.form)};`,
@@ -114,12 +114,17 @@ const facts = [
   `const lodarixMotionGraph = ${JSON.stringify(pageFacts.motionGraph)};`,
   `const lodarixHelp = ${JSON.stringify(pageFacts.help)};`,
   `const lodarixScreenTexts = ${JSON.stringify(pageFacts.screenTexts)};`,
+  `const lodarixEventsTexts = ${JSON.stringify(pageFacts.eventsTexts)};`,
+  `const lodarixEventsFacts = ${JSON.stringify(pageFacts.eventsFacts)};`,
 ].join("\n");
 const script = `${factory}\n${binaries}\n${facts}\n${joined.join("\n")}\n`.replaceAll(
   "</script",
   "<\\/script",
 );
-const style = read(join(sources, "page.css"));
+const sheets = readdirSync(sources)
+  .filter((name) => name.endsWith(".css") && name !== "page.css")
+  .sort();
+const style = ["page.css", ...sheets].map((name) => read(join(sources, name))).join("\n");
 
 const caption = pageFacts.form.caption;
 

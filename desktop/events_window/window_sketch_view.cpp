@@ -1,0 +1,162 @@
+#include "desktop/events_window/window_sketch_view.h"
+
+#include "core/texts/events_view_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/window/qt_text.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace lodarix {
+
+namespace {
+
+using Kind = trace::SketchShape::Kind;
+
+QColor colorOf(lift::Color color)
+{
+    const lift::Rgb rgb = lift::toRgb(color);
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// A raised face, or a pressed one.
+void drawBevel(QPainter& painter, const QRectF& rect, const QColor& face, bool pressed)
+{
+    const QColor light = face.lighter(160);
+    const QColor dark = face.darker(220);
+    painter.setPen(QPen(pressed ? dark : light, 1.5));
+    painter.drawPolyline(QPolygonF({rect.bottomLeft(), rect.topLeft(), rect.topRight()}));
+    painter.setPen(QPen(pressed ? light : dark, 1.5));
+    painter.drawPolyline(QPolygonF({rect.topRight(), rect.bottomRight(), rect.bottomLeft()}));
+}
+
+} // namespace
+
+WindowSketchView::WindowSketchView(QWidget* parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+    setMinimumSize(230, 160);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    setSketch(std::nullopt);
+}
+
+void WindowSketchView::setSketch(std::optional<trace::WindowSketch> sketch, std::size_t row)
+{
+    sketch_ = std::move(sketch);
+    setAccessibleName(sketch_
+                          ? toQString(texts::fill(events_texts::Drawing, {std::to_string(row + 1)}))
+                          : toQString(events_texts::DrawingOfNone));
+    setAccessibleDescription(sketch_ ? toQString(sketch_->description) : QString());
+    update();
+}
+
+QSize WindowSketchView::sizeHint() const
+{
+    return QSize(360, 270);
+}
+
+double WindowSketchView::scale() const
+{
+    if (!sketch_)
+        return 1;
+    return std::min(width() / double(sketch_->width), height() / double(sketch_->height));
+}
+
+QPointF WindowSketchView::origin() const
+{
+    if (!sketch_)
+        return {};
+    const double s = scale();
+    return {(width() - sketch_->width * s) / 2, (height() - sketch_->height * s) / 2};
+}
+
+QRectF WindowSketchView::placed(const trace::SketchShape& shape) const
+{
+    const double s = scale();
+    return QRectF(origin() + QPointF(shape.left * s, shape.top * s),
+                  QSizeF(shape.width * s, shape.height * s));
+}
+
+void WindowSketchView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!sketch_)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double s = scale();
+    const QRectF form(origin(), QSizeF(sketch_->width * s, sketch_->height * s));
+    painter.fillRect(form, colorOf(sketch_->background));
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(std::max(6, int(16 * s)));
+    painter.setFont(font);
+    for (const trace::SketchShape& shape : sketch_->shapes) {
+        const QRectF box = placed(shape);
+        const QColor face = colorOf(shape.fill);
+        painter.save();
+        // The form's client area clips its controls, as on the screen.
+        painter.setClipRect(box.adjusted(-1, -1, 1, 1).intersected(form));
+        switch (shape.kind) {
+        case Kind::Frame:
+            painter.fillRect(box, face);
+            painter.setPen(face.darker(160));
+            painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+            break;
+        case Kind::Label:
+            painter.fillRect(box, face);
+            painter.setPen(Qt::black);
+            painter.drawText(box, Qt::AlignCenter, toQString(shape.text));
+            break;
+        case Kind::FloorButton:
+            painter.fillRect(box, face);
+            drawBevel(painter, box.adjusted(0.75, 0.75, -0.75, -0.75), face, shape.selected);
+            painter.setPen(Qt::black);
+            painter.drawText(box, Qt::AlignCenter, toQString(shape.text));
+            break;
+        case Kind::RadioButton: {
+            painter.fillRect(box, face);
+            const double d = std::min(box.height() * 0.6, 13 * s);
+            const QRectF mark(box.left() + 2 * s, box.center().y() - d / 2, d, d);
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(Qt::white);
+            painter.drawEllipse(mark);
+            if (shape.selected) {
+                painter.setBrush(Qt::black);
+                painter.drawEllipse(mark.adjusted(d / 4, d / 4, -d / 4, -d / 4));
+            }
+            painter.drawText(box.adjusted(d + 6 * s, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             toQString(shape.text));
+            break;
+        }
+        case Kind::TextBox: {
+            painter.fillRect(box, face);
+            painter.setPen(QColor(0x7a, 0x7a, 0x7a));
+            painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+            painter.setPen(Qt::black);
+            // From the top while it fits; else its end, as a box scrolled
+            // to its last line shows it.
+            QString text =
+                toQString(shape.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (text.endsWith(QLatin1Char('\n')))
+                text.chop(1);
+            const QRectF inside = box.adjusted(3 * s, 1 * s, -3 * s, -1 * s);
+            const QRectF needed =
+                painter.boundingRect(inside, Qt::AlignLeft | Qt::TextWordWrap, text);
+            const Qt::Alignment from =
+                needed.height() > inside.height() ? Qt::AlignBottom : Qt::AlignTop;
+            painter.drawText(inside, Qt::AlignLeft | from | Qt::TextWordWrap, text);
+            break;
+        }
+        }
+        painter.restore();
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().highlight(), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+} // namespace lodarix

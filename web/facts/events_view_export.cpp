@@ -1,0 +1,60 @@
+#include "web/facts/events_view_export.h"
+
+#include "core/json/json_object.h"
+#include "core/texts/events_view_texts.h"
+#include "core/trace/example_scripts.h"
+#include "core/trace/trace_texts.h"
+
+#include <string_view>
+#include <utility>
+
+namespace lodarix::web {
+
+namespace {
+
+namespace words = events_texts;
+
+} // namespace
+
+std::string eventsTextsJson()
+{
+    const std::pair<std::string_view, std::string_view> texts[] = {
+#include "events_text_names.inc"
+    };
+    std::string out;
+    {
+        json::Object object(out);
+        for (const auto& [name, text] : texts)
+            object.text(name, text);
+    }
+    return out;
+}
+
+std::string eventsFactsJson()
+{
+    std::string out;
+    {
+        json::Object facts(out);
+        {
+            json::Object columns(facts.key("columns"));
+            {
+                json::Array headings(columns.key("headings"));
+                for (const std::string_view heading : trace::traceColumnHeadings())
+                    headings.text(heading);
+            }
+            json::Array numbers(columns.key("numbers"));
+            numbers.number(trace::NumberColumn);
+            numbers.number(trace::TimeColumn);
+        }
+        json::Array examples(facts.key("examples"));
+        for (const trace::ExampleScript& example : trace::exampleScripts()) {
+            json::Object one(examples.next());
+            one.text("name", example.name);
+            one.text("fileName", example.fileName);
+            one.text("text", example.text);
+        }
+    }
+    return out;
+}
+
+} // namespace lodarix::web
