@@ -21,6 +21,7 @@ import { readFileSync, readdirSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
 import { gzipSync } from "node:zlib";
 import { execFileSync } from "node:child_process";
+import { compactScript, compactStyle } from "./compact.mjs";
 
 const [modulePath, factsPath, sources, fontPath, outPath] = process.argv.slice(2);
 /** @param {string} path */
@@ -33,35 +34,6 @@ const escapeHtml = (text) =>
     /[&<>"]/g,
     (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c] ?? c,
   );
-
-// The modules' comments are for their readers, not for the browser: the
-// lines that hold only a comment are left out of the page. A block comment
-// ends its line, as the sources write them; one that goes on with code
-// after it stops the build rather than be cut short.
-/**
- * @param {string} name
- * @param {string} text
- */
-const withoutComments = (name, text) => {
-  /** @type {string[]} */
-  const kept = [];
-  let inComment = false;
-  for (const line of text.split("\n")) {
-    const trimmed = line.trim();
-    if (inComment || trimmed.startsWith("/*")) {
-      const closes = trimmed.indexOf("*/", inComment ? 0 : 2);
-      if (closes >= 0 && !trimmed.endsWith("*/")) {
-        if (inComment) throw new Error(`${name}.js: code after a comment: ${line}`);
-        kept.push(line);
-        continue;
-      }
-      inComment = closes < 0;
-      continue;
-    }
-    if (!trimmed.startsWith("//")) kept.push(line);
-  }
-  return kept.join("\n");
-};
 
 const importLine = /^import\s*\{([^}]*)\}\s*from\s*"\.\/([\w.]+)\.js";\s*$/gm;
 const exported = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/gm;
@@ -77,7 +49,7 @@ const done = new Set();
 const add = (name, trail) => {
   if (done.has(name)) return;
   if (trail.includes(name)) throw new Error(`modules import each other: ${[...trail, name]}`);
-  const text = withoutComments(name, read(join(sources, `${name}.js`)));
+  const text = read(join(sources, `${name}.js`));
   const imports = [...text.matchAll(importLine)];
   for (const [, , from] of imports) add(from, [...trail, name]);
   const names = [...text.matchAll(exported)].map((match) => match[1]);
@@ -117,14 +89,17 @@ const facts = [
   `const lodarixEventsTexts = ${JSON.stringify(pageFacts.eventsTexts)};`,
   `const lodarixEventsFacts = ${JSON.stringify(pageFacts.eventsFacts)};`,
 ].join("\n");
-const script = `${factory}\n${binaries}\n${facts}\n${joined.join("\n")}\n`.replaceAll(
-  "</script",
-  "<\\/script",
-);
+const script =
+  `${factory}\n${binaries}\n${facts}\n${compactScript(joined.join("\n"))}\n`.replaceAll(
+    "</script",
+    "<\\/script",
+  );
 const sheets = readdirSync(sources)
   .filter((name) => name.endsWith(".css") && name !== "page.css")
   .sort();
-const style = ["page.css", ...sheets].map((name) => read(join(sources, name))).join("\n");
+const style = compactStyle(
+  ["page.css", ...sheets].map((name) => read(join(sources, name))).join("\n"),
+);
 
 const caption = pageFacts.form.caption;
 
