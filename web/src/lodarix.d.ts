@@ -99,20 +99,25 @@ export interface Core {
 
 // What lodarix-page-facts prints (web/page_facts.cpp): the window's
 // description as it stands once loaded and as stored, the motion view's words
-// by the names of core/texts/motion_window_texts.h, and its controls' ranges.
+// by the names of core/texts/motion_window_texts.h, its controls' ranges, and
+// the page's own texts by the names of core/texts/page_texts.h.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
   motionTexts: Record<string, string>;
   motionControls: MotionControls;
+  pageTexts: Record<string, string>;
 }
 
 declare global {
-  function createLodarix(options?: object): Core | Promise<Core>;
+  // The module, once its wasm is instantiated.
+  function createLodarix(options?: object): Promise<Core>;
   const lodarixFont: string;
   const lodarixWasm: string;
   // The page's facts (PageFacts), placed by the build.
   const lodarixForm: FormDescription;
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;
+  // The page's own texts (PageFacts.pageTexts), placed in the start-up check.
+  const lodarixPageTexts: Record<string, string>;
 }

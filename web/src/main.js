@@ -6,12 +6,24 @@
 // bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
 // base64, and what the core says of the window and the motion view
 // (lodarixForm, lodarixMotionTexts, lodarixMotionControls) before this
-// script in the same file. The motion view is made when first shown.
+// script in the same file. The motion view is made when first shown. The
+// start-up check (start_check.js) ran before this script; where this
+// browser lacks what the page needs, its notice stands in place of the form
+// and the page goes no further; a failure while starting shows the same
+// kind of notice (start_notice.js), with the page's texts (lodarixPageTexts).
 
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
+import { noticeShown, showStartFailure } from "./start_notice.js";
 import { windowControls } from "./window_controls.js";
+
+/**
+ * A promise that never settles: where the page stops, without an error.
+ * @returns {Promise<never>}
+ */
+const stopHere = () => new Promise(() => {});
+if (noticeShown(document)) await stopHere();
 
 // Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
 // License 1.1 (web/fonts/OFL.txt), so that every device draws the same. Made
@@ -87,16 +99,30 @@ await new Promise((drawn) => {
   setTimeout(drawn, 100);
 });
 
-const wasmModule = await compiled;
-const core = await createLodarix({
-  instantiateWasm: (
-    /** @type {WebAssembly.Imports} */ imports,
-    /** @type {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} */ receive,
-  ) => {
-    const instance = new WebAssembly.Instance(wasmModule, imports);
-    receive(instance, wasmModule);
-    return instance.exports;
-  },
+// The core's module, instantiated off the main thread's hold (a browser
+// may refuse to instantiate a module this size at once on it). A failure
+// here puts the notice in place of the form, with the browser's words.
+/** @returns {Promise<import("./lodarix.js").Core>} */
+const startCore = async () => {
+  const wasmModule = await compiled;
+  return new Promise((resolve, reject) => {
+    createLodarix({
+      instantiateWasm: (
+        /** @type {WebAssembly.Imports} */ imports,
+        /** @type {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} */ receive,
+      ) => {
+        WebAssembly.instantiate(wasmModule, imports)
+          .then((instance) => receive(instance, wasmModule))
+          .catch(reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+};
+const core = await startCore().catch((/** @type {unknown} */ error) => {
+  const reason = error instanceof Error ? `${error.name}: ${error.message}` : String(error);
+  showStartFailure(document, lodarixPageTexts, reason);
+  return stopHere();
 });
 const motion = new core.PageMotion(timer.periodMs);
 

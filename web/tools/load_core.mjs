@@ -1,5 +1,5 @@
 // Loads the core's module (lodarix-web.mjs) in node, for the build and the
-// tests. Its node start-up expects the globals of a CommonJS script, which an
+// tests, once its wasm is instantiated. Its node start-up expects the globals of a CommonJS script, which an
 // ES module lacks; they are given here.
 import { createRequire } from "node:module";
 import { dirname } from "node:path";
