@@ -40,8 +40,10 @@ export function showNotice(document, heading, lines) {
   var body = document.body;
   var old = document.getElementById(NoticeId);
   if (old && old.parentNode) old.parentNode.removeChild(old);
-  for (var child = body.firstElementChild; child; child = child.nextElementSibling)
+  for (var child = body.firstElementChild; child; child = child.nextElementSibling) {
     child.setAttribute("hidden", "");
+    /** @type {HTMLElement} */ (child).style.display = "none";
+  }
   var notice = document.createElement("section");
   notice.id = NoticeId;
   notice.className = "notice";

@@ -47,13 +47,21 @@ after(async () => {
  */
 
 /**
+ * @typedef {object} OpenOptions
+ * @property {boolean} [realTime] the page's own clock, not the test's
+ * @property {string} [before] a script run in the page before any of its own
+ * @property {string} [url] another page than the built one
+ * @property {boolean} [unready] not to wait until the page is ready
+ */
+
+/**
  * Opens the page in a new context; the page's clock stands still until the
  * test runs it, unless realTime is set.
- * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean }} [options]
+ * @param {import("playwright-core").BrowserContextOptions & OpenOptions} [options]
  * @returns {Promise<Session>}
  */
 export async function openPage(options = {}) {
-  const { realTime, ...contextOptions } = options;
+  const { realTime, before, url = PageUrl, unready, ...contextOptions } = options;
   const context = await (
     await browser()
   ).newContext({
@@ -70,8 +78,10 @@ export async function openPage(options = {}) {
     if (message.type() === "error" || message.type() === "warning") problems.push(message.text());
   });
   page.on("pageerror", (error) => problems.push(error.message));
+  if (before) await page.addInitScript(before);
   if (!realTime) await page.clock.install();
-  await page.goto(PageUrl);
+  await page.goto(url);
+  if (unready) return { context, page, requests, problems };
   await page.waitForSelector("body[data-ready=true]");
   // From here on the page's time moves only when the test runs it.
   if (!realTime) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);

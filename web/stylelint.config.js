@@ -1,0 +1,19 @@
+// The page's style held to the browsers of its floor (the browserslist in
+// package.json), by caniuse's data through doiuse. Three findings stand,
+// each for a part that every browser of the floor has:
+// - touch-action: desktop Safari has no touch screen; Safari on iPad and
+//   iPhone knows the one value the page uses, manipulation;
+// - clip-path (and masks, which caniuse joins to it): partial where shapes
+//   other than inset() or SVG content are concerned; the page clips with
+//   inset() alone, which the start-up check asks for (src/start_check.js).
+// caniuse knows no color-mix(), so the page uses none: its edges are
+// translucent black and white over the face.
+export default {
+  plugins: ["stylelint-no-unsupported-browser-features"],
+  rules: {
+    "plugin/no-unsupported-browser-features": [
+      true,
+      { severity: "error", ignore: ["css-touch-action", "css-clip-path", "css-masks"] },
+    ],
+  },
+};
