@@ -99,9 +99,10 @@ await new Promise((drawn) => {
   setTimeout(drawn, 100);
 });
 
-// The core's module, instantiated off the main thread's hold (a browser
-// may refuse to instantiate a module this size at once on it). A failure
-// here puts the notice in place of the form, with the browser's words.
+// The core's module, instantiated asynchronously: a browser may refuse to
+// instantiate a module this size at once on its main thread (Chromium 103
+// and 109 do). A failure puts the notice in place of the form, with the
+// browser's words for why.
 /** @returns {Promise<import("./lodarix.js").Core>} */
 const startCore = async () => {
   const wasmModule = await compiled;
