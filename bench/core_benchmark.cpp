@@ -18,6 +18,8 @@
 #include <array>
 #include <cstdint>
 
+using namespace lodarix;
+
 namespace {
 
 // Floors picked in turn: long and short trips both ways, and a pick of the

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int Repaints = 41;
 
-void measure(lodarix::TimeGraph& graph, const char* key, lodarix::TimeSpan span)
+void measure(lodarix::TimeGraph& graph, const char* key, lodarix::motion::TimeSpan span)
 {
     graph.setSpan(span);
     QImage image(graph.size(), QImage::Format_RGB32);
@@ -46,9 +46,9 @@ int main(int argc, char* argv[])
     for (lodarix::TimeGraph* graph :
          {static_cast<lodarix::TimeGraph*>(&position), static_cast<lodarix::TimeGraph*>(&speed)})
         graph->resize(1200, 400);
-    measure(position, "position-whole-ns", lodarix::wholeSessionSpan(endMs));
-    measure(position, "position-recent-ns", lodarix::followingSpan(endMs));
-    measure(speed, "speed-whole-ns", lodarix::wholeSessionSpan(endMs));
-    measure(speed, "speed-recent-ns", lodarix::followingSpan(endMs));
+    measure(position, "position-whole-ns", lodarix::motion::wholeSessionSpan(endMs));
+    measure(position, "position-recent-ns", lodarix::motion::followingSpan(endMs));
+    measure(speed, "speed-whole-ns", lodarix::motion::wholeSessionSpan(endMs));
+    measure(speed, "speed-recent-ns", lodarix::motion::followingSpan(endMs));
     return 0;
 }

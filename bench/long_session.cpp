@@ -4,6 +4,8 @@
 
 #include <random>
 
+using namespace lodarix;
+
 namespace bench {
 
 void playLongSession(lodarix::replay::MotionSession& session)

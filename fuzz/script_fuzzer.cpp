@@ -20,6 +20,8 @@
 #include <cstdlib>
 #include <string_view>
 
+using namespace lodarix;
+
 namespace {
 
 void checkTheRules(const lodarix::LodarixModel& model)

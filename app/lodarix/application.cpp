@@ -2,7 +2,9 @@
 
 #include "app/lodarix/bulgarian_locale.h"
 #include "app/lodarix/motion_host.h"
+#include "core/texts/main_window_texts.h"
 #include "desktop/window/lodarix_window.h"
+#include "desktop/window/qt_text.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,7 +16,7 @@ namespace lodarix {
 
 namespace {
 
-const QString ProgramName = QStringLiteral("Lodarix");
+const QString ProgramName = toQString(texts::ProgramName);
 
 void nameApplication()
 {

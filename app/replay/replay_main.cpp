@@ -7,13 +7,13 @@
 // already printed stand, and no workbook is written. A workbook that cannot
 // be written is exit status 1, and leaves no file behind.
 
+#include "core/files/whole_file.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_csv.h"
 #include "core/replay/motion_session.h"
 #include "core/replay/runner.h"
 #include "core/replay/script.h"
 #include "core/replay/state_json.h"
-#include "core/replay/whole_file.h"
 #include "core/workbook/motion_workbook.h"
 
 #include <cerrno>
@@ -28,6 +28,8 @@
 #include <string_view>
 #include <variant>
 #include <vector>
+
+using namespace lodarix;
 
 namespace {
 
@@ -186,8 +188,8 @@ int writeWorkbook(std::istream& script, const std::string& path, const std::stri
         return status;
     const auto& recorder = session.recorder();
     const std::string bytes = workbook::motionWorkbook(recorder.rows(), recorder.trips(), {});
-    if (const auto error = lodarix::replay::writeWholeFile(workbook, bytes))
-        return fail("cannot write " + workbook + ": " + *error, CannotWrite);
+    if (const auto failure = lodarix::files::writeWholeFile(workbook, bytes))
+        return fail("cannot write " + workbook + ": " + failure->error.message(), CannotWrite);
     return 0;
 }
 

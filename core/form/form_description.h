@@ -22,6 +22,25 @@ struct TwipsRect {
     int height = 0;
 };
 
+// Twips as the faces place them: device-independent pixels at 96 dots per inch.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+constexpr int toPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+
+constexpr PixelRect toPixels(const TwipsRect& twips)
+{
+    return {toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+            toPixels(twips.height)};
+}
+
 struct ControlDescription {
     std::string_view name;
     std::optional<int> index; // element index within a control array

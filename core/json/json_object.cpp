@@ -1,6 +1,8 @@
 #include "core/json/json_object.h"
 
-namespace json {
+#include <cstdio>
+
+namespace lodarix::json {
 
 void appendString(std::string& out, std::string_view text)
 {
@@ -74,6 +76,11 @@ void Object::number(std::string_view name, int value)
     key(name) += std::to_string(value);
 }
 
+void Object::decimal(std::string_view name, double value)
+{
+    key(name) += decimalText(value);
+}
+
 void Object::boolean(std::string_view name, bool value)
 {
     key(name) += value ? "true" : "false";
@@ -84,4 +91,40 @@ void Object::optionalNumber(std::string_view name, std::optional<int> value)
     key(name) += value ? std::to_string(*value) : "null";
 }
 
-} // namespace json
+Array::Array(std::string& out)
+    : out_(out)
+{
+    out_ += '[';
+}
+
+Array::~Array()
+{
+    out_ += ']';
+}
+
+std::string& Array::next()
+{
+    if (!first_)
+        out_ += ',';
+    first_ = false;
+    return out_;
+}
+
+void Array::text(std::string_view value)
+{
+    appendString(next(), value);
+}
+
+void Array::number(int value)
+{
+    next() += std::to_string(value);
+}
+
+std::string decimalText(double value)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.15g", value);
+    return digits;
+}
+
+} // namespace lodarix::json

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace lift {
+namespace lodarix::lift {
 
 std::string toHexRgb(Color color)
 {
@@ -12,4 +12,4 @@ std::string toHexRgb(Color color)
     return hex;
 }
 
-} // namespace lift
+} // namespace lodarix::lift

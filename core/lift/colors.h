@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace lift {
+namespace lodarix::lift {
 
 using Color = std::uint32_t;
 
@@ -29,4 +29,4 @@ constexpr Rgb toRgb(Color color)
 // "#RRGGBB" in upper-case hex, red first.
 std::string toHexRgb(Color color);
 
-} // namespace lift
+} // namespace lodarix::lift

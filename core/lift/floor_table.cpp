@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace lift {
+namespace lodarix::lift {
 
 namespace {
 
@@ -26,4 +26,4 @@ std::string_view FloorTable::name(FloorIndex index)
     return Names[static_cast<std::size_t>(index)];
 }
 
-} // namespace lift
+} // namespace lodarix::lift

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace lift {
+namespace lodarix::lift {
 
 using FloorIndex = std::int16_t;
 
@@ -38,4 +38,4 @@ public:
     static std::string_view name(FloorIndex index);
 };
 
-} // namespace lift
+} // namespace lodarix::lift

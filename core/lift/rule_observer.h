@@ -5,7 +5,7 @@
 
 #include "core/lift/trip_controller.h"
 
-namespace lift {
+namespace lodarix::lift {
 
 class RuleObserver {
 public:
@@ -26,4 +26,4 @@ protected:
     RuleObserver& operator=(const RuleObserver&) = default;
 };
 
-} // namespace lift
+} // namespace lodarix::lift

@@ -1,6 +1,6 @@
 #include "core/lift/rule_runner.h"
 
-namespace lift {
+namespace lodarix::lift {
 
 RuleRunner::RuleRunner(WindowOperations& window)
     : window_(window)
@@ -30,4 +30,4 @@ void RuleRunner::step()
         observer_->stepRan(controller_);
 }
 
-} // namespace lift
+} // namespace lodarix::lift

@@ -9,7 +9,7 @@
 #include "core/lift/trip_controller.h"
 #include "core/lift/window_operations.h"
 
-namespace lift {
+namespace lodarix::lift {
 
 class RuleRunner {
 public:
@@ -36,4 +36,4 @@ private:
     RuleObserver* observer_ = nullptr;
 };
 
-} // namespace lift
+} // namespace lodarix::lift

@@ -1,6 +1,6 @@
 #include "core/lift/run_time_error.h"
 
-namespace lift {
+namespace lodarix::lift {
 
 namespace {
 
@@ -30,4 +30,4 @@ std::string RunTimeError::where() const
     return describe(control_, index_, operation_);
 }
 
-} // namespace lift
+} // namespace lodarix::lift

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace lift {
+namespace lodarix::lift {
 
 class RunTimeError : public std::runtime_error {
 public:
@@ -28,4 +28,4 @@ private:
     std::string operation_;
 };
 
-} // namespace lift
+} // namespace lodarix::lift

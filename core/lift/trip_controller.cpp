@@ -3,7 +3,7 @@
 #include "core/lift/colors.h"
 #include "core/texts/main_window_texts.h"
 
-namespace lift {
+namespace lodarix::lift {
 
 namespace texts = lodarix::texts;
 
@@ -76,4 +76,4 @@ void TripController::replaceStatus(std::string_view text, std::string_view end)
     window_.setStatusText(status);
 }
 
-} // namespace lift
+} // namespace lodarix::lift

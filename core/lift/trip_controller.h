@@ -13,7 +13,7 @@
 
 #include <string_view>
 
-namespace lift {
+namespace lodarix::lift {
 
 class TripController {
 public:
@@ -45,4 +45,4 @@ private:
     FloorIndex targetFloor_ = 0;
 };
 
-} // namespace lift
+} // namespace lodarix::lift

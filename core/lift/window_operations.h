@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace lift {
+namespace lodarix::lift {
 
 class WindowOperations {
 public:
@@ -37,4 +37,4 @@ protected:
     WindowOperations& operator=(const WindowOperations&) = default;
 };
 
-} // namespace lift
+} // namespace lodarix::lift

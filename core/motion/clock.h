@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <functional>
 
-namespace motion {
+namespace lodarix::motion {
 
 using Clock = std::function<std::int64_t()>;
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace motion {
+namespace lodarix::motion {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::vector<PlotPoint> decimate(std::span<const Row> rows, std::int64_t fromMs, 
     return points;
 }
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -17,7 +17,7 @@
 #include <span>
 #include <vector>
 
-namespace motion {
+namespace lodarix::motion {
 
 struct PlotPoint {
     std::int64_t timeMs;
@@ -37,4 +37,4 @@ struct PlotPoint {
 std::vector<PlotPoint> decimate(std::span<const Row> rows, std::int64_t fromMs, std::int64_t toMs,
                                 int columns);
 
-} // namespace motion
+} // namespace lodarix::motion

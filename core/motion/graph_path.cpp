@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace motion {
+namespace lodarix::motion {
 
 namespace {
 
@@ -151,4 +151,4 @@ std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& st
     return SpeedRange{low, high, last};
 }
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -25,7 +25,7 @@
 #include <span>
 #include <vector>
 
-namespace motion {
+namespace lodarix::motion {
 
 enum class StretchKind : std::uint8_t {
     Rest,   // the cabin stays at fromFloor (== toFloor)
@@ -85,4 +85,4 @@ struct SpeedRange {
 std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& stretch,
                                     StoreyHeight height) noexcept;
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace motion {
+namespace lodarix::motion {
 
 ModelClock::ModelClock(Clock source)
     : source_(std::move(source))
@@ -44,4 +44,4 @@ void ModelClock::advance(std::int64_t ms)
         offset_ -= ms;
 }
 
-} // namespace motion
+} // namespace lodarix::motion

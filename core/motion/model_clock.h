@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace motion {
+namespace lodarix::motion {
 
 class ModelClock {
 public:
@@ -33,4 +33,4 @@ private:
     bool paused_ = false;
 };
 
-} // namespace motion
+} // namespace lodarix::motion

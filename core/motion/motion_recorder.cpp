@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace motion {
+namespace lodarix::motion {
 
 namespace {
 
@@ -78,4 +78,4 @@ void MotionRecorder::append(const lift::TripController& controller, Event event)
     trips_.update(rows_);
 }
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -15,7 +15,7 @@
 #include <span>
 #include <vector>
 
-namespace motion {
+namespace lodarix::motion {
 
 class MotionRecorder final : public lift::RuleObserver {
 public:
@@ -65,4 +65,4 @@ private:
     TripLog trips_;
 };
 
-} // namespace motion
+} // namespace lodarix::motion

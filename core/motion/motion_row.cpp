@@ -1,6 +1,6 @@
 #include "core/motion/motion_row.h"
 
-namespace motion {
+namespace lodarix::motion {
 
 std::string_view eventName(Event event)
 {
@@ -23,4 +23,4 @@ bool isJump(std::span<const Row> rows, std::size_t row) noexcept
         && rows[row].floor != rows[row - 1].floor;
 }
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace motion {
+namespace lodarix::motion {
 
 enum class Event : std::uint8_t {
     Start,  // the window was loaded; the record's first row, at time 0
@@ -42,4 +42,4 @@ constexpr bool isStep(Event event)
 // where the row before left it: a change of floor that is no motion.
 bool isJump(std::span<const Row> rows, std::size_t row) noexcept;
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace motion {
+namespace lodarix::motion {
 
 namespace texts = lodarix::texts;
 namespace words = lodarix::motion_texts;
@@ -48,6 +48,38 @@ std::string latestTripSummary(const std::vector<Trip>& trips)
     return trips.empty() ? std::string(words::NoTripsYet) : tripSummary(trips.back());
 }
 
+std::string positionGraphDescription(const std::vector<Trip>& trips)
+{
+    return latestTripSummary(trips);
+}
+
+std::string speedGraphDescription(const std::vector<Trip>& trips, StoreyHeight height)
+{
+    std::string text = latestTripSummary(trips);
+    if (!trips.empty())
+        text += texts::fill(words::MeanSpeedOfLatest, {meanSpeedText(trips.back(), height)});
+    return text;
+}
+
+const std::array<std::string_view, TripColumnCount>& tripColumnHeadings()
+{
+    static constexpr std::array<std::string_view, TripColumnCount> headings{
+        words::NumberColumn, words::FromColumn,      words::ToColumn,  words::FloorsColumn,
+        words::TimeColumn,   words::MeanSpeedColumn, words::NoteColumn};
+    return headings;
+}
+
+std::array<std::string, TripColumnCount> tripRow(const Trip& trip, StoreyHeight height)
+{
+    return {std::to_string(trip.number),
+            std::to_string(trip.startFloor),
+            std::to_string(trip.finalStop),
+            std::to_string(trip.floorsTravelled),
+            texts::seconds(trip.durationMs),
+            meanSpeedText(trip, height),
+            tripNote(trip)};
+}
+
 std::string clockText(std::int64_t nowMs, bool paused)
 {
     return texts::fill(words::Clock, {texts::seconds(nowMs)})
@@ -67,4 +99,4 @@ std::string tripClockText(const MotionRecorder& record, std::int64_t nowMs)
     return texts::fill(words::FinishedTripClock, {number, texts::seconds(trip.durationMs)});
 }
 
-} // namespace motion
+} // namespace lodarix::motion

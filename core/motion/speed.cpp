@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-namespace motion {
+namespace lodarix::motion {
 
 StoreyHeight::StoreyHeight(double metres)
     : metres_(metres)
@@ -32,4 +32,4 @@ std::optional<double> meanSpeed(const Trip& trip, StoreyHeight height)
     return trip.floorsTravelled * height.metres() / trip.durationSeconds();
 }
 
-} // namespace motion
+} // namespace lodarix::motion

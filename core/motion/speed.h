@@ -11,7 +11,7 @@
 #include <optional>
 #include <span>
 
-namespace motion {
+namespace lodarix::motion {
 
 // The height of one storey in metres, 2.5 to 4.0; 3.0 unless chosen.
 class StoreyHeight {
@@ -40,4 +40,4 @@ std::optional<double> speedEndingAt(std::span<const Row> rows, std::size_t row,
 // Floors travelled × height / duration, in m/s; none while the duration is 0.
 std::optional<double> meanSpeed(const Trip& trip, StoreyHeight height);
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -4,7 +4,7 @@
 // is not paused redraws its clocks and graphs between the record's events.
 #pragma once
 
-namespace motion {
+namespace lodarix::motion {
 
 constexpr int ShortestIntervalMs = 200;
 constexpr int LongestIntervalMs = 2000;
@@ -12,4 +12,4 @@ constexpr int IntervalStepMs = 100;
 constexpr double StoreyHeightStep = 0.1;
 constexpr int ViewUpdateMs = 100;
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace motion {
+namespace lodarix::motion {
 
 RowRange rowsInTime(std::span<const Row> rows, std::int64_t fromMs, std::int64_t toMs)
 {
@@ -16,4 +16,4 @@ RowRange rowsInTime(std::span<const Row> rows, std::int64_t fromMs, std::int64_t
             static_cast<std::size_t>(last - rows.begin())};
 }
 
-} // namespace motion
+} // namespace lodarix::motion

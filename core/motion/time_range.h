@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-namespace motion {
+namespace lodarix::motion {
 
 // The positions first to last (last excluded) of rows in a record.
 struct RowRange {
@@ -26,4 +26,4 @@ struct RowRange {
 // and when fromMs > toMs.
 RowRange rowsInTime(std::span<const Row> rows, std::int64_t fromMs, std::int64_t toMs);
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -1,6 +1,6 @@
 #include "core/motion/trip_log.h"
 
-namespace motion {
+namespace lodarix::motion {
 
 void TripLog::update(std::span<const Row> rows)
 {
@@ -38,4 +38,4 @@ void TripLog::add(std::span<const Row> rows, std::size_t row)
         trip.running = false;
 }
 
-} // namespace motion
+} // namespace lodarix::motion

@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-namespace motion {
+namespace lodarix::motion {
 
 struct Trip {
     int number;              // 1 for the record's first trip
@@ -46,4 +46,4 @@ private:
     std::size_t rowsSeen_ = 0;
 };
 
-} // namespace motion
+} // namespace lodarix::motion

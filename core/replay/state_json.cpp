@@ -30,15 +30,11 @@ std::string stateLine(const LodarixModel& model, std::string_view command)
     std::string out;
     {
         json::Object state(out);
-        std::string& colors = state.key("colors");
-        colors += '[';
-        for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor) {
-            if (floor > 0)
-                colors += ',';
-            json::appendString(colors,
-                               lift::toHexRgb(window.backColor(controls::FloorButtons, floor)));
+        {
+            json::Array colors(state.key("colors"));
+            for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
+                colors.text(lift::toHexRgb(window.backColor(controls::FloorButtons, floor)));
         }
-        colors += ']';
         state.text("command", command);
         state.number("current", model.controller().CurrentFloor());
         state.text("grille", grilleName(model.grille()));

@@ -52,12 +52,15 @@ inline constexpr std::string_view ShowStatement = "Покажи условиет
 
 // The program's name, the title of its message boxes.
 inline constexpr std::string_view ProgramName = "Lodarix";
-// The report of a failure inside the rules, after which the program ends;
-// each {} is filled in turn.
+// The report of a failure inside the rules: what failed, why, and what the
+// face does then (the program ends; the page stops). Each {} is filled in turn.
 inline constexpr std::string_view ErrorHeading = "Грешка при изпълнение.\n\n";
 inline constexpr std::string_view ErrorControl = "Контрола: {}\n";
 inline constexpr std::string_view ErrorIndex = "Индекс: {}\n";
 inline constexpr std::string_view ErrorOperation = "Действие: {}\n";
-inline constexpr std::string_view ErrorClosing = "({})\n\nПрограмата ще бъде затворена.";
+inline constexpr std::string_view ErrorReason = "({})\n\n";
+inline constexpr std::string_view ProgramCloses = "Програмата ще бъде затворена.";
+inline constexpr std::string_view PageStops =
+    "Страницата спря. Презаредете я, за да започнете отначало.";
 
 } // namespace lodarix::texts

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 std::string columnName(int column)
 {
@@ -24,4 +24,4 @@ std::string cellReference(int column, int row)
     return columnName(column) + std::to_string(row + 1);
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 inline constexpr int MaxColumns = 16'384; // A to XFD
 inline constexpr int MaxRows = 1'048'576;
@@ -14,4 +14,4 @@ std::string columnName(int column);
 // (0, 0) is "A1", (26, 11) "AA12". Throws std::out_of_range outside a sheet.
 std::string cellReference(int column, int row);
 
-} // namespace workbook
+} // namespace lodarix::workbook

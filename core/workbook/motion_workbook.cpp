@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::string motionWorkbook(std::span<const motion::Row> rows,
     return xlsx(motionSheets(rows, trips, height));
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

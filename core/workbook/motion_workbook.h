@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 inline constexpr std::string_view RecordSheetName = lodarix::motion_texts::RecordSheet;
 inline constexpr std::string_view TripsSheetName = lodarix::motion_texts::TripsSheet;
@@ -37,4 +37,4 @@ std::vector<Sheet> motionSheets(std::span<const motion::Row> rows,
 std::string motionWorkbook(std::span<const motion::Row> rows,
                            const std::vector<motion::Trip>& trips, motion::StoreyHeight height);
 
-} // namespace workbook
+} // namespace lodarix::workbook

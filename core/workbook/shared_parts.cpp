@@ -3,7 +3,7 @@
 #include "core/workbook/xml_names.h"
 #include "core/workbook/xml_text.h"
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -106,4 +106,4 @@ std::string Styles::xml() const
     return out;
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

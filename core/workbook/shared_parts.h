@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 class SharedStrings {
 public:
@@ -39,4 +39,4 @@ private:
     std::vector<std::pair<bool, int>> formats_; // keys of positions_, in order
 };
 
-} // namespace workbook
+} // namespace lodarix::workbook

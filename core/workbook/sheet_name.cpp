@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -54,4 +54,4 @@ bool sameSheetName(std::string_view a, std::string_view b)
     return folded(a) == folded(b);
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

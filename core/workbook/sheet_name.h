@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 // 1 to 31 characters (UTF-16 units), none of []:*?/\ nor a control
 // character, no apostrophe first or last, not "History"; UTF-8.
@@ -14,4 +14,4 @@ bool isSheetName(std::string_view name);
 // The names differ only in the case of letters. Both must be UTF-8.
 bool sameSheetName(std::string_view a, std::string_view b);
 
-} // namespace workbook
+} // namespace lodarix::workbook

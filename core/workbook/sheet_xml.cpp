@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -166,4 +166,4 @@ std::string sheetXml(const Sheet& sheet, bool selected, SharedStrings& strings, 
     return out;
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

@@ -8,10 +8,10 @@
 
 #include <string>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 // selected: the sheet the workbook opens on. Throws as xlsx() does for what
 // is wrong in the sheet, its name aside.
 std::string sheetXml(const Sheet& sheet, bool selected, SharedStrings& strings, Styles& styles);
 
-} // namespace workbook
+} // namespace lodarix::workbook

@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -123,4 +123,4 @@ std::string xlsx(std::span<const Sheet> sheets)
     return zip.archive();
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

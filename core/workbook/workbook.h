@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 struct Formula {
     std::string expression; // as the file holds it: English names, commas, no leading '='
@@ -42,4 +42,4 @@ struct Sheet {
 // or columns than a sheet holds.
 std::string xlsx(std::span<const Sheet> sheets);
 
-} // namespace workbook
+} // namespace lodarix::workbook

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 inline constexpr std::string_view XmlDeclaration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -25,4 +25,4 @@ inline constexpr std::string_view RelationshipType =
 inline constexpr std::string_view SpreadsheetContentType =
     "application/vnd.openxmlformats-officedocument.spreadsheetml.";
 
-} // namespace workbook
+} // namespace lodarix::workbook

@@ -1,59 +1,28 @@
 #include "core/workbook/xml_text.h"
 
+#include "core/texts/utf8.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
-
-struct Decoded {
-    char32_t codePoint;
-    std::size_t bytes;
-};
 
 [[noreturn]] void notUtf8()
 {
     throw std::invalid_argument("text in a workbook must be UTF-8");
 }
 
-// The code point starting at text[at].
-Decoded decode(std::string_view text, std::size_t at)
+// The character starting at text[at].
+texts::Utf8Character decode(std::string_view text, std::size_t at)
 {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return {lead, 1};
-    std::size_t bytes = 0;
-    char32_t value = 0;
-    char32_t lowest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        bytes = 2;
-        value = lead & 0x1F;
-        lowest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        bytes = 3;
-        value = lead & 0x0F;
-        lowest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        bytes = 4;
-        value = lead & 0x07;
-        lowest = 0x10000;
-    } else {
+    const auto character = texts::decodeUtf8(text, at);
+    if (!character)
         notUtf8();
-    }
-    if (text.size() - at < bytes)
-        notUtf8();
-    for (std::size_t i = 1; i < bytes; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80)
-            notUtf8();
-        value = (value << 6) | (next & 0x3F);
-    }
-    if (value < lowest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        notUtf8();
-    return {value, bytes};
+    return *character;
 }
 
 bool isHexDigit(char c)
@@ -128,7 +97,7 @@ bool xmlCannotHold(char32_t codePoint)
 void appendXmlText(std::string& out, std::string_view text)
 {
     for (std::size_t at = 0; at < text.size();) {
-        const Decoded next = decode(text, at);
+        const texts::Utf8Character next = decode(text, at);
         switch (next.codePoint) {
         case '&':
             out += "&amp;";
@@ -168,7 +137,7 @@ std::u32string codePoints(std::string_view text)
 {
     std::u32string points;
     for (std::size_t at = 0; at < text.size();) {
-        const Decoded next = decode(text, at);
+        const texts::Utf8Character next = decode(text, at);
         points += next.codePoint;
         at += next.bytes;
     }
@@ -203,4 +172,4 @@ std::string numberText(double value)
     return text;
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

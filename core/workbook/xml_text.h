@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 // Appends text escaped as above. Throws std::invalid_argument for text that
 // is not UTF-8 (overlong forms and surrogates included).
@@ -29,4 +29,4 @@ std::u32string codePoints(std::string_view text);
 // std::invalid_argument for infinities and NaN, which a cell cannot hold.
 std::string numberText(double value);
 
-} // namespace workbook
+} // namespace lodarix::workbook

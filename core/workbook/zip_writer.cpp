@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::string ZipWriter::archive() const
     return out;
 }
 
-} // namespace workbook
+} // namespace lodarix::workbook

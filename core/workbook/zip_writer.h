@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace workbook {
+namespace lodarix::workbook {
 
 // The CRC-32 of zip (and PNG, gzip): "123456789" gives 0xCBF43926.
 std::uint32_t crc32(std::string_view data);
@@ -41,4 +41,4 @@ private:
     std::set<std::string, std::less<>> names_;
 };
 
-} // namespace workbook
+} // namespace lodarix::workbook

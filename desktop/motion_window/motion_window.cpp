@@ -1,18 +1,15 @@
 #include "desktop/motion_window/motion_window.h"
 
-#include "core/motion/motion_csv.h"
 #include "core/motion/record_texts.h"
 #include "core/motion/teacher_controls.h"
 #include "core/texts/motion_window_texts.h"
-#include "core/texts/number_texts.h"
-#include "core/workbook/motion_workbook.h"
 #include "desktop/motion_window/motion_recording.h"
 #include "desktop/motion_window/position_graph.h"
-#include "desktop/motion_window/record_files.h"
-#include "desktop/motion_window/save_dialog.h"
 #include "desktop/motion_window/speed_graph.h"
 #include "desktop/motion_window/step_pacer.h"
+#include "desktop/motion_window/time_controls.h"
 #include "desktop/motion_window/trip_table_model.h"
+#include "desktop/motion_window/trip_table_view.h"
 #include "desktop/window/keyboard_context_menu.h"
 #include "desktop/window/qt_text.h"
 
@@ -20,65 +17,28 @@
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <string_view>
 
 namespace lodarix {
 
 namespace {
 
-const QKeySequence PauseKey(Qt::Key_P);
-const QKeySequence PauseKeyToo(Qt::Key_Pause);
-const QKeySequence StepKey(Qt::Key_S);
-
-// A spin box takes every letter as typing; the window's letter shortcuts
-// pass through it all the same, as they pass through every other control.
-class LetterShortcutsPass : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        if (pressed != PauseKey && pressed != StepKey)
-            return false;
-        key->ignore();
-        return true;
-    }
-};
-
-QToolButton* buttonFor(QAction* action, const QString& name, QWidget* parent)
+QPushButton* saveButton(std::string_view text, std::string_view tip, const QString& name,
+                        QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new QPushButton(toQString(text), parent);
     button->setObjectName(name);
-    button->setDefaultAction(action);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-    button->setMinimumWidth(
-        button->fontMetrics().horizontalAdvance(toQString(motion_texts::Continue)) + 24);
+    button->setToolTip(toQString(tip));
     return button;
-}
-
-QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 // Numbers in the spin boxes with a decimal comma, whatever the default locale.
@@ -117,57 +77,17 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
 
 void MotionWindow::buildControls()
 {
-    pause_ = new QAction(this);
-    pause_->setShortcuts({PauseKey, PauseKeyToo});
-    pause_->setShortcutContext(Qt::WindowShortcut);
+    const TimeControls time = buildTimeControls(*this, pacer_.intervalMs());
+    pause_ = time.pause;
+    step_ = time.step;
+    interval_ = time.interval;
+    storeyHeight_ = time.storeyHeight;
+    wholeSession_ = time.wholeSession;
     connect(pause_, &QAction::triggered, &pacer_, &StepPacer::togglePaused);
-    addAction(pause_);
-    step_ = new QAction(toQString(motion_texts::Step), this);
-    step_->setShortcut(StepKey);
-    step_->setShortcutContext(Qt::WindowShortcut);
-    step_->setToolTip(toQString(motion_texts::StepTip));
     connect(step_, &QAction::triggered, &pacer_, &StepPacer::step);
-    addAction(step_);
-
-    auto* letters = new LetterShortcutsPass(this);
-    interval_ = new QSpinBox(this);
-    interval_->setObjectName(QStringLiteral("intervalBox"));
-    interval_->setRange(motion::ShortestIntervalMs, motion::LongestIntervalMs);
-    interval_->setSingleStep(motion::IntervalStepMs);
-    interval_->setValue(pacer_.intervalMs());
-    interval_->setKeyboardTracking(false);
-    interval_->installEventFilter(letters);
     connect(interval_, &QSpinBox::valueChanged, &pacer_, &StepPacer::setIntervalMs);
-
-    storeyHeight_ = new QDoubleSpinBox(this);
-    storeyHeight_->setObjectName(QStringLiteral("storeyHeightBox"));
-    storeyHeight_->setRange(motion::StoreyHeight::Lowest, motion::StoreyHeight::Highest);
-    storeyHeight_->setSingleStep(motion::StoreyHeightStep);
-    storeyHeight_->setDecimals(1);
-    storeyHeight_->setValue(motion::StoreyHeight::Default);
-    storeyHeight_->setKeyboardTracking(false);
-    storeyHeight_->installEventFilter(letters);
     connect(storeyHeight_, &QDoubleSpinBox::valueChanged, this, &MotionWindow::setStoreyHeight);
-
-    wholeSession_ = new QCheckBox(toQString(motion_texts::WholeSession), this);
-    wholeSession_->setObjectName(QStringLiteral("wholeSessionBox"));
-    wholeSession_->setToolTip(toQString(motion_texts::WholeSessionTip));
     connect(wholeSession_, &QCheckBox::toggled, this, &MotionWindow::refresh);
-
-    auto* pauseButton = buttonFor(pause_, QStringLiteral("pauseButton"), this);
-    auto* stepButton = buttonFor(step_, QStringLiteral("stepButton"), this);
-    auto* controls = new QHBoxLayout;
-    controls->addWidget(pauseButton);
-    controls->addWidget(stepButton);
-    controls->addSpacing(16);
-    controls->addWidget(labelFor(toQString(motion_texts::Interval), interval_, this));
-    controls->addWidget(interval_);
-    controls->addSpacing(16);
-    controls->addWidget(labelFor(toQString(motion_texts::StoreyHeight), storeyHeight_, this));
-    controls->addWidget(storeyHeight_);
-    controls->addSpacing(16);
-    controls->addWidget(wholeSession_);
-    controls->addStretch();
 
     clock_ = new QLabel(this);
     clock_->setObjectName(QStringLiteral("clock"));
@@ -190,22 +110,8 @@ void MotionWindow::buildControls()
     graphColumn->setSpacing(0);
     graphColumn->addWidget(position_, 3);
     graphColumn->addWidget(speed_, 2);
-
     trips_ = new TripTableModel(recording_.recorder(), this);
-    table_ = new QTableView(splitter);
-    table_->setObjectName(QStringLiteral("tripTable"));
-    table_->setAccessibleName(toQString(motion_texts::Trips));
-    table_->setModel(trips_);
-    connect(trips_, &TripTableModel::rowsInserted, table_, &QTableView::scrollToBottom);
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setTabKeyNavigation(false);
-    table_->setMinimumWidth(table_->horizontalHeader()->length() + 2 * table_->frameWidth()
-                            + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
+    table_ = makeTripTable(*trips_, splitter);
     splitter->addWidget(graphs);
     splitter->addWidget(table_);
     splitter->setStretchFactor(0, 3);
@@ -213,17 +119,14 @@ void MotionWindow::buildControls()
     splitter->setChildrenCollapsible(false);
     splitter->setSizes({4 * table_->minimumWidth(), table_->minimumWidth()});
 
-    auto* saveWorkbook = new QPushButton(toQString(motion_texts::SaveWorkbook), this);
-    saveWorkbook->setObjectName(QStringLiteral("saveWorkbookButton"));
-    saveWorkbook->setToolTip(toQString(motion_texts::SaveWorkbookTip));
+    auto* saveWorkbook = saveButton(motion_texts::SaveWorkbook, motion_texts::SaveWorkbookTip,
+                                    QStringLiteral("saveWorkbookButton"), this);
     connect(saveWorkbook, &QPushButton::clicked, this, &MotionWindow::askAndSaveWorkbook);
-    auto* saveCsv = new QPushButton(toQString(motion_texts::SaveCsv), this);
-    saveCsv->setObjectName(QStringLiteral("saveCsvButton"));
-    saveCsv->setToolTip(toQString(motion_texts::SaveCsvTip));
+    auto* saveCsv = saveButton(motion_texts::SaveCsv, motion_texts::SaveCsvTip,
+                               QStringLiteral("saveCsvButton"), this);
     connect(saveCsv, &QPushButton::clicked, this, &MotionWindow::askAndSaveCsv);
-    auto* saveImage = new QPushButton(toQString(motion_texts::SaveImage), this);
-    saveImage->setObjectName(QStringLiteral("saveImageButton"));
-    saveImage->setToolTip(toQString(motion_texts::SaveImageTip));
+    auto* saveImage = saveButton(motion_texts::SaveImage, motion_texts::SaveImageTip,
+                                 QStringLiteral("saveImageButton"), this);
     connect(saveImage, &QPushButton::clicked, this, &MotionWindow::askAndSaveImage);
     auto* files = new QHBoxLayout;
     files->addWidget(saveWorkbook);
@@ -231,8 +134,8 @@ void MotionWindow::buildControls()
     files->addWidget(saveImage);
     files->addStretch();
 
-    QWidget* previous = pauseButton;
-    for (QWidget* next : std::initializer_list<QWidget*>{stepButton, interval_, storeyHeight_,
+    QWidget* previous = time.pauseButton;
+    for (QWidget* next : std::initializer_list<QWidget*>{time.stepButton, interval_, storeyHeight_,
                                                          wholeSession_, position_, speed_, table_,
                                                          saveWorkbook, saveCsv, saveImage}) {
         QWidget::setTabOrder(previous, next);
@@ -240,71 +143,10 @@ void MotionWindow::buildControls()
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(controls);
+    layout->addLayout(time.row);
     layout->addLayout(clocks);
     layout->addWidget(splitter, 1);
     layout->addLayout(files);
-}
-
-QImage MotionWindow::graphsImage() const
-{
-    const QSize top = position_->size();
-    const QSize bottom = speed_->size();
-    QImage image(std::max(top.width(), bottom.width()), top.height() + bottom.height(),
-                 QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    position_->render(&painter, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
-    speed_->render(&painter, QPoint(0, top.height()), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-bool MotionWindow::saveCsv(const QString& path)
-{
-    const std::string csv = motion::toCsv(recording_.recorder().rows());
-    return saveFile(this, path, QByteArray::fromStdString(csv));
-}
-
-bool MotionWindow::saveWorkbook(const QString& path)
-{
-    const motion::MotionRecorder& recorder = recording_.recorder();
-    const std::string bytes = workbook::motionWorkbook(recorder.rows(), recorder.trips(), height_);
-    return saveFile(this, path, QByteArray::fromStdString(bytes));
-}
-
-bool MotionWindow::saveImage(const QString& path)
-{
-    return saveFile(this, path, pngOf(graphsImage()));
-}
-
-void MotionWindow::askAndSaveCsv()
-{
-    const StandardDialogScope scope;
-    const QString path = askSavePath(this, toQString(motion_texts::SaveCsvTitle),
-                                     toQString(motion_texts::CsvFileName),
-                                     toQString(motion_texts::CsvFilter), QStringLiteral("csv"));
-    if (!path.isEmpty())
-        saveCsv(path);
-}
-
-void MotionWindow::askAndSaveWorkbook()
-{
-    const StandardDialogScope scope;
-    const QString path = askSavePath(
-        this, toQString(motion_texts::SaveWorkbookTitle), toQString(motion_texts::WorkbookFileName),
-        toQString(motion_texts::WorkbookFilter), QStringLiteral("xlsx"));
-    if (!path.isEmpty())
-        saveWorkbook(path);
-}
-
-void MotionWindow::askAndSaveImage()
-{
-    const StandardDialogScope scope;
-    const QString path = askSavePath(this, toQString(motion_texts::SaveImageTitle),
-                                     toQString(motion_texts::ImageFileName),
-                                     toQString(motion_texts::ImageFilter), QStringLiteral("png"));
-    if (!path.isEmpty())
-        saveImage(path);
 }
 
 void MotionWindow::showEvent(QShowEvent* event)
@@ -383,8 +225,7 @@ void MotionWindow::refresh()
 {
     const motion::MotionRecorder& recorder = recording_.recorder();
     const std::int64_t nowMs = recorder.nowMs();
-    const TimeSpan span =
-        wholeSession_->isChecked() ? wholeSessionSpan(nowMs) : followingSpan(nowMs);
+    const TimeSpan span = motion::shownSpan(nowMs, wholeSession_->isChecked());
     position_->setSpan(span);
     speed_->setSpan(span);
 
@@ -395,15 +236,11 @@ void MotionWindow::refresh()
 void MotionWindow::updateDescriptions()
 {
     const auto& trips = recording_.recorder().trips();
-    const QString summary = toQString(motion::latestTripSummary(trips));
-    QString description = summary;
-    if (!trips.empty())
-        description += toQString(lodarix::texts::fill(
-            motion_texts::MeanSpeedOfLatest, {motion::meanSpeedText(trips.back(), height_)}));
+    const QString description = toQString(motion::speedGraphDescription(trips, height_));
     if (description == description_)
         return;
     description_ = description;
-    position_->setAccessibleDescription(summary);
+    position_->setAccessibleDescription(toQString(motion::positionGraphDescription(trips)));
     speed_->setAccessibleDescription(description);
 }
 

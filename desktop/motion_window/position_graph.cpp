@@ -16,15 +16,12 @@ namespace lodarix {
 
 namespace {
 
-const QColor JumpColor(200, 60, 40);
-const QColor TargetColor(40, 140, 70);
-
-constexpr double LowestFloor = 0.5;
-constexpr double HighestFloor = lift::FloorTable::Count + 0.5;
+const QColor JumpColor = colorOf(motion::graph_colors::PositionJump);
+const QColor TargetColor = colorOf(motion::graph_colors::Target);
 
 } // namespace
 
-const QColor PositionGraph::PathColor(25, 70, 160);
+const QColor PositionGraph::PathColor = colorOf(motion::graph_colors::Position);
 
 PositionGraph::PositionGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
@@ -34,12 +31,14 @@ PositionGraph::PositionGraph(const motion::MotionRecorder& record, QWidget* pare
 
 TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF& plot)
 {
-    const ValueAxis axis{LowestFloor, HighestFloor, 1, 0, toQString(motion_texts::FloorAxis)};
+    const ValueAxis axis{motion::floorAxis(), toQString(motion_texts::FloorAxis)};
     drawValueGrid(painter, plot, axis);
     const auto rows = record().rows();
     if (rows.empty())
         return axis;
-    const auto y = [&plot](double floor) { return yOf(floor, LowestFloor, HighestFloor, plot); };
+    const auto y = [&plot, &axis](double floor) {
+        return yOf(floor, axis.axis.low, axis.axis.high, plot);
+    };
     const std::int64_t presentMs = record().nowMs();
     const double line = 2 * scale();
 
@@ -67,16 +66,11 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
     painter.setPen(QPen(JumpColor, line, Qt::DashLine));
     painter.drawLines(jumps.data(), static_cast<int>(jumps.size()));
 
-    if (static_cast<int>(points.size()) * 6 <= columns) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(PathColor);
-        const double radius = 2.5 * scale();
-        for (const motion::PlotPoint& point : points) {
-            if (motion::isStep(rows[point.row].event))
-                painter.drawEllipse(QPointF(xOf(point.timeMs, plot), y(point.floor)), radius,
-                                    radius);
-        }
-    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(PathColor);
+    const double radius = 2.5 * scale();
+    for (const motion::PlotPoint& point : motion::markedSteps(rows, points, columns))
+        painter.drawEllipse(QPointF(xOf(point.timeMs, plot), y(point.floor)), radius, radius);
     return axis;
 }
 

@@ -1,15 +1,17 @@
 #include "desktop/motion_window/record_files.h"
 
+#include "core/files/whole_file.h"
 #include "core/texts/main_window_texts.h"
 #include "core/texts/motion_window_texts.h"
 #include "core/texts/number_texts.h"
 #include "desktop/window/qt_text.h"
+
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -39,17 +41,13 @@ QString openFailure(const QString& path, int error)
 
 std::optional<QString> writeWhole(const QString& path, const QByteArray& content)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int error = errno;
-        return openFailure(path, error);
-    }
-    if (file.write(content) != content.size() || !file.commit()) {
-        file.cancelWriting();
-        return toQString(motion_texts::WriteUnfinished);
-    }
-    return std::nullopt;
+    const auto failure = files::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                               std::string_view(content.data(), content.size()));
+    if (!failure)
+        return std::nullopt;
+    if (failure->step == files::WriteFailure::Step::Open)
+        return openFailure(path, failure->error.value());
+    return toQString(motion_texts::WriteUnfinished);
 }
 
 QString saveFailureText(const QString& path, const QString& reason)

@@ -1,7 +1,7 @@
 // Writing what the motion window saves: a file is written whole or not at
-// all (QSaveFile: a temporary file beside it, renamed over it at the end), so
-// that a failure leaves neither a partial file nor a damaged older one. A
-// failure is told in a message box naming the file and the reason.
+// all (core/files/whole_file.h), so that a failure leaves neither a partial
+// file nor a damaged older one. A failure is told in a message box naming
+// the file and the reason, in Bulgarian.
 #pragma once
 
 #include <QByteArray>

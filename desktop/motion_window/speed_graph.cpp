@@ -15,21 +15,6 @@
 
 namespace lodarix {
 
-namespace {
-
-const QColor SpeedColor(170, 40, 40);
-const QColor ZeroColor(120, 120, 120);
-const QColor JumpColor(230, 130, 0);
-
-// At most about five ticks either side of 0, never fewer than 1 m/s each way.
-double axisTop(double fastest, double& step)
-{
-    step = niceStep(std::max(fastest, 1.0) / 4);
-    return std::ceil(std::max(fastest, 1.0) / step - 1e-9) * step;
-}
-
-} // namespace
-
 SpeedGraph::SpeedGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
 {
@@ -50,22 +35,17 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     const auto path = motion::graphPath(rows, points, record().nowMs());
     std::vector<std::optional<motion::SpeedRange>> speeds;
     speeds.reserve(path.size());
-    // At least the speed of a step at the interval now in force, so that the
-    // axis stands still from one trip to the next.
-    double fastest = height_.metres() * 1000.0 / record().stepInterval();
-    for (const motion::Stretch& stretch : path) {
+    for (const motion::Stretch& stretch : path)
         speeds.push_back(motion::speedOver(rows, stretch, height_));
-        if (speeds.back() && stretch.toMs >= span().fromMs && stretch.fromMs <= span().toMs)
-            fastest =
-                std::max({fastest, std::abs(speeds.back()->low), std::abs(speeds.back()->high)});
-    }
-    double step = 1;
-    const double top = axisTop(fastest, step);
-    const ValueAxis axis{-top, top, step, step < 1 ? 1 : 0, toQString(motion_texts::SpeedAxis)};
+    const double fastest =
+        motion::fastestShown(path, speeds, span(), height_, record().stepInterval());
+    const ValueAxis axis{motion::speedAxis(fastest), toQString(motion_texts::SpeedAxis)};
     drawValueGrid(painter, plot, axis);
-    const auto y = [&plot, top](double speed) { return yOf(speed, -top, top, plot); };
+    const auto y = [&plot, &axis](double speed) {
+        return yOf(speed, axis.axis.low, axis.axis.high, plot);
+    };
     const double line = 2 * scale();
-    painter.setPen(QPen(ZeroColor, 1));
+    painter.setPen(QPen(colorOf(motion::graph_colors::Zero), 1));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
     // The trace runs through the stretches' ends, vertically where the
@@ -99,9 +79,10 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
         }
         to(QPointF(toX, y(range.last)));
     }
-    drawTrace(painter, segments, plot, QPen(SpeedColor, line, Qt::SolidLine, Qt::FlatCap));
+    drawTrace(painter, segments, plot,
+              QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
 
-    painter.setPen(QPen(JumpColor, line));
+    painter.setPen(QPen(colorOf(motion::graph_colors::SpeedJump), line));
     painter.setBrush(Qt::white);
     const double radius = 4 * scale();
     for (const QPointF& jump : jumps)

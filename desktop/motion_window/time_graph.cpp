@@ -14,33 +14,15 @@ namespace lodarix {
 
 namespace {
 
-const QColor GridColor(225, 225, 225);
-const QColor AxisColor(90, 90, 90);
-const QColor TextColor(30, 30, 30);
+const QColor GridColor = colorOf(motion::graph_colors::Grid);
+const QColor AxisColor = colorOf(motion::graph_colors::Axis);
+const QColor TextColor = colorOf(motion::graph_colors::Text);
 
 } // namespace
 
-TimeSpan followingSpan(std::int64_t nowMs)
+QColor colorOf(motion::Rgb color)
 {
-    const std::int64_t toMs = std::max(nowMs, FollowedMs);
-    return {toMs - FollowedMs, toMs};
-}
-
-TimeSpan wholeSessionSpan(std::int64_t nowMs)
-{
-    return {0, std::max<std::int64_t>(nowMs, 1000)};
-}
-
-double niceStep(double roughly)
-{
-    if (!(roughly > 0))
-        return 1;
-    const double power = std::pow(10.0, std::floor(std::log10(roughly)));
-    for (const double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= roughly)
-            return factor * power;
-    }
-    return 10 * power;
+    return QColor(color.red, color.green, color.blue);
 }
 
 TimeGraph::TimeGraph(const motion::MotionRecorder& record, QWidget* parent)
@@ -125,12 +107,9 @@ void TimeGraph::paintEvent(QPaintEvent*)
 void TimeGraph::drawTimeAxis(QPainter& painter, const QRectF& plot,
                              const QFontMetricsF& metrics) const
 {
-    const double spanS = static_cast<double>(span_.toMs - span_.fromMs) / 1000.0;
-    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("0000,0")) * 1.6;
-    const double stepS = niceStep(spanS / std::max(1.0, plot.width() / labelWidth));
-    const int decimals = stepS < 1 ? 1 : 0;
-    const auto stepMs = std::max<std::int64_t>(1, std::llround(stepS * 1000));
-    const std::int64_t firstMs = (span_.fromMs + stepMs - 1) / stepMs * stepMs;
+    const motion::Axis axis =
+        motion::timeAxis(span_, plot.width(),
+                         metrics.horizontalAdvance(QString::fromLatin1(motion::TimeLabelSample)));
     // The unit stands at the right end of the labels' row, in place of the
     // labels it would cover.
     const QString title = toQString(motion_texts::TimeAxis);
@@ -138,11 +117,11 @@ void TimeGraph::drawTimeAxis(QPainter& painter, const QRectF& plot,
     const double labelY = plot.bottom() + metrics.ascent() + metrics.height() * 0.3;
     painter.setPen(TextColor);
     painter.drawText(QPointF(titleLeft, labelY), title);
-    for (std::int64_t ms = std::max<std::int64_t>(firstMs, 0); ms <= span_.toMs; ms += stepMs) {
-        const double x = xOf(ms, plot);
+    for (const motion::Tick& tick : motion::ticks(axis)) {
+        const double x = xOf(static_cast<std::int64_t>(tick.value), plot);
         painter.setPen(QPen(GridColor, 1));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        const QString label = toQString(texts::decimal(static_cast<double>(ms) / 1000.0, decimals));
+        const QString label = toQString(tick.label);
         const double half = metrics.horizontalAdvance(label) / 2;
         if (x + half > titleLeft - metrics.height() * 0.5)
             continue;
@@ -156,9 +135,8 @@ void TimeGraph::drawValueGrid(QPainter& painter, const QRectF& plot, const Value
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(GridColor, 1));
-    const double first = std::ceil(axis.low / axis.tickStep - 1e-9) * axis.tickStep;
-    for (double value = first; value <= axis.high + 1e-9; value += axis.tickStep) {
-        const double y = yOf(value, axis.low, axis.high, plot);
+    for (const motion::Tick& tick : motion::ticks(axis.axis)) {
+        const double y = yOf(tick.value, axis.axis.low, axis.axis.high, plot);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     }
     painter.restore();
@@ -168,11 +146,9 @@ void TimeGraph::drawValueAxis(QPainter& painter, const QRectF& plot, const QFont
                               const ValueAxis& axis) const
 {
     painter.setPen(TextColor);
-    const double first = std::ceil(axis.low / axis.tickStep - 1e-9) * axis.tickStep;
-    for (double value = first; value <= axis.high + 1e-9; value += axis.tickStep) {
-        const double y = yOf(value, axis.low, axis.high, plot);
-        const QString label =
-            toQString(texts::decimal(std::abs(value) < 1e-9 ? 0.0 : value, axis.decimals));
+    for (const motion::Tick& tick : motion::ticks(axis.axis)) {
+        const double y = yOf(tick.value, axis.axis.low, axis.axis.high, plot);
+        const QString label = toQString(tick.label);
         painter.drawText(
             QPointF(plot.left() - metrics.horizontalAdvance(label) - metrics.height() * 0.3,
                     y + metrics.ascent() / 2 - metrics.descent() / 2),

@@ -1,11 +1,13 @@
 // A graph of the motion record over time: a white plot area with its grid,
 // the time axis in seconds below it and a value axis left of it; what is
-// plotted comes from the subclass. Fonts and lines scale with the widget, so
-// that a graph reads on a projector. The time span is set from outside and
-// every graph keeps the same left margin, so that graphs stacked in one
-// column share their time axis.
+// plotted comes from the subclass. The axes, their ticks and the colours are
+// the core's (core/motion/graph_frame.h); fonts and lines scale with the
+// widget, so that a graph reads on a projector. The time span is set from
+// outside and every graph keeps the same left margin, so that graphs stacked
+// in one column share their time axis.
 #pragma once
 
+#include "core/motion/graph_frame.h"
 #include "core/motion/motion_recorder.h"
 
 #include <QWidget>
@@ -17,19 +19,7 @@ class QPainter;
 
 namespace lodarix {
 
-struct TimeSpan {
-    std::int64_t fromMs = 0;
-    std::int64_t toMs = 60'000;
-
-    friend bool operator==(const TimeSpan&, const TimeSpan&) = default;
-};
-
-inline constexpr std::int64_t FollowedMs = 60'000;
-
-// The last 60 s up to nowMs; the first 60 s until then.
-TimeSpan followingSpan(std::int64_t nowMs);
-// From the load up to nowMs, at least 1 s.
-TimeSpan wholeSessionSpan(std::int64_t nowMs);
+using motion::TimeSpan;
 
 class TimeGraph : public QWidget {
     Q_OBJECT
@@ -45,13 +35,9 @@ protected:
     // The record must outlive the graph.
     TimeGraph(const motion::MotionRecorder& record, QWidget* parent);
 
-    // Values low to high fill the plot's height; ticks at the multiples of
-    // tickStep between them.
+    // A value axis of the core's, and its title.
     struct ValueAxis {
-        double low;
-        double high;
-        double tickStep;
-        int decimals;
+        motion::Axis axis;
         QString title;
     };
 
@@ -80,7 +66,7 @@ private:
     TimeSpan span_;
 };
 
-// A step of 1, 2 or 5 times a power of ten, at least roughly.
-double niceStep(double roughly);
+// A colour of the core's graphs.
+QColor colorOf(motion::Rgb color);
 
 } // namespace lodarix

@@ -1,6 +1,6 @@
 // The trips of the record as a table for a QTableView, so that assistive
-// technology reads it as a table: number, from and to which floor, floors
-// travelled, time, mean speed, and whether the trip was cut short or runs.
+// technology reads it as a table: the core's rows and headings
+// (core/motion/record_texts.h), the note left, the numbers right.
 #pragma once
 
 #include "core/motion/motion_recorder.h"
@@ -14,8 +14,6 @@ class TripTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Number, From, To, Floors, Time, MeanSpeed, State, ColumnCount };
-
     // The record must outlive the model.
     explicit TripTableModel(const motion::MotionRecorder& record, QObject* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "desktop/window/control_factories.h"
 
+#include "core/text_box/crlf_text.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/floor_button.h"
 #include "desktop/window/qt_text.h"
@@ -28,7 +29,7 @@ QString objectNameOf(const ControlDescription& control)
 template <class Widget> Widget* placed(Widget* widget, const ControlDescription& control)
 {
     widget->setObjectName(objectNameOf(control));
-    widget->setGeometry(toPixels(control.rect));
+    widget->setGeometry(pixelRect(control.rect));
     widget->setEnabled(control.enabled);
     if (!control.accessibleName.empty())
         widget->setAccessibleName(toQString(control.accessibleName));
@@ -39,10 +40,10 @@ template <class Widget> Widget* placed(Widget* widget, const ControlDescription&
 
 } // namespace
 
-QRect toPixels(const TwipsRect& twips)
+QRect pixelRect(const TwipsRect& twips)
 {
-    return QRect(twips.left / TwipsPerPixel, twips.top / TwipsPerPixel, twips.width / TwipsPerPixel,
-                 twips.height / TwipsPerPixel);
+    const PixelRect pixels = toPixels(twips);
+    return QRect(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 QWidget* makeFrame(const ControlDescription& control, QWidget* container)
@@ -94,8 +95,7 @@ QWidget* makeTextBox(const ControlDescription& control, QWidget* container)
     box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn
                                                               : Qt::ScrollBarAsNeeded);
     box->setTabChangesFocus(true);
-    box->setPlainText(
-        toQString(control.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setPlainText(toQString(toLineFeeds(control.text)));
     return box;
 }
 

@@ -11,7 +11,7 @@
 
 namespace lodarix {
 
-QRect toPixels(const TwipsRect& twips);
+QRect pixelRect(const TwipsRect& twips);
 
 QWidget* makeFrame(const ControlDescription& control, QWidget* container);
 QWidget* makeOptionButton(const ControlDescription& control, QWidget* container);

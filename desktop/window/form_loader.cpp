@@ -59,8 +59,7 @@ LoadedForm loadForm(const FormDescription& description)
     QWidget& form = *loaded.form;
     form.setObjectName(toQString(description.name));
     form.setWindowTitle(toQString(description.caption));
-    form.setFixedSize(description.clientWidth / TwipsPerPixel,
-                      description.clientHeight / TwipsPerPixel);
+    form.setFixedSize(toPixels(description.clientWidth), toPixels(description.clientHeight));
     QPalette palette = form.palette();
     palette.setColor(QPalette::Window, toQColor(description.background));
     form.setPalette(palette);

@@ -1,8 +1,8 @@
 #include "desktop/window/qt_window_operations.h"
 
 #include "core/form/lodarix_controls.h"
-#include "desktop/window/crlf_text.h"
 #include "desktop/window/floor_button.h"
+#include "desktop/window/plain_text_box.h"
 #include "desktop/window/status_announcer.h"
 
 #include <QListWidget>
@@ -50,13 +50,13 @@ void QtWindowOperations::setStepsRunning(bool running)
 
 std::string QtWindowOperations::statusText() const
 {
-    return CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).read();
+    return PlainTextBox::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).read();
 }
 
 void QtWindowOperations::setStatusText(const std::string& text)
 {
     const QString shown =
-        CrLfText::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).write(text);
+        PlainTextBox::of(*controls_.get<QPlainTextEdit>(TextBoxes, StatusBox, "Text")).write(text);
     if (announcer_)
         announcer_->announceLines(shown);
 }

@@ -1,5 +1,5 @@
-// How a run-time error reaches the user: a message box naming the control,
-// the element and the operation that failed.
+// How a run-time error reaches the user on the desktop: a message box with
+// the core's report, which says that the program ends.
 #pragma once
 
 #include <QString>

@@ -32,10 +32,10 @@ inline QColor dominantColor(const QImage& picture, const QRect& area)
 }
 
 // The colour as the window description writes it, 0x00BBGGRR.
-inline lift::Color asDescribed(const QColor& color)
+inline lodarix::lift::Color asDescribed(const QColor& color)
 {
-    return lift::Color(color.red()) | lift::Color(color.green()) << 8
-        | lift::Color(color.blue()) << 16;
+    return lodarix::lift::Color(color.red()) | lodarix::lift::Color(color.green()) << 8
+        | lodarix::lift::Color(color.blue()) << 16;
 }
 
 } // namespace test_support

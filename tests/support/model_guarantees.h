@@ -20,8 +20,8 @@ inline std::string brokenGuarantee(const lodarix::LodarixModel& model)
                           window.isSelected(GrilleButtons, GrilleClosedButton),
                           window.isSelected(GrilleButtons, GrilleOpenButton)};
     return brokenGuarantee(state, markers([&window](int floor) {
-                               return window.backColor(FloorButtons,
-                                                       static_cast<lift::FloorIndex>(floor));
+                               return window.backColor(
+                                   FloorButtons, static_cast<lodarix::lift::FloorIndex>(floor));
                            }));
 }
 

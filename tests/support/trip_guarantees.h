@@ -21,14 +21,14 @@ struct TripState {
 };
 
 // One letter a marker colour: c cabin, t target, i idle, ? anything else.
-inline char markerLetter(lift::Color color)
+inline char markerLetter(lodarix::lift::Color color)
 {
     switch (color) {
-    case lift::ColorCabin:
+    case lodarix::lift::ColorCabin:
         return 'c';
-    case lift::ColorTarget:
+    case lodarix::lift::ColorTarget:
         return 't';
-    case lift::ColorIdle:
+    case lodarix::lift::ColorIdle:
         return 'i';
     default:
         return '?';
@@ -40,7 +40,7 @@ inline char markerLetter(lift::Color color)
 template <class ColorOf> std::string markers(ColorOf colorOf)
 {
     std::string letters;
-    for (int floor = 0; floor < lift::FloorTable::Count; ++floor)
+    for (int floor = 0; floor < lodarix::lift::FloorTable::Count; ++floor)
         letters += markerLetter(colorOf(floor));
     return letters;
 }
@@ -49,14 +49,15 @@ template <class ColorOf> std::string markers(ColorOf colorOf)
 // else what is broken.
 inline std::string brokenGuarantee(const TripState& state, const std::string& shown)
 {
-    if (!lift::FloorTable::isValid(state.current) || !lift::FloorTable::isValid(state.target))
+    if (!lodarix::lift::FloorTable::isValid(state.current)
+        || !lodarix::lift::FloorTable::isValid(state.target))
         return "a floor outside the building: " + std::to_string(state.current) + ", "
             + std::to_string(state.target);
     if (!state.running && state.current != state.target)
         return "the steps stopped away from the final stop";
     if (state.grilleClosed == state.grilleOpen)
         return "not exactly one grille button is selected";
-    std::string expected(lift::FloorTable::Count, 'i');
+    std::string expected(lodarix::lift::FloorTable::Count, 'i');
     expected[static_cast<std::size_t>(state.current)] = 'c';
     if (state.running)
         expected[static_cast<std::size_t>(state.target)] = 't';

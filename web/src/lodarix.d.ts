@@ -1,4 +1,4 @@
-// The core's module as the page's script sees it (web/bindings.cpp). The
+// The core's module as the page's script sees it (web/page/bindings.cpp). The
 // build places its factory, createLodarix, the embedded font's bytes and the
 // core's gzipped wasm in base64, lodarixFont and lodarixWasm, and the page's
 // facts, before the page's script.
@@ -52,13 +52,83 @@ export interface MotionControls {
   viewUpdateMs: number;
 }
 
+export interface GraphAxis {
+  low: number;
+  high: number;
+  ticks: { value: number; label: string }[];
+}
+
+// A graph's frame: its span and present in model time, and its axes.
+export interface GraphFrame {
+  fromMs: number;
+  toMs: number;
+  nowMs: number;
+  values: GraphAxis;
+  times: GraphAxis;
+}
+
+export interface MotionGraph {
+  // A GraphFrame as JSON.
+  frame: string;
+  // Laid out as MotionGraphFacts.path names it.
+  path: Float64Array;
+}
+
+// A graph as the view draws it: its frame read, and its path.
+export type DrawnGraph = GraphFrame & { path: Float64Array };
+
+// The graphs' colours ("#RRGGBB"), the layout of their numbers (each
+// field's position, and how many a part has), and the trips table's columns.
+export interface MotionGraphFacts {
+  colors: Record<
+    | "grid"
+    | "axis"
+    | "text"
+    | "position"
+    | "target"
+    | "positionJump"
+    | "speed"
+    | "zero"
+    | "speedJump",
+    string
+  >;
+  path: {
+    header: Record<
+      "stretchCount" | "pointCount" | "finalStop" | "finalStopFromMs" | "fastest" | "size",
+      number
+    >;
+    stretch: Record<
+      | "fromMs"
+      | "toMs"
+      | "fromFloor"
+      | "toFloor"
+      | "kind"
+      | "hasSpeed"
+      | "low"
+      | "high"
+      | "last"
+      | "size",
+      number
+    >;
+    point: Record<"ms" | "floor" | "size", number>;
+    kinds: Record<"rest" | "motion" | "jump" | "dense", number>;
+  };
+  timeLabelSample: string;
+  tripColumns: { headings: string[]; note: number };
+}
+
+// What the motion view is built with.
+export interface MotionFacts {
+  texts: Record<string, string>;
+  controls: MotionControls;
+  graph: MotionGraphFacts;
+}
+
 export interface PageWindow {
   load(): boolean;
   pick(floor: number): boolean;
   step(): boolean;
   observe(motion: PageMotion | null): void;
-  currentFloor(): number;
-  targetFloor(): number;
 }
 
 export interface PageMotion {
@@ -71,17 +141,18 @@ export interface PageMotion {
   nowMs(pageMs: number): number;
   rowCount(): number;
   bytesHeld(): number;
-  // The graphs' path: see web/page_motion.h.
-  path(
-    fromMs: number,
-    toMs: number,
-    columns: number,
-    untilMs: number,
-    height: number,
+  // One graph as the view draws it: see web/page/page_motion.h.
+  graph(
     speeds: boolean,
-  ): Float64Array;
-  // [{number, from, to, floors, time, speed, note}]
-  tripsJson(height: number): string;
+    wholeSession: boolean,
+    pageMs: number,
+    columns: number,
+    plotWidth: number,
+    labelWidth: number,
+    heightMetres: number,
+  ): MotionGraph;
+  // [[texts of a trip's row, column by column], ...]
+  tripRowsJson(heightMetres: number): string;
   clockText(pageMs: number): string;
   tripClockText(pageMs: number): string;
   positionDescription(): string;
@@ -93,19 +164,19 @@ export interface PageMotion {
 export interface Core {
   PageWindow: new (controls: object) => PageWindow;
   PageMotion: new (intervalMs: number) => PageMotion;
-  // The workbook the core writes for a record's CSV.
-  workbookOfCsv(csv: string, height: number): Uint8Array<ArrayBuffer>;
 }
 
-// What lodarix-page-facts prints (web/page_facts.cpp): the window's
+// What lodarix-page-facts prints (web/facts/page_facts.cpp): the window's
 // description as it stands once loaded and as stored, the motion view's words
 // by the names of core/texts/motion_window_texts.h, its controls' ranges, and
-// the page's own texts by the names of core/texts/page_texts.h.
+// its graphs' and table's facts, and the page's own texts by the names of
+// core/texts/page_texts.h.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
   motionTexts: Record<string, string>;
   motionControls: MotionControls;
+  motionGraph: MotionGraphFacts;
   pageTexts: Record<string, string>;
 }
 
@@ -118,6 +189,7 @@ declare global {
   const lodarixForm: FormDescription;
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;
+  const lodarixMotionGraph: MotionGraphFacts;
   // The page's own texts (PageFacts.pageTexts), placed in the start-up check.
   const lodarixPageTexts: Record<string, string>;
 }

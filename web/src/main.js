@@ -5,13 +5,15 @@
 // desktop. The build places the core's factory (createLodarix), the font's
 // bytes (lodarixFont) and the core's gzipped wasm (lodarixWasm), both in
 // base64, and what the core says of the window and the motion view
-// (lodarixForm, lodarixMotionTexts, lodarixMotionControls) before this
-// script in the same file. The motion view is made when first shown. The
-// start-up check (start_check.js) ran before this script; where this
-// browser lacks what the page needs, its notice stands in place of the form
-// and the page goes no further; a failure while starting shows the same
-// kind of notice (start_notice.js), with the page's texts (lodarixPageTexts).
+// (lodarixForm, lodarixMotionTexts, lodarixMotionControls,
+// lodarixMotionGraph) before this script in the same file. The motion view
+// is made when first shown. The start-up check (start_check.js) ran before
+// this script; where this browser lacks what the page needs, its notice
+// stands in place of the form and the page goes no further; a failure while
+// starting shows the same kind of notice (start_notice.js), with the page's
+// texts (lodarixPageTexts).
 
+import { button } from "./elements.js";
 import { buildForm } from "./form_view.js";
 import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
@@ -76,10 +78,12 @@ failure.setAttribute("role", "alert");
 failure.hidden = true;
 const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
 if (!timer) throw new Error("the form has no step timer");
-const opener = document.createElement("button");
-opener.type = "button";
-opener.className = "motion-opener";
-opener.textContent = lodarixMotionTexts.ShowMotionWindow;
+const opener = button(
+  document,
+  lodarixMotionTexts.ShowMotionWindow,
+  () => showMotion(!motionView?.shown),
+  { className: "motion-opener" },
+);
 opener.setAttribute("aria-keyshortcuts", "F2");
 opener.setAttribute("aria-expanded", "false");
 const main = document.createElement("div");
@@ -126,11 +130,17 @@ const core = await startCore().catch((/** @type {unknown} */ error) => {
   return stopHere();
 });
 const motion = new core.PageMotion(timer.periodMs);
+/** @type {import("./lodarix.js").MotionFacts} */
+const motionFacts = {
+  texts: lodarixMotionTexts,
+  controls: lodarixMotionControls,
+  graph: lodarixMotionGraph,
+};
 
 const showMotion = (/** @type {boolean} */ shown) => {
   if (!motionView) {
     if (!shown) return;
-    motionView = new MotionView(document, motion, timer, lodarixMotionTexts, lodarixMotionControls);
+    motionView = new MotionView(document, motion, timer, motionFacts);
     page.append(motionView.element);
   }
   const hadFocus = motionView.element.contains(document.activeElement);
@@ -138,7 +148,6 @@ const showMotion = (/** @type {boolean} */ shown) => {
   opener.setAttribute("aria-expanded", String(shown));
   if (!shown && hadFocus) opener.focus();
 };
-opener.addEventListener("click", () => showMotion(!motionView?.shown));
 document.addEventListener("keydown", (event) => {
   if (event.key === "F2") showMotion(!motionView?.shown);
   else if (event.key === "Escape" && motionView?.shown) showMotion(false);
@@ -146,7 +155,8 @@ document.addEventListener("keydown", (event) => {
   event.preventDefault();
 });
 
-// A failure inside a rule ends the window, as on the desktop, and says why.
+// A failure inside a rule ends the window, as on the desktop: the core's
+// report says what failed and that the page is to be reloaded.
 const stop = (/** @type {string} */ message) => {
   view.form.inert = true;
   failure.textContent = message;
@@ -157,14 +167,9 @@ rules = new core.PageWindow(windowControls(view.registry, log, stop));
 rules.observe(motion);
 motion.setPageMs(performance.now());
 // For the benchmarks and a developer's console: the core, and the motion
-// view's class with its words and controls.
+// view's class with what it is built with.
 Object.defineProperty(globalThis, "lodarixPage", {
-  value: Object.freeze({
-    core,
-    MotionView,
-    motionTexts: lodarixMotionTexts,
-    motionControls: lodarixMotionControls,
-  }),
+  value: Object.freeze({ core, MotionView, motionFacts }),
 });
 if (rules.load()) {
   view.form.inert = false;

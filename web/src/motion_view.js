@@ -1,56 +1,19 @@
 // The motion view beside the form: the teacher's time controls, the clocks,
 // the two graphs, the trips table and saving, all in the core's words and
-// from the core's record (web/page_motion.h). F2 or its opening control shows
+// from the core's record (web/page/page_motion.h). F2 or its opening control shows
 // it, F2 again or Escape hides it, and hiding lets held steps go on; the
 // record goes on while it is hidden. The time controls act on the page's step
 // timer through its seam (hold, deliver, period) and on the model clock;
 // P or Pause and S work from any control of the view.
 
-import { decimalText, drawGraph, fitCanvas } from "./motion_graph.js";
+import { button, download, make } from "./elements.js";
+import { drawGraph, fitCanvas } from "./motion_graph.js";
+import { timeControls } from "./time_controls.js";
+import { TripsTable } from "./trips_table.js";
 
 /** @typedef {import("./lodarix.js").PageMotion} PageMotion */
 /** @typedef {import("./step_timer.js").StepTimer} StepTimer */
-/** @typedef {import("./lodarix.js").MotionControls} MotionControls */
-/** @typedef {Record<string, string>} MotionTexts */
-
-const FollowedMs = 60000;
-
-/**
- * Offers bytes as a download of the given name.
- * @param {Document} document
- * @param {BlobPart} bytes
- * @param {string} type
- * @param {string} name
- */
-export function download(document, bytes, type, name) {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const link = document.createElement("a");
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(url), 0);
-}
-
-/**
- * @param {Document} document
- * @param {string} tag
- * @param {string} [text]
- * @param {string} [className]
- */
-function make(document, tag, text, className) {
-  const element = document.createElement(tag);
-  if (text !== undefined) element.textContent = text;
-  if (className) element.className = className;
-  return element;
-}
-
-/** @param {string} text a column heading with its line feed */
-function heading(text) {
-  return text.replace("\n", " ");
-}
+/** @typedef {import("./lodarix.js").MotionFacts} MotionFacts */
 
 export class MotionView {
   #document;
@@ -58,6 +21,7 @@ export class MotionView {
   #timer;
   #texts;
   #settings;
+  #graph;
   /** @type {number | undefined} */
   #frame;
   /** @type {number | undefined} */
@@ -67,115 +31,56 @@ export class MotionView {
    * @param {Document} document
    * @param {PageMotion} motion
    * @param {StepTimer} timer
-   * @param {MotionTexts} texts
-   * @param {MotionControls} settings the ranges of the teacher's controls
+   * @param {MotionFacts} facts the view's words, its controls' ranges, its graphs and table
    */
-  constructor(document, motion, timer, texts, settings) {
+  constructor(document, motion, timer, facts) {
     this.#document = document;
     this.#motion = motion;
     this.#timer = timer;
-    this.#texts = texts;
-    this.#settings = settings;
-    const t = texts;
+    this.#texts = facts.texts;
+    this.#settings = facts.controls;
+    this.#graph = facts.graph;
+    const t = facts.texts;
     this.element = make(document, "section", undefined, "motion-view");
     this.element.setAttribute("aria-label", t.WindowTitle);
     this.element.hidden = true;
 
-    this.pauseButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Pause));
-    this.pauseButton.type = "button";
-    this.pauseButton.title = t.PauseTip;
-    this.pauseButton.addEventListener("click", () => this.setPaused(!this.paused));
-    this.stepButton = /** @type {HTMLButtonElement} */ (make(document, "button", t.Step));
-    this.stepButton.type = "button";
-    this.stepButton.title = t.StepTip;
-    this.stepButton.disabled = true;
-    this.stepButton.addEventListener("click", () => this.step());
-    this.interval = this.#numberInput(
-      t.Interval,
-      settings.shortestIntervalMs,
-      settings.longestIntervalMs,
-      settings.intervalStepMs,
-      timer.periodMs,
-    );
+    const controls = timeControls(document, t, facts.controls, timer.periodMs, {
+      onPause: () => this.setPaused(!this.paused),
+      onStep: () => this.step(),
+    });
+    this.pauseButton = controls.pauseButton;
+    this.stepButton = controls.stepButton;
+    this.interval = controls.interval;
+    this.height = controls.height;
+    this.wholeSession = controls.wholeSession;
     this.interval.input.addEventListener("change", () =>
       this.setIntervalMs(+this.interval.input.value),
     );
-    this.height = this.#numberInput(
-      t.StoreyHeight,
-      settings.lowestStoreyM,
-      settings.highestStoreyM,
-      settings.storeyStepM,
-      settings.defaultStoreyM,
-    );
     this.height.input.addEventListener("change", () => this.refresh());
-    const whole = make(document, "label", undefined, "motion-check");
-    this.wholeSession = /** @type {HTMLInputElement} */ (make(document, "input"));
-    this.wholeSession.type = "checkbox";
-    whole.title = t.WholeSessionTip;
-    whole.append(this.wholeSession, make(document, "span", t.WholeSession));
     this.wholeSession.addEventListener("change", () => this.refresh());
-    const controls = make(document, "div", undefined, "motion-controls");
-    controls.append(
-      this.pauseButton,
-      this.stepButton,
-      this.interval.label,
-      this.height.label,
-      whole,
-    );
 
     this.clock = make(document, "span", undefined, "motion-clock");
     this.tripClock = make(document, "span", undefined, "motion-clock");
     const clocks = make(document, "div", undefined, "motion-clocks");
     clocks.append(this.clock, this.tripClock);
-
     this.positionGraph = this.#canvas(t.PositionGraphName);
     this.speedGraph = this.#canvas(t.SpeedGraphName);
-
-    const table = make(document, "table", undefined, "motion-trips");
-    const caption = make(document, "caption", t.Trips);
-    const head = make(document, "thead");
-    const headings = make(document, "tr");
-    for (const column of [
-      t.NumberColumn,
-      t.FromColumn,
-      t.ToColumn,
-      t.FloorsColumn,
-      t.TimeColumn,
-      t.MeanSpeedColumn,
-      t.NoteColumn,
-    ]) {
-      const cell = make(document, "th", heading(column));
-      cell.setAttribute("scope", "col");
-      headings.append(cell);
-    }
-    head.append(headings);
-    this.tripRows = /** @type {HTMLTableSectionElement} */ (make(document, "tbody"));
-    table.append(caption, head, this.tripRows);
-    const trips = make(document, "div", undefined, "motion-trips-box");
-    trips.append(table);
-
+    this.trips = new TripsTable(document, t.Trips, facts.graph.tripColumns);
     const saving = make(document, "div", undefined, "motion-controls");
-    /** @type {[string, string, () => void][]} */
-    const saves = [
-      [t.SaveWorkbook, t.SaveWorkbookTip, () => this.saveWorkbook()],
-      [t.SaveCsv, t.SaveCsvTip, () => this.saveCsv()],
-      [t.SaveImage, t.SaveImageTip, () => this.saveImage()],
-    ];
-    for (const [text, tip, save] of saves) {
-      const button = /** @type {HTMLButtonElement} */ (make(document, "button", text));
-      button.type = "button";
-      button.title = tip;
-      button.addEventListener("click", save);
-      saving.append(button);
-    }
+    saving.append(
+      button(document, t.SaveWorkbook, () => this.saveWorkbook(), { title: t.SaveWorkbookTip }),
+      button(document, t.SaveCsv, () => this.saveCsv(), { title: t.SaveCsvTip }),
+      button(document, t.SaveImage, () => this.saveImage(), { title: t.SaveImageTip }),
+    );
 
     this.element.append(
       make(document, "h2", t.WindowTitle),
-      controls,
+      controls.row,
       clocks,
       this.positionGraph,
       this.speedGraph,
-      trips,
+      this.trips.element,
       saving,
     );
     this.element.addEventListener("keydown", (event) => this.#key(event));
@@ -262,7 +167,7 @@ export class MotionView {
     const height = this.storeyHeight;
     this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
     this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
-    this.#fillTrips(height);
+    this.trips.fill(JSON.parse(this.#motion.tripRowsJson(height)));
     if (this.#update !== undefined) window.clearTimeout(this.#update);
     this.#update = this.paused
       ? undefined
@@ -277,21 +182,19 @@ export class MotionView {
    * @param {"position" | "speed"} kind
    */
   drawGraph(kind) {
-    const nowMs = this.#motion.nowMs(performance.now());
-    const span = this.wholeSession.checked
-      ? { fromMs: 0, toMs: Math.max(nowMs, 1000) }
-      : { fromMs: Math.max(nowMs, FollowedMs) - FollowedMs, toMs: Math.max(nowMs, FollowedMs) };
     const canvas = kind === "position" ? this.positionGraph : this.speedGraph;
-    const { columns } = fitCanvas(canvas);
-    const path = this.#motion.path(
-      span.fromMs,
-      span.toMs,
-      columns,
-      nowMs,
-      this.storeyHeight,
+    const { columns, plotWidth, labelWidth } = fitCanvas(canvas, this.#graph);
+    const { frame, path } = this.#motion.graph(
       kind === "speed",
+      this.wholeSession.checked,
+      performance.now(),
+      columns,
+      plotWidth,
+      labelWidth,
+      this.storeyHeight,
     );
-    drawGraph(canvas, kind, path, span, {
+    const graph = { ...JSON.parse(frame), path };
+    drawGraph(canvas, kind, graph, this.#graph, {
       TimeAxis: this.#texts.TimeAxis,
       FloorAxis: this.#texts.FloorAxis,
       SpeedAxis: this.#texts.SpeedAxis,
@@ -326,34 +229,6 @@ export class MotionView {
     }, "image/png");
   }
 
-  /** @param {number} height */
-  #fillTrips(height) {
-    /** @type {{number: number, from: number, to: number, floors: number, time: string, speed: string, note: string}[]} */
-    const trips = JSON.parse(this.#motion.tripsJson(height));
-    while (this.tripRows.rows.length > trips.length) this.tripRows.lastElementChild?.remove();
-    trips.forEach((trip, at) => {
-      let row = this.tripRows.rows[at];
-      if (!row) {
-        row = /** @type {HTMLTableRowElement} */ (make(this.#document, "tr"));
-        for (let cell = 0; cell < 7; ++cell) row.append(make(this.#document, "td"));
-        this.tripRows.append(row);
-      }
-      const texts = [
-        trip.number,
-        trip.from,
-        trip.to,
-        trip.floors,
-        trip.time,
-        trip.speed,
-        trip.note,
-      ];
-      texts.forEach((text, cell) => {
-        if (row.cells[cell].textContent !== String(text))
-          row.cells[cell].textContent = String(text);
-      });
-    });
-  }
-
   /** @param {KeyboardEvent} event */
   #key(event) {
     if (event.altKey || event.ctrlKey || event.metaKey) return;
@@ -373,24 +248,5 @@ export class MotionView {
     canvas.setAttribute("aria-label", name);
     canvas.tabIndex = 0;
     return canvas;
-  }
-
-  /**
-   * @param {string} text
-   * @param {number} min
-   * @param {number} max
-   * @param {number} step
-   * @param {number} value
-   */
-  #numberInput(text, min, max, step, value) {
-    const label = make(this.#document, "label", undefined, "motion-number");
-    const input = /** @type {HTMLInputElement} */ (make(this.#document, "input"));
-    input.type = "number";
-    input.min = String(min);
-    input.max = String(max);
-    input.step = String(step);
-    input.value = String(value);
-    label.append(make(this.#document, "span", text), input);
-    return { label, input };
   }
 }

@@ -1,4 +1,4 @@
-// The page's side of the window operations (web/page_operations.h): the
+// The page's side of the window operations (web/page/page_operations.h): the
 // object the core calls to reach a control by its name and index. Each call
 // says whether it found the control, so that the core can report one that is
 // not there; what the rules write into a text box is also announced, line by

@@ -4,14 +4,7 @@
 // text boxes are named, and a polite log announces each new status line once.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import {
-  StepMs,
-  closePage,
-  floorButton,
-  grilleButton,
-  openPage,
-  statusBox,
-} from "./support/browser.js";
+import { StepMs, closePage, floorButton, openPage, pick, statusBox } from "./support/browser.js";
 
 /**
  * @typedef {object} Node
@@ -83,8 +76,7 @@ test("radio buttons in two named groups, and named text boxes, as on the desktop
 test("after a pick the buttons say the cabin's floor and the final stop", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 4).click();
+  await pick(page, 4);
   const floors = (await accessibilityTree(session)).filter((node) => node.group === "Етажи");
   assert.deepEqual(floors[0], { ...floors[0], name: "Етаж 1, кабината е тук", checked: false });
   assert.deepEqual(floors[3], {
@@ -105,8 +97,7 @@ test("a polite log announces each status line once, in order, and keeps the newe
   const announced = () => log.locator("p").allTextContents();
   await floorButton(page, 2).click();
   assert.deepEqual(await announced(), ["Затворете предпазната решетка!"], "nothing on loading");
-  await grilleButton(page, true).click();
-  await floorButton(page, 4).click();
+  await pick(page, 4);
   await page.clock.runFor(3 * StepMs);
   // What comes in one turn is one entry; the grille opening on arrival too,
   // but not the user's own choice of the grille.
@@ -121,11 +112,9 @@ test("a polite log announces each status line once, in order, and keeps the newe
   await page.keyboard.press("Control+End");
   await page.keyboard.type("бележка");
   assert.equal((await announced()).length, 5, "what the user types is not announced");
-  await grilleButton(page, true).click();
-  await floorButton(page, 11).click();
+  await pick(page, 11);
   await page.clock.runFor(7 * StepMs);
-  await grilleButton(page, true).click();
-  await floorButton(page, 1).click();
+  await pick(page, 1);
   const newest = await announced();
   assert.equal(newest.length, 12, "the oldest entries go");
   assert.deepEqual(newest.slice(-3), [

@@ -10,6 +10,7 @@ import {
   floorButton,
   grilleButton,
   openPage,
+  pick,
   statusText,
 } from "./support/browser.js";
 import { decode } from "./support/pixels.js";
@@ -107,8 +108,7 @@ test("every control sits at its rectangle, in its colours", async () => {
 test("the floor buttons show the cabin and the final stop in their colours", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 7).click();
+  await pick(page, 7);
   await page.clock.runFor(2 * StepMs);
   const picture = await formPicture(session);
   const colours = form.controls
@@ -169,8 +169,7 @@ test("a focused floor button shows a dotted rectangle just inside its border", a
   for (const floor of [1, 4, 10]) {
     const session = await openPage();
     const { page } = session;
-    await grilleButton(page, true).click();
-    await floorButton(page, 4).click();
+    await pick(page, 4);
     const button = floorButton(page, floor);
     await page.getByRole("textbox", { name: "Съобщения" }).focus();
     const unfocused = await decode(session.context, await button.screenshot());

@@ -5,15 +5,9 @@
 // and a long lesson drawn whole.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import {
-  StepMs,
-  closePage,
-  floorButton,
-  grilleButton,
-  openPage,
-  statusText,
-} from "./support/browser.js";
+import { StepMs, closePage, openPage, pick, statusText } from "./support/browser.js";
 import { showLongRecord } from "./support/long_record.js";
+import { pageFacts } from "./support/page_facts.js";
 
 /** @param {import("playwright-core").Page} page */
 const view = (page) => page.getByRole("region", { name: "Lodarix - графика на движението" });
@@ -22,27 +16,31 @@ const pauseButton = (page) => view(page).getByRole("button", { name: /^(Пауз
 /** @param {import("playwright-core").Page} page */
 const clockText = (page) => view(page).locator(".motion-clock").first().textContent();
 
+const { colors } = pageFacts().motionGraph;
+
 /**
- * How many pixels of a graph's canvas have the line's blue.
+ * A trace's colour ("#RRGGBB") as numbers.
+ * @param {string} color
+ */
+const rgb = (color) => [1, 3, 5].map((digit) => parseInt(color.slice(digit, digit + 2), 16));
+
+/**
+ * How many pixels of a graph's canvas are near the colour of its trace, as
+ * the middle of a line two pixels wide is.
  * @param {import("playwright-core").Page} page
  * @param {string} name
+ * @param {string} color
  */
-const linePixels = (page, name) =>
-  page.getByRole("img", { name }).evaluate((canvas) => {
+const linePixels = (page, name, color) =>
+  page.getByRole("img", { name }).evaluate((canvas, wanted) => {
     const graph = /** @type {HTMLCanvasElement} */ (canvas);
     const context = /** @type {CanvasRenderingContext2D} */ (graph.getContext("2d"));
     const data = context.getImageData(0, 0, graph.width, graph.height).data;
     let count = 0;
     for (let at = 0; at < data.length; at += 4)
-      if (data[at] < 80 && data[at + 1] < 120 && data[at + 2] > 140) ++count;
+      if (wanted.every((value, channel) => Math.abs(data[at + channel] - value) < 40)) ++count;
     return count;
-  });
-
-/** @param {import("playwright-core").Page} page @param {number} floor */
-async function pick(page, floor) {
-  await grilleButton(page, true).click();
-  await floorButton(page, floor).click();
-}
+  }, rgb(color));
 
 /** Lines of the status text. @param {import("playwright-core").Page} page */
 const lines = async (page) => (await statusText(page)).split("\n").filter(Boolean).length;
@@ -84,12 +82,18 @@ test("after a trip the graphs draw it, and the table and descriptions tell it", 
   const position = "Графика на положението: етаж във времето";
   const speed = "Графика на скоростта: скорост във времето";
   await page.clock.runFor(100);
-  const blankPosition = await linePixels(page, position);
-  const blankSpeed = await linePixels(page, speed);
+  const blankPosition = await linePixels(page, position, colors.position);
+  const blankSpeed = await linePixels(page, speed, colors.speed);
   await pick(page, 4);
   await page.clock.runFor(3 * StepMs + 100);
-  assert.ok((await linePixels(page, position)) > blankPosition + 50, "the position graph draws");
-  assert.ok((await linePixels(page, speed)) > blankSpeed + 50, "the speed graph draws");
+  assert.ok(
+    (await linePixels(page, position, colors.position)) > blankPosition + 50,
+    "the position graph draws",
+  );
+  assert.ok(
+    (await linePixels(page, speed, colors.speed)) > blankSpeed + 50,
+    "the speed graph draws",
+  );
   const summary = "Курс 1: от етаж 1 до етаж 4, 3 етажа за 2,4 s";
   assert.equal(
     await page.getByRole("img", { name: position }).getAttribute("aria-description"),
@@ -264,7 +268,8 @@ test("a long lesson over the whole session fills every pixel column of both grap
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });
   const { page } = session;
   await page.evaluate(showLongRecord, { rows: 20_000, width: 600, height: 300 });
-  const columns = await page.evaluate(() => {
+  const traces = { position: rgb(colors.position), speed: rgb(colors.speed) };
+  const columns = await page.evaluate((traces) => {
     const { view } = /** @type {any} */ (globalThis).longRecord;
     view.wholeSession.checked = true;
     /** @type {Record<string, {top: number, bottom: number}[]>} */
@@ -274,13 +279,14 @@ test("a long lesson over the whole session fills every pixel column of both grap
       const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
       const { width, height } = canvas;
       const data = canvas.getContext("2d").getImageData(0, 0, width, height).data;
+      const wanted = traces[/** @type {"position" | "speed"} */ (kind)];
       reach[kind] = [];
       for (let x = 0; x < width; ++x) {
         let top = -1;
         let bottom = -1;
         for (let y = 0; y < height; ++y) {
           const at = (y * width + x) * 4;
-          if (data[at] < 80 && data[at + 1] < 120 && data[at + 2] > 140) {
+          if (wanted.every((value, channel) => Math.abs(data[at + channel] - value) < 40)) {
             if (top < 0) top = y;
             bottom = y;
           }
@@ -289,11 +295,11 @@ test("a long lesson over the whole session fills every pixel column of both grap
       }
     }
     return reach;
-  });
+  }, traces);
   // The plot lies within the margins of 44 px left, 10 right, 10 top and
-  // 30 bottom: floors 1 to 11 over its 260 px, the speed of 3,75 m/s each
-  // way within ±4 m/s.
-  const spans = { position: { top: 12, bottom: 268 }, speed: { top: 20, bottom: 260 } };
+  // 30 bottom: floors 1 to 11 over its 260 px from 0,5 to 11,5, the speed
+  // of 3,75 m/s each way within ±4 m/s.
+  const spans = { position: { top: 23, bottom: 257 }, speed: { top: 20, bottom: 260 } };
   for (const [kind, reach] of Object.entries(columns)) {
     const plot = reach.slice(46, reach.length - 12);
     const empty = plot.filter(({ top }) => top < 0).length;

@@ -10,10 +10,11 @@ import { spawnSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { loadCore } from "../tools/load_core.mjs";
-import { StepMs, closePage, floorButton, grilleButton, openPage } from "./support/browser.js";
+import { loadCore } from "./support/load_core.js";
+import { StepMs, closePage, floorButton, openPage, pick } from "./support/browser.js";
 import { requiredPath } from "./support/paths.js";
 import { decode } from "./support/pixels.js";
+import { pageFacts } from "./support/page_facts.js";
 
 const nativeTool = requiredPath("LODARIX_NATIVE_REPLAY");
 if (!existsSync(nativeTool))
@@ -57,12 +58,6 @@ const rowsOf = (csv) =>
       const [time, floor, target, event] = line.split(",");
       return { ms: Math.round(Number(time) * 1000), floor, target, event };
     });
-
-/** @param {import("playwright-core").Page} page @param {number} floor */
-async function pick(page, floor) {
-  await grilleButton(page, true).click();
-  await floorButton(page, floor).click();
-}
 
 test("the CSV and the workbook of a session with a pause are the core's, in model time", async () => {
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });
@@ -113,11 +108,14 @@ test("the CSV and the workbook of a session with a pause are the core's, in mode
 
   const workbook = await save(page, "Запази за електронна таблица…");
   assert.equal(workbook.name, "lodarix-motion.xlsx");
-  assert.ok(workbook.bytes.equals(Buffer.from(core.workbookOfCsv(text, 3))), "the core's workbook");
+  assert.ok(
+    workbook.bytes.equals(Buffer.from(core.workbookOfCsv(text, StepMs, 3))),
+    "the core's workbook",
+  );
   const nativeWorkbook = join(mkdtempSync(join(tmpdir(), "lodarix-xlsx-")), "native.xlsx");
   replay(["--xlsx", nativeWorkbook], script);
   assert.ok(
-    readFileSync(nativeWorkbook).equals(Buffer.from(core.workbookOfCsv(native, 3))),
+    readFileSync(nativeWorkbook).equals(Buffer.from(core.workbookOfCsv(native, StepMs, 3))),
     "the same rows make the native tool's bytes",
   );
   rmSync(join(nativeWorkbook, ".."), { recursive: true, force: true });
@@ -145,14 +143,15 @@ test("the image holds both graphs, one above the other", async () => {
   const picture = await decode(session.context, image.bytes);
   assert.equal(picture.width, sizes[0][0]);
   assert.equal(picture.height, sizes[0][1] + sizes[1][1]);
-  for (const [top, height] of [
-    [0, sizes[0][1]],
-    [sizes[0][1], sizes[1][1]],
-  ]) {
+  const { colors } = pageFacts().motionGraph;
+  for (const [top, height, color] of /** @type {[number, number, string][]} */ ([
+    [0, sizes[0][1], colors.position],
+    [sizes[0][1], sizes[1][1], colors.speed],
+  ])) {
     let line = 0;
     for (let y = top; y < top + height; y += 2)
-      for (let x = 0; x < picture.width; x += 2) if (picture.at(x, y) === "#1F4FA8") ++line;
-    assert.ok(line > 10, "each graph has its line");
+      for (let x = 0; x < picture.width; x += 2) if (picture.at(x, y) === color) ++line;
+    assert.ok(line > 10, `each graph has its line in ${color}`);
   }
   await closePage(session);
 });

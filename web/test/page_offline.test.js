@@ -4,15 +4,7 @@
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { createHash } from "node:crypto";
-import {
-  PageUrl,
-  StepMs,
-  closePage,
-  floorButton,
-  grilleButton,
-  openPage,
-  statusBox,
-} from "./support/browser.js";
+import { PageUrl, StepMs, closePage, openPage, pick, statusBox } from "./support/browser.js";
 import { pageFacts } from "./support/page_facts.js";
 
 const form = pageFacts().storedForm;
@@ -21,8 +13,7 @@ test("opened from disk, it asks for nothing but itself and reports no problem", 
   const session = await openPage();
   const { page } = session;
   assert.match(PageUrl, /^file:\/\//);
-  await grilleButton(page, true).click();
-  await floorButton(page, 3).click();
+  await pick(page, 3);
   await page.clock.runFor(2 * StepMs);
   await statusBox(page).click();
   await page.keyboard.type("бележка");
@@ -38,8 +29,7 @@ test("opened from disk, it asks for nothing but itself and reports no problem", 
 test("it stores nothing: no cookie, no local storage, no database", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 2).click();
+  await pick(page, 2);
   await page.clock.runFor(StepMs);
   const state = await session.context.storageState();
   assert.deepEqual(state.cookies, []);

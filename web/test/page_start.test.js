@@ -90,7 +90,7 @@ test("without WebAssembly, inert or gzip streams, the notice names what is missi
       "NeedsWebAssembly NeedsInert",
     ],
   ]) {
-    const session = await openPage({ before: taken, unready: true, realTime: true });
+    const session = await openPage({ initScript: taken, unready: true, realTime: true });
     const missing = need.split(" ").map((name) => texts[name]);
     assert.deepEqual(await shown(session.page), tooOld(missing), taken);
     assert.deepEqual(session.problems, [], taken);
@@ -125,7 +125,7 @@ test("a failure while starting shows why, in place of the form", async () => {
       "TypeError: no font",
     ],
   ]) {
-    const session = await openPage({ before: broken, unready: true, realTime: true });
+    const session = await openPage({ initScript: broken, unready: true, realTime: true });
     assert.deepEqual(await shown(session.page), failedStart(reason), broken);
     assert.equal(await session.page.locator("body[data-ready]").count(), 0);
     await closePage(session);
@@ -143,7 +143,7 @@ test("where plaintext-only is refused, as Firefox before 136 does, the status bo
       },
     });
   }`;
-  const session = await openPage({ before: refused });
+  const session = await openPage({ initScript: refused });
   const { page } = session;
   assert.equal(await statusBox(page).getAttribute("contenteditable"), "true");
   await statusBox(page).click();

@@ -11,6 +11,7 @@ import {
   grilleButton,
   markers,
   openPage,
+  pick,
   statusBox,
   statusText,
 } from "./support/browser.js";
@@ -30,8 +31,7 @@ const focusedName = (page) =>
 test("a trip up and a trip down, step by step", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 4).click();
+  await pick(page, 4);
   assert.equal(await statusText(page), `${Up}Етаж I\n`);
   assert.equal(await markers(page), "ciitiiiiiii");
   await page.clock.runFor(StepMs);
@@ -44,8 +44,7 @@ test("a trip up and a trip down, step by step", async () => {
   await page.clock.runFor(3 * StepMs);
   assert.equal(await statusText(page), `${Up}Етаж I\nЕтаж II\nЕтаж III\nЕтаж IV\n${Last}`);
 
-  await grilleButton(page, true).click();
-  await floorButton(page, 2).click();
+  await pick(page, 2);
   await page.clock.runFor(2 * StepMs);
   assert.equal(await statusText(page), `${Down}Етаж IV\nЕтаж III\nЕтаж II\n${Last}`);
   assert.equal(await markers(page), "iciiiiiiiii");
@@ -67,8 +66,7 @@ test("a pick with the grille open is refused and starts nothing", async () => {
 test("a pick during a trip starts from the old final stop and a full period later", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 11).click();
+  await pick(page, 11);
   await page.clock.runFor(2 * StepMs + StepMs / 2);
   assert.equal(await statusText(page), `${Up}Етаж I\nЕтаж II\nЕтаж III\n`);
   await floorButton(page, 5).click();
@@ -85,8 +83,7 @@ test("a pick of the cabin's own floor logs it, and the step after it ends the tr
   const session = await openPage();
   const { page } = session;
   const statement = await statusText(page);
-  await grilleButton(page, true).click();
-  await floorButton(page, 1).click();
+  await pick(page, 1);
   assert.equal(await statusText(page), `${statement}Етаж I\n`);
   assert.equal(await markers(page), "tiiiiiiiiii");
   await page.clock.runFor(StepMs);
@@ -98,8 +95,7 @@ test("a pick of the cabin's own floor logs it, and the step after it ends the tr
 test("what the user types stays in front of the next line, and the caret moves on", async () => {
   const session = await openPage();
   const { page } = session;
-  await grilleButton(page, true).click();
-  await floorButton(page, 3).click();
+  await pick(page, 3);
   await statusBox(page).click();
   await page.keyboard.press("Control+End");
   await page.keyboard.type("бележка");

@@ -1,10 +1,10 @@
-// The core's window in node, on controls the test keeps (web/page_window.h):
+// The core's window in node, on controls the test keeps (web/page/page_window.h):
 // which window operations each rule calls, with what, the status box read in
 // CR LF though it keeps line feeds, and a control the page has not got
 // reported as a run-time error that names it and stops the step timer.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { loadCore } from "../tools/load_core.mjs";
+import { loadCore } from "./support/load_core.js";
 import { requiredPath } from "./support/paths.js";
 
 const core = await loadCore(requiredPath("LODARIX_CORE"));
@@ -98,7 +98,7 @@ test("the load, a refusal, and a trip through the window operations", () => {
     "select Option2(1)",
   ]);
   assert.equal(state.status, "Асансьорът се качва!\nЕтаж I\nЕтаж II\nЕтаж III\nПоследна спирка!\n");
-  assert.deepEqual([window.currentFloor(), window.targetFloor()], [2, 2]);
+  assert.deepEqual([core.currentFloor(window), core.targetFloor(window)], [2, 2]);
 });
 
 test("the user's edit is read back, in front of the next line", () => {
@@ -114,10 +114,32 @@ test("the user's edit is read back, in front of the next line", () => {
   assert.equal(state.status, "Условие\nЕтаж I\nбележкаЕтаж I\nПоследна спирка!\n");
 });
 
+/**
+ * The run-time error report as the page shows it: what failed, why, and
+ * that the page stopped.
+ * @param {string[]} what the lines naming the control, its index and the operation
+ * @param {string} why
+ */
+const report = (what, why) =>
+  `Грешка при изпълнение.\n\n${what.map((line) => `${line}\n`).join("")}(${why})\n\n` +
+  "Страницата спря. Презаредете я, за да започнете отначало.";
+
 test("a control the page has not got is a run-time error that names it", () => {
   for (const [missing, message] of [
-    ["Option1(3)", "Option1(3).BackColor: no such control or element"],
-    ["Text1(0)", "Text1(0).Text: no such control or element"],
+    [
+      "Option1(3)",
+      report(
+        ["Контрола: Option1", "Индекс: 3", "Действие: BackColor"],
+        "Option1(3).BackColor: no such control or element",
+      ),
+    ],
+    [
+      "Text1(0)",
+      report(
+        ["Контрола: Text1", "Индекс: 0", "Действие: Text"],
+        "Text1(0).Text: no such control or element",
+      ),
+    ],
   ]) {
     const { controls, calls, state } = testControls([missing]);
     const window = new core.PageWindow(controls);
@@ -128,7 +150,10 @@ test("a control the page has not got is a run-time error that names it", () => {
   }
   const withoutList = testControls(["List1"]);
   assert.ok(!new core.PageWindow(withoutList.controls).load());
-  assert.equal(withoutList.calls.at(-1), "error List1.Visible: no such control or element");
+  assert.equal(
+    withoutList.calls.at(-1),
+    `error ${report(["Контрола: List1", "Действие: Visible"], "List1.Visible: no such control or element")}`,
+  );
   const { controls, calls, state } = testControls();
   state.items.length = 2;
   const window = new core.PageWindow(controls);
@@ -137,5 +162,8 @@ test("a control the page has not got is a run-time error that names it", () => {
   assert.ok(window.pick(3));
   assert.ok(window.step());
   assert.ok(!window.step());
-  assert.equal(calls.at(-1), "error List1.List(2): no such list item");
+  assert.equal(
+    calls.at(-1),
+    `error ${report(["Контрола: List1", "Индекс: 2", "Действие: List"], "List1.List(2): no such list item")}`,
+  );
 });

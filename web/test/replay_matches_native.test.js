@@ -8,6 +8,7 @@ import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
 import {
   chmodSync,
+  copyFileSync,
   existsSync,
   mkdtempSync,
   readdirSync,
@@ -60,11 +61,12 @@ function run(command, input = "", prefix = []) {
  * @param {string[]} args
  * @param {Buffer | string} [input]
  * @param {string[]} [prefix]
+ * @param {{ native: string, node: string }} [tools] where the two builds are
  */
-async function same(what, args, input, prefix) {
+async function same(what, args, input, prefix, tools = { native: nativeTool, node: nodeTool }) {
   const [native, web] = await Promise.all([
-    run([nativeTool, ...args], input, prefix),
-    run(["node", nodeTool, ...args], input, prefix),
+    run([tools.native, ...args], input, prefix),
+    run(["node", tools.node, ...args], input, prefix),
   ]);
   assert.equal(web.status, native.status, `${what}: exit status`);
   assert.ok(web.stdout.equals(native.stdout), `${what}: standard output differs`);
@@ -186,10 +188,16 @@ test("bad command lines and files that cannot be read", async () => {
   writeFileSync(unreadable, "close\n");
   chmodSync(unreadable, 0o000);
   chmodSync(work, 0o755);
-  // root reads any file, so the tools run as nobody then
+  // root reads any file, so the tools run as nobody then, from copies that
+  // nobody may run wherever the build lies (a clone in a folder of mode 700).
   const asNobody =
     process.getuid?.() === 0 ? ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"] : [];
-  const result = await same("an unreadable file", [unreadable], "", asNobody);
+  const tools = { native: join(work, "lodarix-replay"), node: join(work, "lodarix-replay.js") };
+  copyFileSync(nativeTool, tools.native);
+  copyFileSync(nodeTool, tools.node);
+  chmodSync(tools.native, 0o755);
+  chmodSync(tools.node, 0o644);
+  const result = await same("an unreadable file", [unreadable], "", asNobody, tools);
   assert.equal(result.status, 2);
   assert.match(result.stderr.toString(), /Permission denied/);
 });

@@ -6,10 +6,11 @@
 // the font's bytes; what the core says of the window (as it stands once
 // loaded, so that the page can show it before the core is ready) and of the
 // motion view, as the program FACTS prints it, once here rather than at
-// every start (lodarixForm, lodarixMotionTexts, lodarixMotionControls); the
-// page's ES modules from SOURCES joined; the style; the window caption as
-// the title; and a Content-Security-Policy that allows exactly those inline
-// parts and the compile of the wasm, and nothing from anywhere.
+// every start (lodarixForm, lodarixMotionTexts, lodarixMotionControls,
+// lodarixMotionGraph); the page's ES modules from SOURCES joined; the style;
+// the window caption as the title; and a Content-Security-Policy that allows
+// exactly those inline parts and the compile of the wasm, and nothing from
+// anywhere.
 //
 // An inline script can import nothing, so each of the page's modules
 // becomes a function whose result holds its exports, in an order where every
@@ -32,6 +33,35 @@ const escapeHtml = (text) =>
     /[&<>"]/g,
     (c) => ({ "&": "&amp;", "<": "&lt;", ">": "&gt;", '"': "&quot;" })[c] ?? c,
   );
+
+// The modules' comments are for their readers, not for the browser: the
+// lines that hold only a comment are left out of the page. A block comment
+// ends its line, as the sources write them; one that goes on with code
+// after it stops the build rather than be cut short.
+/**
+ * @param {string} name
+ * @param {string} text
+ */
+const withoutComments = (name, text) => {
+  /** @type {string[]} */
+  const kept = [];
+  let inComment = false;
+  for (const line of text.split("\n")) {
+    const trimmed = line.trim();
+    if (inComment || trimmed.startsWith("/*")) {
+      const closes = trimmed.indexOf("*/", inComment ? 0 : 2);
+      if (closes >= 0 && !trimmed.endsWith("*/")) {
+        if (inComment) throw new Error(`${name}.js: code after a comment: ${line}`);
+        kept.push(line);
+        continue;
+      }
+      inComment = closes < 0;
+      continue;
+    }
+    if (!trimmed.startsWith("//")) kept.push(line);
+  }
+  return kept.join("\n");
+};
 
 const importLine = /^import\s*\{([^}]*)\}\s*from\s*"\.\/([\w.]+)\.js";\s*$/gm;
 const exported = /^export\s+(?:async\s+)?(?:function\*?|class|const|let)\s+([\w$]+)/gm;
@@ -57,7 +87,7 @@ const joinModules = (entry, classic) => {
   const add = (name, trail) => {
     if (done.has(name)) return;
     if (trail.includes(name)) throw new Error(`modules import each other: ${[...trail, name]}`);
-    const text = read(join(sources, `${name}.js`));
+    const text = withoutComments(name, read(join(sources, `${name}.js`)));
     const imports = [...text.matchAll(importLine)];
     for (const [, , from] of imports) add(from, [...trail, name]);
     const names = [...text.matchAll(exported)].map((match) => match[1]);
@@ -97,12 +127,13 @@ const factory = module
 const wasm = gzipSync(Buffer.from(embedded[2], "base64"), { level: 9 }).toString("base64");
 const font = `const lodarixFont = "${readFileSync(fontPath).toString("base64")}";`;
 const binaries = `${font}\nconst lodarixWasm = "${wasm}";`;
-/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, pageTexts: object }} */
+/** @type {{ form: { caption: string }, motionTexts: object, motionControls: object, motionGraph: object, pageTexts: object }} */
 const pageFacts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
 const facts = [
   `const lodarixForm = ${JSON.stringify(pageFacts.form)};`,
   `const lodarixMotionTexts = ${JSON.stringify(pageFacts.motionTexts)};`,
   `const lodarixMotionControls = ${JSON.stringify(pageFacts.motionControls)};`,
+  `const lodarixMotionGraph = ${JSON.stringify(pageFacts.motionGraph)};`,
 ].join("\n");
 /** @param {string} text */
 const scriptText = (text) => text.replaceAll("</script", "<\\/script");

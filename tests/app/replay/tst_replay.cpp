@@ -257,8 +257,9 @@ private slots:
         QFile saved(path);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(),
-                 workbook::motionWorkbook(session.recorder().rows(), session.recorder().trips(),
-                                          motion::StoreyHeight()));
+                 lodarix::workbook::motionWorkbook(session.recorder().rows(),
+                                                   session.recorder().trips(),
+                                                   lodarix::motion::StoreyHeight()));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"lesson.xlsx"});
     }
 

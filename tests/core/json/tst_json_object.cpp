@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+using namespace lodarix;
+
 class TestJsonObject : public QObject {
     Q_OBJECT
 

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace lodarix;
+
 using lift::FloorTable;
 
 namespace {

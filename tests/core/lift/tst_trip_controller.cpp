@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-using namespace lift;
+using namespace lodarix::lift;
 
 namespace {
 

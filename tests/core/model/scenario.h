@@ -1,42 +1,47 @@
-// Small helpers for writing lift scenarios in tests: a command list such as
-// "close, pick 4, tick 3", marker strings such as "ciit" (one letter a floor:
-// i idle, c cabin, t target) and status lines joined with CR LF.
+// Small helpers for writing lift scenarios in tests: scripts in the replay
+// tool's language (core/replay/script.h) run on the model, marker strings
+// such as "ciit" (one letter a floor: i idle, c cabin, t target) and status
+// lines joined with CR LF.
 #pragma once
 
-#include "core/lift/colors.h"
+#include "core/form/lodarix_controls.h"
 #include "core/lift/floor_table.h"
 #include "core/model/lodarix_model.h"
+#include "core/replay/runner.h"
+#include "core/replay/script.h"
 #include "tests/support/trip_guarantees.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <variant>
+
 namespace scenario {
 
-inline void run(lodarix::LodarixModel& model, const QString& commands)
+// Runs the script's commands on the model, line by line; a line the script
+// reader refuses stops the test program.
+inline void run(lodarix::LodarixModel& model, const QString& script)
 {
-    for (const QString& raw : commands.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QStringList words = raw.simplified().split(QLatin1Char(' '));
-        const QString& verb = words.at(0);
-        const int count = words.size() > 1 ? words.at(1).toInt() : 1;
-        if (verb == QLatin1String("close"))
-            model.clickGrilleButton(lodarix::Grille::Closed);
-        else if (verb == QLatin1String("open"))
-            model.clickGrilleButton(lodarix::Grille::Open);
-        else if (verb == QLatin1String("pick"))
-            model.clickFloorButton(static_cast<lift::FloorIndex>(count - 1));
-        else if (verb == QLatin1String("tick"))
-            for (int i = 0; i < count; ++i)
-                model.timerPeriod();
-        else
-            qFatal("unknown scenario command %s", qPrintable(verb));
+    for (const QString& line : script.split(QLatin1Char('\n'))) {
+        const auto parsed = lodarix::replay::parseLine(line.toStdString());
+        if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
+            lodarix::replay::run(*command, model);
+        else if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed))
+            qFatal("not a line of a script: %s (%s)", qPrintable(line), error->message.c_str());
     }
+}
+
+// count lines "tick".
+inline QString ticks(int count)
+{
+    return QStringLiteral("tick\n").repeated(count);
 }
 
 inline QString markers(const lodarix::WindowModel& window)
 {
     return QString::fromStdString(test_support::markers([&window](int floor) {
-        return window.backColor("Option1", static_cast<lift::FloorIndex>(floor));
+        return window.backColor(lodarix::controls::FloorButtons,
+                                static_cast<lodarix::lift::FloorIndex>(floor));
     }));
 }
 

@@ -9,6 +9,8 @@
 
 #include <random>
 
+using namespace lodarix;
+
 using lodarix::Grille;
 
 class TestRandomSession : public QObject {

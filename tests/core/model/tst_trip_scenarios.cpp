@@ -6,8 +6,11 @@
 
 #include <QTest>
 
+using namespace lodarix;
+
 using lodarix::Grille;
 using scenario::lines;
+using scenario::ticks;
 
 Q_DECLARE_METATYPE(lodarix::Grille)
 
@@ -28,7 +31,7 @@ class TestTripScenarios : public QObject {
 private slots:
     void scenarios_data()
     {
-        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("markers");
         QTest::addColumn<int>("current");
@@ -39,67 +42,71 @@ private slots:
         QTest::newRow("just loaded")
             << "" << Statement << "ciiiiiiiiii" << 0 << 0 << false << Grille::Open;
         QTest::newRow("grille closed, nothing picked")
-            << "close" << Statement << "ciiiiiiiiii" << 0 << 0 << false << Grille::Closed;
+            << "close\n"
+            << Statement << "ciiiiiiiiii" << 0 << 0 << false << Grille::Closed;
         QTest::newRow("worked example at the pick")
-            << "close, pick 4" << lines({Up, "Етаж I"}) << "ciitiiiiiii" << 0 << 3 << true
-            << Grille::Closed;
+            << "close\npick 4\n"
+            << lines({Up, "Етаж I"}) << "ciitiiiiiii" << 0 << 3 << true << Grille::Closed;
         QTest::newRow("worked example after one step")
-            << "close, pick 4, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1 << 3
-            << true << Grille::Closed;
+            << "close\npick 4\ntick\n"
+            << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1 << 3 << true
+            << Grille::Closed;
         QTest::newRow("worked example arrived")
-            << "close, pick 4, tick 3"
+            << "close\npick 4\n" + ticks(3)
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
             << 3 << false << Grille::Open;
         QTest::newRow("steps after arrival change nothing")
-            << "close, pick 4, tick 9"
+            << "close\npick 4\n" + ticks(9)
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
             << 3 << false << Grille::Open;
         QTest::newRow("downward trip from 6 to 3")
-            << "close, pick 6, tick 5, close, pick 3, tick 3"
+            << "close\npick 6\n" + ticks(5) + "close\npick 3\n" + ticks(3)
             << lines({Down, "Етаж VI", "Етаж V", "Етаж IV", "Етаж III", Last}) << "iiciiiiiiii" << 2
             << 2 << false << Grille::Open;
         QTest::newRow("pick refused with the grille open")
-            << "pick 4" << Warning << "ciiiiiiiiii" << 0 << 0 << false << Grille::Open;
+            << "pick 4\n"
+            << Warning << "ciiiiiiiiii" << 0 << 0 << false << Grille::Open;
         QTest::newRow("pick refused after arrival keeps the trip's end")
-            << "close, pick 3, tick 2, pick 9" << Warning << "iiciiiiiiii" << 2 << 2 << false
-            << Grille::Open;
+            << "close\npick 3\n" + ticks(2) + "pick 9\n"
+            << Warning << "iiciiiiiiii" << 2 << 2 << false << Grille::Open;
         QTest::newRow("first pick of floor 1 keeps the statement")
-            << "close, pick 1" << Statement + lines({"Етаж I"}) << "tiiiiiiiiii" << 0 << 0 << true
-            << Grille::Closed;
+            << "close\npick 1\n"
+            << Statement + lines({"Етаж I"}) << "tiiiiiiiiii" << 0 << 0 << true << Grille::Closed;
         QTest::newRow("first pick of floor 1 then a step")
-            << "close, pick 1, tick" << Statement + lines({"Етаж I", "Етаж I", Last})
-            << "ciiiiiiiiii" << 0 << 0 << false << Grille::Open;
+            << "close\npick 1\ntick\n"
+            << Statement + lines({"Етаж I", "Етаж I", Last}) << "ciiiiiiiiii" << 0 << 0 << false
+            << Grille::Open;
         QTest::newRow("pick of the cabin's own floor")
-            << "close, pick 4, tick 3, close, pick 4"
+            << "close\npick 4\n" + ticks(3) + "close\npick 4\n"
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last, "Етаж IV"})
             << "iiitiiiiiii" << 3 << 3 << true << Grille::Closed;
         QTest::newRow("own floor: the first step ends the trip")
-            << "close, pick 4, tick 3, close, pick 4, tick"
+            << "close\npick 4\n" + ticks(3) + "close\npick 4\ntick\n"
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last, "Етаж IV", "Етаж IV",
                       Last})
             << "iiiciiiiiii" << 3 << 3 << false << Grille::Open;
         QTest::newRow("pick during a trip starts from the old target")
-            << "close, pick 6, tick 2, pick 4" << lines({Down, "Етаж VI"}) << "iiiticiiiii" << 5
-            << 3 << true << Grille::Closed;
+            << "close\npick 6\n" + ticks(2) + "pick 4\n"
+            << lines({Down, "Етаж VI"}) << "iiiticiiiii" << 5 << 3 << true << Grille::Closed;
         QTest::newRow("pick during a trip then its steps")
-            << "close, pick 6, tick 2, pick 4, tick 2"
+            << "close\npick 6\n" + ticks(2) + "pick 4\n" + ticks(2)
             << lines({Down, "Етаж VI", "Етаж V", "Етаж IV", Last}) << "iiiciiiiiii" << 3 << 3
             << false << Grille::Open;
         QTest::newRow("same direction mid-trip pick says it again")
-            << "close, pick 3, tick, pick 11" << lines({Up, "Етаж III"}) << "iiciiiiiiit" << 2 << 10
-            << true << Grille::Closed;
+            << "close\npick 3\ntick\npick 11\n"
+            << lines({Up, "Етаж III"}) << "iiciiiiiiit" << 2 << 10 << true << Grille::Closed;
         QTest::newRow("grille opened during a trip: the cabin goes on")
-            << "close, pick 4, open, tick" << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1
-            << 3 << true << Grille::Open;
+            << "close\npick 4\nopen\ntick\n"
+            << lines({Up, "Етаж I", "Етаж II"}) << "icitiiiiiii" << 1 << 3 << true << Grille::Open;
         QTest::newRow("grille opened during a trip: arrival")
-            << "close, pick 4, open, tick 3"
+            << "close\npick 4\nopen\n" + ticks(3)
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", Last}) << "iiiciiiiiii" << 3
             << 3 << false << Grille::Open;
         QTest::newRow("refused pick during a trip: the log goes on after the warning")
-            << "close, pick 3, open, pick 9, tick" << Warning + lines({"Етаж II"}) << "ictiiiiiiii"
-            << 1 << 2 << true << Grille::Open;
+            << "close\npick 3\nopen\npick 9\ntick\n"
+            << Warning + lines({"Етаж II"}) << "ictiiiiiiii" << 1 << 2 << true << Grille::Open;
         QTest::newRow("whole building up")
-            << "close, pick 11, tick 10"
+            << "close\npick 11\n" + ticks(10)
             << lines({Up, "Етаж I", "Етаж II", "Етаж III", "Етаж IV", "Етаж V", "Етаж VI",
                       "Етаж VII", "Етаж VIII", "Етаж IX", "Етаж X", "Етаж XI", Last})
             << "iiiiiiiiiic" << 10 << 10 << false << Grille::Open;
@@ -107,7 +114,7 @@ private slots:
 
     void scenarios()
     {
-        QFETCH(QString, commands);
+        QFETCH(QString, script);
         QFETCH(QString, status);
         QFETCH(QString, markers);
         QFETCH(int, current);
@@ -117,7 +124,7 @@ private slots:
 
         lodarix::LodarixModel model;
         model.load();
-        scenario::run(model, commands);
+        scenario::run(model, script);
 
         QCOMPARE(scenario::status(model.window()), status);
         QCOMPARE(scenario::markers(model.window()), markers);
@@ -131,9 +138,9 @@ private slots:
     {
         lodarix::LodarixModel model;
         model.load();
-        scenario::run(model, "close, pick 1");
+        scenario::run(model, "close\npick 1\n");
         QCOMPARE(model.window().backColor("Option1", 0), lift::ColorTarget);
-        scenario::run(model, "tick");
+        scenario::run(model, "tick\n");
         QCOMPARE(model.window().backColor("Option1", 0), lift::ColorCabin);
     }
 
@@ -143,9 +150,11 @@ private slots:
             for (int to = 1; to <= 11; ++to) {
                 lodarix::LodarixModel model;
                 model.load();
-                scenario::run(
-                    model,
-                    QStringLiteral("close, pick %1, tick 10, close, pick %2").arg(from).arg(to));
+                scenario::run(model,
+                              QStringLiteral("close\npick %1\n%2close\npick %3\n")
+                                  .arg(from)
+                                  .arg(ticks(10))
+                                  .arg(to));
                 int steps = 0;
                 while (model.window().isEnabled("Timer1")) {
                     model.timerPeriod();

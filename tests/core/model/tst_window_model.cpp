@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+using namespace lodarix;
+
 using lodarix::Grille;
 using lodarix::LodarixModel;
 using lodarix::WindowModel;

@@ -14,6 +14,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace lodarix;
+
 Q_DECLARE_METATYPE(std::vector<motion::Row>)
 
 namespace {

@@ -8,6 +8,8 @@
 
 #include <stdexcept>
 
+using namespace lodarix;
+
 class TestModelClock : public QObject {
     Q_OBJECT
 

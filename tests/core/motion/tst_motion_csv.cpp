@@ -8,7 +8,10 @@
 
 #include <locale>
 #include <sstream>
+#include <stdexcept>
 #include <vector>
+
+using namespace lodarix;
 
 Q_DECLARE_METATYPE(motion::Row)
 
@@ -56,6 +59,37 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(out.str()), expected);
         QCOMPARE(QByteArray::fromStdString(motion::toCsv(rows)), expected);
         QCOMPARE(QByteArray::fromStdString(motion::toCsv({})), "time_s,floor,target,event\n");
+    }
+
+    void whatIsWrittenReadsBack()
+    {
+        using motion::Event;
+        const std::vector<motion::Row> rows{{0, 1, 1, Event::Start, 1500},
+                                            {-5, 11, 3, Event::Pick, 1500},
+                                            {86'400'070, 7, 7, Event::Arrive, 1500}};
+        QCOMPARE(motion::readCsv(motion::toCsv(rows), 1500), rows);
+        QVERIFY(motion::readCsv(motion::toCsv({}), 800).empty());
+    }
+
+    void anythingElseIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        const QByteArray header = "time_s,floor,target,event\n";
+        QTest::newRow("no header") << QByteArray("0.000,1,1,start\n");
+        QTest::newRow("no line end") << header + "0.000,1,1,start";
+        QTest::newRow("a field short") << header + "0.000,1,start\n";
+        QTest::newRow("a field more") << header + "0.000,1,1,start,x\n";
+        QTest::newRow("two decimals") << header + "0.80,1,1,step\n";
+        QTest::newRow("a decimal comma") << header + "0,800,1,1,step\n";
+        QTest::newRow("a floor above 11") << header + "0.800,12,1,step\n";
+        QTest::newRow("floor 0") << header + "0.800,1,0,step\n";
+        QTest::newRow("an unknown event") << header + "0.800,1,1,jump\n";
+        QTest::newRow("CR LF") << header + "0.800,1,1,step\r\n";
+    }
+    void anythingElseIsRefused()
+    {
+        QFETCH(QByteArray, csv);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, motion::readCsv(csv.toStdString(), 800));
     }
 };
 

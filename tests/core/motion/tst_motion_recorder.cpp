@@ -12,6 +12,8 @@
 
 #include <stdexcept>
 
+using namespace lodarix;
+
 namespace {
 
 QStringList csvRows(std::span<const motion::Row> rows)

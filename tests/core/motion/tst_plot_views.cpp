@@ -9,6 +9,8 @@
 
 #include <vector>
 
+using namespace lodarix;
+
 Q_DECLARE_METATYPE(std::vector<motion::Row>)
 
 namespace {

@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
+using namespace lodarix;
+
 namespace {
 
 QString described(const motion::Trip& trip)

@@ -16,6 +16,8 @@
 #include <locale>
 #include <stdexcept>
 
+using namespace lodarix;
+
 namespace {
 
 // Finished, a pick of the cabin's own floor, cut short by a pick that

@@ -21,6 +21,8 @@
 #include <locale>
 #include <stdexcept>
 
+using namespace lodarix;
+
 using workbook::Cell;
 using workbook::Formula;
 using workbook::Sheet;

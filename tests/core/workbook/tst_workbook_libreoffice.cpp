@@ -24,6 +24,8 @@
 #include <memory>
 #include <variant>
 
+using namespace lodarix;
+
 namespace {
 
 // Field separator ';', which no number holds in either locale; text

@@ -14,6 +14,8 @@
 #include <string>
 #include <sys/mman.h>
 
+using namespace lodarix;
+
 namespace {
 
 std::string_view view(const QByteArray& bytes)

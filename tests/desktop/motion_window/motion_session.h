@@ -31,7 +31,7 @@ struct MotionSession {
         return openMotionWindow().findChild<Control*>(QLatin1String(name));
     }
 
-    const motion::MotionRecorder& recorder() { return host.recording().recorder(); }
+    const lodarix::motion::MotionRecorder& recorder() { return host.recording().recorder(); }
 
     // Closes the grille and picks the floor of index floor.
     void tripTo(int floor)

@@ -28,6 +28,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using namespace lodarix;
+
 using motion_test::MotionSession;
 using namespace window_test;
 

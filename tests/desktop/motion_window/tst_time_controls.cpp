@@ -12,6 +12,8 @@
 #include <QElapsedTimer>
 #include <QSpinBox>
 
+using namespace lodarix;
+
 using motion_test::MotionSession;
 using namespace window_test;
 

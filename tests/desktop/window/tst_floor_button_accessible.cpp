@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QRadioButton>
 
+using namespace lodarix;
+
 using lodarix::LodarixWindow;
 using namespace window_test;
 

@@ -18,6 +18,8 @@
 
 #include <functional>
 
+using namespace lodarix;
+
 using lodarix::LodarixWindow;
 using namespace window_test;
 
@@ -75,6 +77,15 @@ struct LoadedWindow {
         window.setErrorHandler([this](const std::exception& error) { errors << error.what(); });
         window.load();
         window.show();
+    }
+    // Shown and active, with a trip to floor 4 under way.
+    bool activeOnATripToFloor4()
+    {
+        if (!QTest::qWaitForWindowActive(&window.form()))
+            return false;
+        clickGrille(window, true);
+        clickFloor(window, 3);
+        return true;
     }
     LodarixWindow window;
     QStringList errors;
@@ -373,9 +384,7 @@ private slots:
         QFETCH(int, floor);
         LoadedWindow loaded;
         LodarixWindow& window = loaded.window;
-        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
-        clickGrille(window, true);
-        clickFloor(window, 3);
+        QVERIFY(loaded.activeOnATripToFloor4());
         lodarix::FloorButton* button = floorButton(window, floor);
         control(window, "Text1", 0)->setFocus();
         QVERIFY(!button->hasFocus());
@@ -429,9 +438,7 @@ private slots:
         QFETCH(QColor, color);
         LoadedWindow loaded;
         LodarixWindow& window = loaded.window;
-        QVERIFY(QTest::qWaitForWindowActive(&loaded.window.form()));
-        clickGrille(window, true);
-        clickFloor(window, 3);
+        QVERIFY(loaded.activeOnATripToFloor4());
         // The focus comes by keyboard, which is when a focus frame shows.
         lodarix::FloorButton* before = floorButton(window, (focused + 10) % 11);
         before->setFocus();

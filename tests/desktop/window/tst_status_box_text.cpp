@@ -8,24 +8,28 @@
 
 #include "window_test_support.h"
 
+#include "core/text_box/crlf_text.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 
+using namespace lodarix;
+
 using lodarix::LodarixWindow;
 using namespace window_test;
 
 namespace {
 
-// The plain way, on a box of its own.
+// The plain way, on a box of its own: every line end (CR LF, a lone CR or
+// a lone LF) becomes a line feed.
 class WholeTextBox {
 public:
     void write(const std::string& text)
     {
-        box_.setPlainText(
-            QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        box_.setPlainText(QString::fromStdString(toLineFeeds(text)));
     }
     std::string read() const { return read(box_); }
     QString held() const { return box_.document()->toRawText(); }

@@ -16,6 +16,8 @@
 #include <deque>
 #include <random>
 
+using namespace lodarix;
+
 using lodarix::LodarixWindow;
 using namespace window_test;
 

@@ -98,16 +98,18 @@ function formGeometry() {
 /**
  * Runs in the page: how many pixels of each graph have the colour of its
  * line, once the motion view shows.
+ * @param {string[]} lines "#RRGGBB" of each graph's line, in the view's order
  */
-function graphLinePixels() {
+function graphLinePixels(lines) {
   const view = /** @type {HTMLElement | null} */ (document.querySelector(".motion-view"));
   if (!view || view.hidden) return null;
-  return [...view.querySelectorAll("canvas")].map((canvas) => {
+  return [...view.querySelectorAll("canvas")].map((canvas, graph) => {
+    const line = [1, 3, 5].map((at) => parseInt(lines[graph].slice(at, at + 2), 16));
     const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
     const { data } = context.getImageData(0, 0, canvas.width, canvas.height);
     let count = 0;
     for (let at = 0; at < data.length; at += 4)
-      if (data[at] === 0x1f && data[at + 1] === 0x4f && data[at + 2] === 0xa8) ++count;
+      if (data[at] === line[0] && data[at + 1] === line[1] && data[at + 2] === line[2]) ++count;
     return count;
   });
 }
@@ -285,7 +287,8 @@ export async function runLesson(engine) {
 
   await engine.press("F2");
   const lines = await poll(async () => {
-    const counts = await engine.evaluate(graphLinePixels);
+    const { position, speed } = facts.motionGraph.colors;
+    const counts = await engine.evaluate(graphLinePixels, [position, speed]);
     /** @type {number[] | null} */
     const seen = counts;
     return seen && seen.length === 2 && seen.every((count) => count > 20) && seen;

@@ -49,7 +49,7 @@ after(async () => {
 /**
  * @typedef {object} OpenOptions
  * @property {boolean} [realTime] the page's own clock, not the test's
- * @property {string} [before] a script run in the page before any of its own
+ * @property {(() => void) | string} [initScript] runs in the page before any of its own scripts
  * @property {string} [url] another page than the built one
  * @property {boolean} [unready] not to wait until the page is ready
  */
@@ -61,7 +61,7 @@ after(async () => {
  * @returns {Promise<Session>}
  */
 export async function openPage(options = {}) {
-  const { realTime, before, url = PageUrl, unready, ...contextOptions } = options;
+  const { realTime, initScript, url = PageUrl, unready, ...contextOptions } = options;
   const context = await (
     await browser()
   ).newContext({
@@ -69,6 +69,7 @@ export async function openPage(options = {}) {
     ...contextOptions,
   });
   const page = await context.newPage();
+  if (initScript) await page.addInitScript(initScript);
   /** @type {string[]} */
   const requests = [];
   /** @type {string[]} */
@@ -78,7 +79,6 @@ export async function openPage(options = {}) {
     if (message.type() === "error" || message.type() === "warning") problems.push(message.text());
   });
   page.on("pageerror", (error) => problems.push(error.message));
-  if (before) await page.addInitScript(before);
   if (!realTime) await page.clock.install();
   await page.goto(url);
   if (unready) return { context, page, requests, problems };
@@ -143,6 +143,17 @@ export function floorButton(page, floor) {
 export function grilleButton(page, closed) {
   const name = closed ? "Предпазната решетка е затворена" : "Предпазната решетка е отворена";
   return page.getByRole("radio", { name, exact: true });
+}
+
+/**
+ * Closes the grille and picks the floor (1 to 11) with the mouse, as a user
+ * starts a trip.
+ * @param {import("playwright-core").Page} page
+ * @param {number} floor
+ */
+export async function pick(page, floor) {
+  await grilleButton(page, true).click();
+  await floorButton(page, floor).click();
 }
 
 /**

@@ -10,8 +10,7 @@
  * @param {{ rows: number, width: number, height: number }} size
  */
 export function showLongRecord({ rows, width, height }) {
-  const { core, MotionView, motionTexts, motionControls } = /** @type {any} */ (globalThis)
-    .lodarixPage;
+  const { core, MotionView, motionFacts } = /** @type {any} */ (globalThis).lodarixPage;
   const motion = new core.PageMotion(800);
   const rules = new core.PageWindow({
     setBackColor: () => true,
@@ -47,7 +46,7 @@ export function showLongRecord({ rows, width, height }) {
     deliver: () => false,
     setPeriod() {},
   };
-  const view = new MotionView(document, motion, timer, motionTexts, motionControls);
+  const view = new MotionView(document, motion, timer, motionFacts);
   document.body.append(view.element);
   view.element.hidden = false;
   for (const canvas of [view.positionGraph, view.speedGraph]) {

@@ -1,0 +1,124 @@
+#include "desktop/motion_window/time_controls.h"
+
+#include "core/motion/speed.h"
+#include "core/motion/teacher_controls.h"
+#include "core/texts/motion_window_texts.h"
+#include "desktop/window/qt_text.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace lodarix {
+
+namespace {
+
+const QKeySequence PauseKey(Qt::Key_P);
+const QKeySequence PauseKeyToo(Qt::Key_Pause);
+const QKeySequence StepKey(Qt::Key_S);
+
+// A spin box takes every letter as typing; the window's letter shortcuts
+// pass through it all the same, as they pass through every other control.
+class LetterShortcutsPass : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (pressed != PauseKey && pressed != StepKey)
+            return false;
+        key->ignore();
+        return true;
+    }
+};
+
+QAction* windowAction(QWidget& window, const QList<QKeySequence>& keys)
+{
+    auto* action = new QAction(&window);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action);
+    return action;
+}
+
+QToolButton* buttonFor(QAction* action, const QString& name, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    button->setMinimumWidth(
+        button->fontMetrics().horizontalAdvance(toQString(motion_texts::Continue)) + 24);
+    return button;
+}
+
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+TimeControls buildTimeControls(QWidget& window, int intervalMs)
+{
+    TimeControls controls{};
+    controls.pause = windowAction(window, {PauseKey, PauseKeyToo});
+    controls.step = windowAction(window, {StepKey});
+    controls.step->setText(toQString(motion_texts::Step));
+    controls.step->setToolTip(toQString(motion_texts::StepTip));
+
+    auto* letters = new LetterShortcutsPass(&window);
+    controls.interval = new QSpinBox(&window);
+    controls.interval->setObjectName(QStringLiteral("intervalBox"));
+    controls.interval->setRange(motion::ShortestIntervalMs, motion::LongestIntervalMs);
+    controls.interval->setSingleStep(motion::IntervalStepMs);
+    controls.interval->setValue(intervalMs);
+    controls.interval->setKeyboardTracking(false);
+    controls.interval->installEventFilter(letters);
+
+    controls.storeyHeight = new QDoubleSpinBox(&window);
+    controls.storeyHeight->setObjectName(QStringLiteral("storeyHeightBox"));
+    controls.storeyHeight->setRange(motion::StoreyHeight::Lowest, motion::StoreyHeight::Highest);
+    controls.storeyHeight->setSingleStep(motion::StoreyHeightStep);
+    controls.storeyHeight->setDecimals(1);
+    controls.storeyHeight->setValue(motion::StoreyHeight::Default);
+    controls.storeyHeight->setKeyboardTracking(false);
+    controls.storeyHeight->installEventFilter(letters);
+
+    controls.wholeSession = new QCheckBox(toQString(motion_texts::WholeSession), &window);
+    controls.wholeSession->setObjectName(QStringLiteral("wholeSessionBox"));
+    controls.wholeSession->setToolTip(toQString(motion_texts::WholeSessionTip));
+
+    controls.pauseButton = buttonFor(controls.pause, QStringLiteral("pauseButton"), &window);
+    controls.stepButton = buttonFor(controls.step, QStringLiteral("stepButton"), &window);
+    controls.row = new QHBoxLayout;
+    controls.row->addWidget(controls.pauseButton);
+    controls.row->addWidget(controls.stepButton);
+    controls.row->addSpacing(16);
+    controls.row->addWidget(
+        labelFor(toQString(motion_texts::Interval), controls.interval, &window));
+    controls.row->addWidget(controls.interval);
+    controls.row->addSpacing(16);
+    controls.row->addWidget(
+        labelFor(toQString(motion_texts::StoreyHeight), controls.storeyHeight, &window));
+    controls.row->addWidget(controls.storeyHeight);
+    controls.row->addSpacing(16);
+    controls.row->addWidget(controls.wholeSession);
+    controls.row->addStretch();
+    return controls;
+}
+
+} // namespace lodarix

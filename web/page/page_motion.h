@@ -1,0 +1,79 @@
+// The motion record of the page: a motion::MotionRecorder on a
+// motion::ModelClock, as the desktop's motion host keeps it, told by the page
+// window what the rules ran (web/page/page_window.h). The clock's source is the
+// page's time of the event at hand, which the page's script sets before each
+// event (setPageMs): the due time of a step, so that a step run late after
+// the page was held up stands at the time it fell due, else the moment now.
+// What the motion view draws and writes is computed here: the graphs' paths,
+// the trips, the clocks, the descriptions, the CSV and the workbook.
+#pragma once
+
+#include "core/motion/model_clock.h"
+#include "core/motion/motion_recorder.h"
+#include "core/motion/speed.h"
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <string>
+
+namespace lodarix::web {
+
+class PageMotion {
+public:
+    // intervalMs: the step interval at the start.
+    explicit PageMotion(int intervalMs);
+    PageMotion(const PageMotion&) = delete;
+    PageMotion& operator=(const PageMotion&) = delete;
+
+    motion::MotionRecorder& recorder() { return recorder_; }
+
+    // The page's time, in ms of performance.now(), of the event that comes next.
+    void setPageMs(double pageMs);
+    // The model clock stops or runs on at pageMs.
+    void pause(double pageMs);
+    void resume(double pageMs);
+    bool paused() const { return clock_.paused(); }
+    // A step by hand: model time moves on by one interval.
+    void advanceOneInterval();
+    // 1 to 65535 ms; throws std::out_of_range outside.
+    void setStepInterval(int intervalMs) { recorder_.setStepInterval(intervalMs); }
+
+    // Model time since the load at pageMs.
+    double nowMs(double pageMs);
+    int rowCount() const { return static_cast<int>(recorder_.rows().size()); }
+    double bytesHeld() const { return static_cast<double>(recorder_.bytesHeld()); }
+
+    // One graph as the motion view draws it at pageMs: speeds false for the
+    // position graph, true for the speed graph (at heightMetres); the last
+    // 60 s, or the whole session; columns: the plot's width in device
+    // pixels; plotWidth and labelWidth (the width of the time axis's widest
+    // label, motion::TimeLabelSample, in the graph's font) in CSS pixels.
+    // Returns {frame, path}: the frame as JSON, {fromMs, toMs, nowMs,
+    // values, times}, the span and the present in model time and the value
+    // and time axes, each {low, high, ticks: [{value, label}]}; the path as
+    // a Float64Array laid out as core/motion/path_numbers.h says.
+    emscripten::val graph(bool speeds, bool wholeSession, double pageMs, int columns,
+                          double plotWidth, double labelWidth, double heightMetres);
+
+    // The trips table's rows as JSON, an array of texts a trip, column by
+    // column (core/motion/record_texts.h).
+    std::string tripRowsJson(double heightMetres) const;
+    std::string clockText(double pageMs);
+    std::string tripClockText(double pageMs);
+    // The graphs' text alternatives: the latest trip, and the same with its
+    // mean speed for the speed graph.
+    std::string positionDescription() const;
+    std::string speedDescription(double heightMetres) const;
+
+    std::string csv() const;
+    // The workbook's bytes as a Uint8Array of its own.
+    emscripten::val workbook(double heightMetres) const;
+
+private:
+    double pageMs_ = 0;
+    motion::ModelClock clock_;
+    motion::MotionRecorder recorder_;
+};
+
+} // namespace lodarix::web

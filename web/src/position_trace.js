@@ -1,0 +1,63 @@
+// The position graph's trace: the cabin's floor over time, each step's
+// point while they stand apart, a jump dashed, and the running trip's final
+// stop as a dashed level from its pick to the present.
+
+import { ColumnLine } from "./column_line.js";
+import { partsOf } from "./graph_path.js";
+
+/** @typedef {import("./graph_path.js").Plot} Plot */
+
+/** @param {Plot} plot */
+export function drawPosition({ context, ratio, path, graph, facts, x, y }) {
+  const { colors } = facts;
+  const { header, stretch: field, point: pointField, kinds } = facts.path;
+  const { stretches, points } = partsOf(path, facts.path);
+  const finalStop = path[header.finalStop];
+  if (finalStop) {
+    context.setLineDash([6, 4]);
+    context.strokeStyle = colors.target;
+    context.lineWidth = 2;
+    context.beginPath();
+    context.moveTo(x(path[header.finalStopFromMs]), y(finalStop));
+    context.lineTo(x(graph.nowMs), y(finalStop));
+    context.stroke();
+  }
+  context.setLineDash([]);
+  context.strokeStyle = colors.position;
+  context.lineWidth = 2;
+  context.beginPath();
+  const narrow = new ColumnLine(context, ratio);
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (path[at + field.kind] === kinds.jump) continue;
+    const [fromX, toX] = [x(path[at + field.fromMs]), x(path[at + field.toMs])];
+    if (narrow.fits(fromX, toX)) {
+      narrow.add(fromX, y(path[at + field.fromFloor]), y(path[at + field.toFloor]));
+      continue;
+    }
+    narrow.flush();
+    context.moveTo(fromX, y(path[at + field.fromFloor]));
+    context.lineTo(toX, y(path[at + field.toFloor]));
+  }
+  narrow.flush();
+  context.stroke();
+
+  context.setLineDash([6, 4]);
+  context.strokeStyle = colors.positionJump;
+  context.beginPath();
+  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
+    if (path[at + field.kind] !== kinds.jump) continue;
+    context.moveTo(x(path[at + field.fromMs]), y(path[at + field.fromFloor]));
+    context.lineTo(x(path[at + field.fromMs]), y(path[at + field.toFloor]));
+  }
+  context.stroke();
+  context.setLineDash([]);
+
+  context.fillStyle = colors.position;
+  context.beginPath();
+  for (let at = points.first; at < points.end; at += points.size) {
+    const [pointX, pointY] = [x(path[at + pointField.ms]), y(path[at + pointField.floor])];
+    context.moveTo(pointX + 2.5, pointY);
+    context.arc(pointX, pointY, 2.5, 0, 2 * Math.PI);
+  }
+  context.fill();
+}
