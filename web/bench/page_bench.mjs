@@ -11,7 +11,11 @@
 // change of the window's size to the end of the frame that shows the page
 // fitted anew, the motion view beside or below the form (fit); the events
 // view at 100,000 events and a script of 10,000 lines run in it (events,
-// events_bench.mjs). All but fit at the original size. Figures, not tests:
+// events_bench.mjs); and on a slow device, the CPU throttled 6× through the
+// DevTools protocol as Lighthouse emulates one, the first usable frame
+// against the static page under the same throttle, and the step cadence at
+// 800 ms with the motion view open (slow). All but fit at the original size.
+// Figures, not tests:
 // keep the machine otherwise idle.
 import { mkdirSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -26,6 +30,7 @@ const [pagePath, outPath] = process.argv.slice(2, 4).map((path) => resolve(path)
 const onlyGroups = process.argv[4] === "--only" ? process.argv[5] : undefined;
 const StepMs = 800;
 const StartRuns = 21;
+const SlowRuns = 11;
 const StatusBytes = 8 * 1024 * 1024;
 const GraphRows = 100_000;
 const RepaintRuns = 31;
@@ -50,10 +55,22 @@ const fittedUrl = pathToFileURL(pagePath).href;
 const pageUrl = `${fittedUrl}?zoom=1`;
 const FitRuns = 40;
 
-/** @returns {Promise<import("playwright-core").Page>} */
-async function freshPage() {
+const SlowDevice = 6;
+
+/**
+ * A page of a new context; its CPU throttled by the given factor, as on a
+ * slow device.
+ * @param {number} [throttle]
+ * @returns {Promise<import("playwright-core").Page>}
+ */
+async function freshPage(throttle = 1) {
   const context = await browser.newContext({ viewport: { width: 520, height: 400 } });
-  return context.newPage();
+  const page = await context.newPage();
+  if (throttle !== 1) {
+    const session = await context.newCDPSession(page);
+    await session.send("Emulation.setCPUThrottlingRate", { rate: throttle });
+  }
+  return page;
 }
 
 /** @param {import("playwright-core").Page} page */
@@ -83,9 +100,9 @@ async function writeStaticPage() {
 
 // Navigation start to the first contentful paint, which for both pages is
 // the first frame with the form.
-/** @param {string} url */
-async function firstFrameMs(url) {
-  const page = await freshPage();
+/** @param {string} url @param {number} [throttle] */
+async function firstFrameMs(url, throttle) {
+  const page = await freshPage(throttle);
   await page.goto(url, { waitUntil: "load" });
   const paintMs = await page.evaluate(
     () =>
@@ -100,6 +117,28 @@ async function firstFrameMs(url) {
   return /** @type {number} */ (paintMs);
 }
 
+// Navigation start to the first frame that takes a click: for the page, the
+// animation frame after the rules have loaded (body[data-ready]); for the
+// static page, its first contentful paint.
+/** @param {number} throttle */
+async function firstUsableFrameMs(throttle) {
+  const page = await freshPage(throttle);
+  await page.addInitScript(() => {
+    new MutationObserver((_, observer) => {
+      if (document.body?.dataset.ready !== "true") return;
+      observer.disconnect();
+      requestAnimationFrame((frameMs) => {
+        /** @type {any} */ (globalThis).lodarixUsableMs = frameMs;
+      });
+    }).observe(document, { subtree: true, attributes: true, attributeFilter: ["data-ready"] });
+  });
+  await page.goto(pageUrl);
+  const usable = await page.waitForFunction(() => /** @type {any} */ (globalThis).lodarixUsableMs);
+  const usableMs = /** @type {number} */ (await usable.jsonValue());
+  await closePage(page);
+  return usableMs;
+}
+
 // Three trips on the real timer, each step's time taken when its lines reach
 // the log: the first step's from the click, which holds the pick's and the
 // step's own work, and each later one's from the first, as the timer has them
@@ -107,6 +146,8 @@ async function firstFrameMs(url) {
 /**
  * @param {number} intervalMs set in the motion view's control unless 800
  * @param {[number, number][]} trips each a floor and its steps
+ * @param {{ throttle?: number, viewShown?: boolean }} [device] the CPU's
+ *   throttle, and the motion view shown (as it is to set an interval)
  */
 async function stepErrors(
   intervalMs = StepMs,
@@ -115,12 +156,13 @@ async function stepErrors(
     [1, 10],
     [11, 10],
   ],
+  device = {},
 ) {
-  const page = await freshPage();
+  const page = await freshPage(device.throttle);
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]");
+  if (intervalMs !== StepMs || device.viewShown) await page.keyboard.press("F2");
   if (intervalMs !== StepMs) {
-    await page.keyboard.press("F2");
     const interval = page.getByRole("spinbutton", { name: "Интервал, ms" });
     await interval.fill(String(intervalMs));
     await interval.dispatchEvent("change");
@@ -401,6 +443,39 @@ const groups = {
       ]);
     }
     return figures;
+  },
+  slow: async () => {
+    mkdirSync(dirname(outPath), { recursive: true });
+    const staticUrl = await writeStaticPage();
+    /** @type {number[]} */
+    const usable = [];
+    /** @type {number[]} */
+    const staticStarts = [];
+    for (let run = 0; run < SlowRuns; ++run) {
+      usable.push(await firstUsableFrameMs(SlowDevice));
+      staticStarts.push(await firstFrameMs(staticUrl, SlowDevice));
+    }
+    const ratio = median(usable) / median(staticStarts);
+    const trips = /** @type {[number, number][]} */ ([
+      [11, 10],
+      [1, 10],
+    ]);
+    const slow = { throttle: SlowDevice, viewShown: true };
+    const absolute = (await stepErrors(StepMs, trips, slow)).errors.map(Math.abs);
+    return [
+      [
+        `CPU ${SlowDevice}× slower: navigation to the first usable frame, median of ${SlowRuns}`,
+        `${fixed(median(usable))} ms (${fixed(Math.min(...usable))}–${fixed(Math.max(...usable))}) against ${fixed(median(staticStarts))} ms static: ratio ${fixed(ratio, 2)}`,
+        "ratio ≤ 1.5",
+        ratio <= 1.5,
+      ],
+      [
+        `CPU ${SlowDevice}× slower: step cadence at ${StepMs} ms with the motion view shown, ${absolute.length} steps`,
+        `median \\|error\\| ${fixed(median(absolute), 2)} ms, max ${fixed(Math.max(...absolute), 2)} ms`,
+        "median \\|error\\| ≤ 4 ms, max ≤ 16 ms",
+        median(absolute) <= 4 && Math.max(...absolute) <= 16,
+      ],
+    ];
   },
   append: async () => {
     const appended = await appendTimes();

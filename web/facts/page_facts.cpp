@@ -1,17 +1,19 @@
 // lodarix-page-facts: what the page takes from the core once, when it is
 // built, rather than at every start: one JSON object, {form, storedForm,
 // motionTexts, motionControls, motionGraph, help, screenTexts, eventsTexts,
-// eventsFacts}: the window's description as it stands once loaded (what the
-// page shows first) and as stored, the motion view's words, controls and
-// graphs, the short help, the page's screen controls' words, and the events
-// view's words and facts (form_export.h, motion_view_export.h,
-// help_export.h, events_view_export.h).
+// eventsFacts, pageTexts}: the window's description as it stands once loaded
+// (what the page shows first) and as stored, the motion view's words,
+// controls and graphs, the short help, the page's screen controls' words,
+// the events view's words and facts, and the page's own texts for its start
+// (form_export.h, motion_view_export.h, help_export.h, events_view_export.h,
+// page_texts_export.h).
 
 #include "core/json/json_object.h"
 #include "web/facts/events_view_export.h"
 #include "web/facts/form_export.h"
 #include "web/facts/help_export.h"
 #include "web/facts/motion_view_export.h"
+#include "web/facts/page_texts_export.h"
 
 #include <cstdio>
 #include <string>
@@ -31,6 +33,7 @@ int main()
         object.key("screenTexts") += screenTextsJson();
         object.key("eventsTexts") += eventsTextsJson();
         object.key("eventsFacts") += eventsFactsJson();
+        object.key("pageTexts") += pageTextsJson();
     }
     facts += '\n';
     return std::fputs(facts.c_str(), stdout) < 0 ? 1 : 0;

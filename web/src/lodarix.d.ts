@@ -218,9 +218,9 @@ export interface HelpFacts {
 // description as it stands once loaded and as stored, the motion view's words
 // by the names of core/texts/motion_window_texts.h, its controls' ranges, and
 // its graphs' and table's facts; the short help, the words of the page's
-// screen controls by the names of core/texts/page_screen_texts.h, and the
+// screen controls by the names of core/texts/page_screen_texts.h, the
 // events view's words by the names of core/texts/events_view_texts.h and its
-// facts.
+// facts, and the page's own texts by the names of core/texts/page_texts.h.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
@@ -231,10 +231,12 @@ export interface PageFacts {
   screenTexts: Record<string, string>;
   eventsTexts: Record<string, string>;
   eventsFacts: EventsFacts;
+  pageTexts: Record<string, string>;
 }
 
 declare global {
-  function createLodarix(options?: object): Core | Promise<Core>;
+  // The module, once its wasm is instantiated.
+  function createLodarix(options?: object): Promise<Core>;
   const lodarixFont: string;
   const lodarixWasm: string;
   // The page's facts (PageFacts), placed by the build.
@@ -246,4 +248,6 @@ declare global {
   const lodarixScreenTexts: Record<string, string>;
   const lodarixEventsTexts: Record<string, string>;
   const lodarixEventsFacts: EventsFacts;
+  // The page's own texts (PageFacts.pageTexts), placed in the start-up check.
+  const lodarixPageTexts: Record<string, string>;
 }

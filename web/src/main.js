@@ -10,7 +10,11 @@
 // lodarixEventsFacts) before this script in the same file. The motion view
 // and the events view are made when first shown; the events trace is kept
 // from the load on. The page fits the window unless the address asks for
-// the original size (page_layout.js).
+// the original size (page_layout.js). The start-up check (start_check.js)
+// ran before this script; where this browser lacks what the page needs, its
+// notice stands in place of the form and the page goes no further; a
+// failure while starting shows the same kind of notice (start_notice.js),
+// with the page's texts (lodarixPageTexts).
 
 import { EventsView } from "./events_view.js";
 import { buildForm } from "./form_view.js";
@@ -18,7 +22,15 @@ import { LiveLog } from "./live_log.js";
 import { MotionView } from "./motion_view.js";
 import { PageLayout, originalSizeAsked } from "./page_layout.js";
 import { addScreenTools, toolButton } from "./page_tools.js";
+import { noticeShown, showStartFailure } from "./start_notice.js";
 import { windowControls } from "./window_controls.js";
+
+/**
+ * A promise that never settles: where the page stops, without an error.
+ * @returns {Promise<never>}
+ */
+const stopHere = () => new Promise(() => {});
+if (noticeShown(document)) await stopHere();
 
 // Lodarix Serif: a subset of Liberation Serif 2.1.5 under the SIL Open Font
 // License 1.1 (web/fonts/OFL.txt), so that every device draws the same. Made
@@ -108,16 +120,31 @@ await new Promise((drawn) => {
   setTimeout(drawn, 100);
 });
 
-const wasmModule = await compiled;
-const core = await createLodarix({
-  instantiateWasm: (
-    /** @type {WebAssembly.Imports} */ imports,
-    /** @type {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} */ receive,
-  ) => {
-    const instance = new WebAssembly.Instance(wasmModule, imports);
-    receive(instance, wasmModule);
-    return instance.exports;
-  },
+// The core's module, instantiated asynchronously: a browser may refuse to
+// instantiate a module this size at once on its main thread (Chromium 103
+// and 109 do). A failure puts the notice in place of the form, with the
+// browser's words for why.
+/** @returns {Promise<import("./lodarix.js").Core>} */
+const startCore = async () => {
+  const wasmModule = await compiled;
+  return new Promise((resolve, reject) => {
+    createLodarix({
+      instantiateWasm: (
+        /** @type {WebAssembly.Imports} */ imports,
+        /** @type {(instance: WebAssembly.Instance, module: WebAssembly.Module) => void} */ receive,
+      ) => {
+        WebAssembly.instantiate(wasmModule, imports)
+          .then((instance) => receive(instance, wasmModule))
+          .catch(reject);
+        return {};
+      },
+    }).then(resolve, reject);
+  });
+};
+const core = await startCore().catch((/** @type {unknown} */ error) => {
+  const reason = error instanceof Error ? `${error.name}: ${error.message}` : String(error);
+  showStartFailure(document, lodarixPageTexts, reason);
+  return stopHere();
 });
 const motion = new core.PageMotion(timer.periodMs);
 /** @type {import("./lodarix.js").MotionFacts} */

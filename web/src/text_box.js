@@ -56,7 +56,13 @@ export class TextBox {
     box.setAttribute("role", "textbox");
     box.setAttribute("aria-multiline", "true");
     if (name) box.setAttribute("aria-label", name);
-    box.contentEditable = "plaintext-only";
+    // A browser that does not know plaintext-only refuses it, by an error
+    // (Firefox before 136) or by keeping its value.
+    try {
+      box.contentEditable = "plaintext-only";
+    } catch {
+      // the fallback below
+    }
     if (box.contentEditable !== "plaintext-only") box.contentEditable = "true";
     box.spellcheck = false;
     box.setAttribute("autocapitalize", "off");

@@ -50,15 +50,22 @@ after(async () => {
  */
 
 /**
- * Opens the page in a new context, at the original size unless fitted is
- * set; the page's clock stands still until the test runs it, unless
- * realTime is set. initScript, if given, runs in the page before the page's
- * own script.
- * @param {import("playwright-core").BrowserContextOptions & { realTime?: boolean, fitted?: boolean, initScript?: () => void }} [options]
+ * @typedef {object} OpenOptions
+ * @property {boolean} [realTime] the page's own clock, not the test's
+ * @property {boolean} [fitted] fitted to the window, not at the original size
+ * @property {(() => void) | string} [initScript] runs in the page before any of its own scripts
+ * @property {string} [url] another page than the built one
+ * @property {boolean} [unready] not to wait until the page is ready
+ */
+
+/**
+ * Opens the page in a new context; the page's clock stands still until the
+ * test runs it, unless realTime is set.
+ * @param {import("playwright-core").BrowserContextOptions & OpenOptions} [options]
  * @returns {Promise<Session>}
  */
 export async function openPage(options = {}) {
-  const { realTime, fitted, initScript, ...contextOptions } = options;
+  const { realTime, fitted, initScript, url, unready, ...contextOptions } = options;
   const context = await (
     await browser()
   ).newContext({
@@ -77,7 +84,8 @@ export async function openPage(options = {}) {
   });
   page.on("pageerror", (error) => problems.push(error.message));
   if (!realTime) await page.clock.install();
-  await page.goto(fitted ? PageFile : PageUrl);
+  await page.goto(url ?? (fitted ? PageFile : PageUrl));
+  if (unready) return { context, page, requests, problems };
   await page.waitForSelector("body[data-ready=true]");
   // From here on the page's time moves only when the test runs it.
   if (!realTime) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
