@@ -2,12 +2,15 @@
 // rules of WCAG 2.2 A and AA (its minimum target size among them) and of
 // best practice: no violation on the form fitted to a board and to a phone,
 // at the original size, after a trip, with the motion view shown, paused
-// and showing the whole session, and with the help open.
+// and showing the whole session, with the help open, and with the events
+// view showing the lesson's trace, an earlier row chosen, and a script whose
+// bad line is reported.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { StepMs, closePage, floorButton, grilleButton, openPage } from "./support/browser.js";
+import { eventsGrid, eventsView } from "./support/events.js";
 import { pageFacts } from "./support/page_facts.js";
 
 const axeSource = readFileSync(
@@ -88,6 +91,32 @@ for (const screen of [
     await assertNone(page, `${name}: the whole session`);
     await page.getByRole("button", { name: facts.screenTexts.Help }).tap();
     await assertNone(page, `${name}: the help`);
+    await closePage(session);
+  });
+}
+
+for (const screen of [
+  { name: "a board", viewport: { width: 1920, height: 1080 }, hasTouch: true },
+  { name: "a phone", viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true },
+]) {
+  test(`on ${screen.name}: the events view, a row chosen, a script with a bad line`, async () => {
+    const { name, ...options } = screen;
+    const session = await openPage({ fitted: true, realTime: true, ...options });
+    const { page } = session;
+    await grilleButton(page, true).tap();
+    await floorButton(page, 3).tap();
+    await arrived(page);
+    await page.getByRole("button", { name: facts.eventsTexts.ShowEventsView }).tap();
+    await drawn(page);
+    await assertNone(page, `${name}: the lesson's trace`);
+    await eventsGrid(page).getByRole("row").nth(2).tap();
+    await drawn(page);
+    await assertNone(page, `${name}: an earlier row`);
+    const view = eventsView(page);
+    await view.getByRole("textbox", { name: /^Скрипт/ }).fill("close\npick 4\nfly\n");
+    await view.getByRole("button", { name: facts.eventsTexts.Run }).tap();
+    await view.getByRole("alert").waitFor();
+    await assertNone(page, `${name}: a script with a bad line`);
     await closePage(session);
   });
 }
