@@ -10,7 +10,7 @@
 //   where the browser lets it (not on an iPhone or iPad, where it simply
 //   keeps its height).
 // caniuse knows no color-mix(), which Chrome has only from 111: the page
-// falls back on translucent edges without it (page.css), as the runs in
+// falls back on translucent edges without it (form.css), as the runs in
 // Chromium 103 and 109 check on their screenshots.
 export default {
   plugins: ["stylelint-no-unsupported-browser-features"],

@@ -60,25 +60,24 @@ EventsWindow::~EventsWindow() = default;
 void EventsWindow::buildControls()
 {
     auto* choice = new QGroupBox(toQString(words::TraceChoice), this);
-    lessonButton_ = new QRadioButton(toQString(words::LessonTrace), choice);
-    lessonButton_->setObjectName(QStringLiteral("lessonButton"));
-    lessonButton_->setChecked(true);
-    scriptButton_ = new QRadioButton(toQString(words::ScriptTrace), choice);
-    scriptButton_->setObjectName(QStringLiteral("scriptButton"));
-    auto* group = new QButtonGroup(this);
-    group->addButton(lessonButton_);
-    group->addButton(scriptButton_);
+    auto* lessonButton = new QRadioButton(toQString(words::LessonTrace), choice);
+    lessonButton->setObjectName(QStringLiteral("lessonButton"));
+    lessonButton->setChecked(true);
+    auto* scriptButton = new QRadioButton(toQString(words::ScriptTrace), choice);
+    scriptButton->setObjectName(QStringLiteral("scriptButton"));
+    traceChoice_ = new QButtonGroup(this);
+    traceChoice_->addButton(lessonButton, static_cast<int>(Shown::Lesson));
+    traceChoice_->addButton(scriptButton, static_cast<int>(Shown::Script));
     auto* choiceRow = new QHBoxLayout(choice);
-    choiceRow->addWidget(lessonButton_);
-    choiceRow->addWidget(scriptButton_);
-    connect(lessonButton_, &QRadioButton::clicked, this, [this] { showTrace(Shown::Lesson); });
-    connect(scriptButton_, &QRadioButton::clicked, this, [this] { showTrace(Shown::Script); });
+    choiceRow->addWidget(lessonButton);
+    choiceRow->addWidget(scriptButton);
+    connect(traceChoice_, &QButtonGroup::idClicked, this,
+            [this](int id) { showTrace(static_cast<Shown>(id)); });
 
     auto* readRow = new QPushButton(toQString(words::ReadRow), this);
     readRow->setObjectName(QStringLiteral("readRowButton"));
     readRow->setToolTip(toQString(words::ReadRowTip));
     connect(readRow, &QPushButton::clicked, this, &EventsWindow::readCurrentRow);
-    readRow_ = readRow;
     auto* top = new QHBoxLayout;
     top->addWidget(choice);
     top->addStretch();
@@ -104,8 +103,8 @@ void EventsWindow::buildControls()
     });
     connect(scripts_, &ScriptPanel::scriptRan, this, [this] { showTrace(Shown::Script); });
 
-    QWidget* previous = lessonButton_;
-    QList<QWidget*> order{scriptButton_, readRow, table_, sketch_};
+    QWidget* previous = lessonButton;
+    QList<QWidget*> order{scriptButton, readRow, table_, sketch_};
     order += scripts_->tabOrder();
     for (QWidget* next : order) {
         QWidget::setTabOrder(previous, next);
@@ -138,7 +137,7 @@ const trace::EventTrace* EventsWindow::traceOf(Shown which) const
 void EventsWindow::showTrace(Shown which)
 {
     shown_ = which;
-    (which == Shown::Lesson ? lessonButton_ : scriptButton_)->setChecked(true);
+    traceChoice_->button(static_cast<int>(which))->setChecked(true);
     if (model_->trace() != traceOf(which)) {
         model_->setTrace(traceOf(which));
         table_->scrollToBottom();

@@ -15,8 +15,7 @@
 
 #include <QWidget>
 
-class QAbstractButton;
-class QRadioButton;
+class QButtonGroup;
 
 namespace lodarix {
 
@@ -61,9 +60,8 @@ private:
     StatusAnnouncer announcer_;
     Shown shown_ = Shown::Lesson;
     bool lessonSeen_ = false;
-    QRadioButton* lessonButton_ = nullptr;
-    QRadioButton* scriptButton_ = nullptr;
-    QAbstractButton* readRow_ = nullptr;
+    // "Урок" and "Скрипт", each by the trace it shows as its id.
+    QButtonGroup* traceChoice_ = nullptr;
     TraceTableModel* model_ = nullptr;
     TraceTableView* table_ = nullptr;
     WindowSketchView* sketch_ = nullptr;

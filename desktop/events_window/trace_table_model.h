@@ -1,16 +1,15 @@
-// An events trace as a table for a QTableView, so that assistive technology
-// reads it as one: the core's cells and headings (core/trace/trace_texts.h),
-// computed for the rows in view only. It shows one trace at a time, the
+// An events trace as a table for a QTableView (a CoreTableModel): the core's
+// cells and headings (core/trace/trace_texts.h), computed for the rows in
+// view only. It shows one trace at a time, the
 // lesson's or a script's, and takes in the rows added since it last looked.
 #pragma once
 
 #include "core/trace/event_trace.h"
-
-#include <QAbstractTableModel>
+#include "desktop/window/core_table_model.h"
 
 namespace lodarix {
 
-class TraceTableModel : public QAbstractTableModel {
+class TraceTableModel : public CoreTableModel {
     Q_OBJECT
 
 public:
@@ -23,15 +22,10 @@ public:
     // Takes in the rows added to the trace since the last call.
     void refresh();
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
 
 private:
     const trace::EventTrace* trace_ = nullptr;
-    int shown_ = 0;
 };
 
 } // namespace lodarix

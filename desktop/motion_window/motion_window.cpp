@@ -67,9 +67,9 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
     connect(&clockTimer_, &QTimer::timeout, this, &MotionWindow::refresh);
     connect(&recording_, &MotionRecording::changed, this, &MotionWindow::recordChanged);
     connect(&pacer_, &StepPacer::pausedChanged, this, &MotionWindow::pausedChanged);
-    connect(&pacer_, &StepPacer::intervalChanged, interval_, [this](int intervalMs) {
-        const QSignalBlocker quiet(interval_);
-        interval_->setValue(intervalMs);
+    connect(&pacer_, &StepPacer::intervalChanged, time_.interval, [this](int intervalMs) {
+        const QSignalBlocker quiet(time_.interval);
+        time_.interval->setValue(intervalMs);
     });
     openContextMenusWithShiftF10(*this);
     pausedChanged(pacer_.paused());
@@ -77,17 +77,13 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
 
 void MotionWindow::buildControls()
 {
-    const TimeControls time = buildTimeControls(*this, pacer_.intervalMs());
-    pause_ = time.pause;
-    step_ = time.step;
-    interval_ = time.interval;
-    storeyHeight_ = time.storeyHeight;
-    wholeSession_ = time.wholeSession;
-    connect(pause_, &QAction::triggered, &pacer_, &StepPacer::togglePaused);
-    connect(step_, &QAction::triggered, &pacer_, &StepPacer::step);
-    connect(interval_, &QSpinBox::valueChanged, &pacer_, &StepPacer::setIntervalMs);
-    connect(storeyHeight_, &QDoubleSpinBox::valueChanged, this, &MotionWindow::setStoreyHeight);
-    connect(wholeSession_, &QCheckBox::toggled, this, &MotionWindow::refresh);
+    time_ = buildTimeControls(*this, pacer_.intervalMs());
+    connect(time_.pause, &QAction::triggered, &pacer_, &StepPacer::togglePaused);
+    connect(time_.step, &QAction::triggered, &pacer_, &StepPacer::step);
+    connect(time_.interval, &QSpinBox::valueChanged, &pacer_, &StepPacer::setIntervalMs);
+    connect(time_.storeyHeight, &QDoubleSpinBox::valueChanged, this,
+            &MotionWindow::setStoreyHeight);
+    connect(time_.wholeSession, &QCheckBox::toggled, this, &MotionWindow::refresh);
 
     clock_ = new QLabel(this);
     clock_->setObjectName(QStringLiteral("clock"));
@@ -134,16 +130,16 @@ void MotionWindow::buildControls()
     files->addWidget(saveImage);
     files->addStretch();
 
-    QWidget* previous = time.pauseButton;
-    for (QWidget* next : std::initializer_list<QWidget*>{time.stepButton, interval_, storeyHeight_,
-                                                         wholeSession_, position_, speed_, table_,
-                                                         saveWorkbook, saveCsv, saveImage}) {
+    QWidget* previous = time_.pauseButton;
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             time_.stepButton, time_.interval, time_.storeyHeight, time_.wholeSession, position_,
+             speed_, table_, saveWorkbook, saveCsv, saveImage}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(time.row);
+    layout->addLayout(time_.row);
     layout->addLayout(clocks);
     layout->addWidget(splitter, 1);
     layout->addLayout(files);
@@ -194,9 +190,9 @@ void MotionWindow::updateClockTimer()
 
 void MotionWindow::pausedChanged(bool paused)
 {
-    pause_->setText(toQString(paused ? motion_texts::Continue : motion_texts::Pause));
-    pause_->setToolTip(toQString(paused ? motion_texts::ContinueTip : motion_texts::PauseTip));
-    step_->setEnabled(paused);
+    time_.pause->setText(toQString(paused ? motion_texts::Continue : motion_texts::Pause));
+    time_.pause->setToolTip(toQString(paused ? motion_texts::ContinueTip : motion_texts::PauseTip));
+    time_.step->setEnabled(paused);
     updateClockTimer();
     refresh();
 }
@@ -225,7 +221,7 @@ void MotionWindow::refresh()
 {
     const motion::MotionRecorder& recorder = recording_.recorder();
     const std::int64_t nowMs = recorder.nowMs();
-    const TimeSpan span = motion::shownSpan(nowMs, wholeSession_->isChecked());
+    const TimeSpan span = motion::shownSpan(nowMs, time_.wholeSession->isChecked());
     position_->setSpan(span);
     speed_->setSpan(span);
 

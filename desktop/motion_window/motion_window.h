@@ -8,16 +8,13 @@
 #pragma once
 
 #include "core/motion/speed.h"
+#include "desktop/motion_window/time_controls.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
-class QAction;
-class QCheckBox;
-class QDoubleSpinBox;
 class QLabel;
-class QSpinBox;
 class QTableView;
 
 namespace lodarix {
@@ -65,11 +62,7 @@ private:
     MotionRecording& recording_;
     StepPacer& pacer_;
     motion::StoreyHeight height_;
-    QAction* pause_ = nullptr;
-    QAction* step_ = nullptr;
-    QSpinBox* interval_ = nullptr;
-    QDoubleSpinBox* storeyHeight_ = nullptr;
-    QCheckBox* wholeSession_ = nullptr;
+    TimeControls time_{};
     QLabel* clock_ = nullptr;
     QLabel* tripClock_ = nullptr;
     PositionGraph* position_ = nullptr;

@@ -4,9 +4,9 @@
 #include "core/texts/events_view_texts.h"
 #include "core/trace/example_scripts.h"
 #include "core/trace/trace_texts.h"
+#include "web/facts/named_texts.h"
 
 #include <string_view>
-#include <utility>
 
 namespace lodarix::web {
 
@@ -18,16 +18,9 @@ namespace words = events_texts;
 
 std::string eventsTextsJson()
 {
-    const std::pair<std::string_view, std::string_view> texts[] = {
+    return namedTextsJson({
 #include "events_text_names.inc"
-    };
-    std::string out;
-    {
-        json::Object object(out);
-        for (const auto& [name, text] : texts)
-            object.text(name, text);
-    }
-    return out;
+    });
 }
 
 std::string eventsFactsJson()

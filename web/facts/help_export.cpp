@@ -3,9 +3,7 @@
 #include "core/form/help.h"
 #include "core/json/json_object.h"
 #include "core/texts/page_screen_texts.h"
-
-#include <string_view>
-#include <utility>
+#include "web/facts/named_texts.h"
 
 namespace lodarix::web {
 
@@ -44,16 +42,9 @@ std::string helpJson()
 std::string screenTextsJson()
 {
     namespace words = page_screen_texts;
-    const std::pair<std::string_view, std::string_view> texts[] = {
+    return namedTextsJson({
 #include "screen_text_names.inc"
-    };
-    std::string out;
-    {
-        json::Object object(out);
-        for (const auto& [name, text] : texts)
-            object.text(name, text);
-    }
-    return out;
+    });
 }
 
 } // namespace lodarix::web

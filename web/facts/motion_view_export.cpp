@@ -9,6 +9,7 @@
 #include "core/motion/teacher_controls.h"
 #include "core/texts/main_window_texts.h"
 #include "core/texts/motion_window_texts.h"
+#include "web/facts/named_texts.h"
 
 #include <initializer_list>
 #include <string_view>
@@ -39,17 +40,10 @@ void fields(json::Object& layout, std::string_view name,
 
 std::string motionTextsJson()
 {
-    const std::pair<std::string_view, std::string_view> texts[] = {
+    return namedTextsJson({
         {"ShowMotionWindow", texts::ShowMotionWindow},
 #include "motion_text_names.inc"
-    };
-    std::string out;
-    {
-        json::Object object(out);
-        for (const auto& [name, text] : texts)
-            object.text(name, text);
-    }
-    return out;
+    });
 }
 
 std::string motionControlsJson()

@@ -1,6 +1,6 @@
 // What the page's script sees of the core: the window at work (PageWindow),
 // its motion record (PageMotion), its events trace (PageTrace) and scripts
-// run apart from it (PageScript). What the page needs of the core only once
+// run apart from it (PageScript), both read as TraceRows. What the page needs of the core only once
 // comes in at build time (web/facts/).
 
 #include "web/page/page_motion.h"
@@ -16,6 +16,7 @@ EMSCRIPTEN_BINDINGS(lodarix)
     using lodarix::web::PageScript;
     using lodarix::web::PageTrace;
     using lodarix::web::PageWindow;
+    using lodarix::web::TraceRows;
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<emscripten::val>()
         .function("load", &PageWindow::load)
@@ -43,20 +44,17 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("speedDescription", &PageMotion::speedDescription)
         .function("csv", &PageMotion::csv)
         .function("workbook", &PageMotion::workbook);
-    emscripten::class_<PageTrace>("PageTrace")
+    emscripten::class_<TraceRows>("TraceRows")
+        .function("rowCount", &TraceRows::rowCount)
+        .function("rowsJson", &TraceRows::rowsJson)
+        .function("summary", &TraceRows::summary)
+        .function("sketchJson", &TraceRows::sketchJson);
+    emscripten::class_<PageTrace, emscripten::base<TraceRows>>("PageTrace")
         .constructor<PageMotion&>()
-        .function("rowCount", &PageTrace::rowCount)
-        .function("rowsJson", &PageTrace::rowsJson)
-        .function("summary", &PageTrace::summary)
-        .function("sketchJson", &PageTrace::sketchJson)
         .function("bytesHeld", &PageTrace::bytesHeld)
         .function("textBytesHeld", &PageTrace::textBytesHeld);
-    emscripten::class_<PageScript>("PageScript")
+    emscripten::class_<PageScript, emscripten::base<TraceRows>>("PageScript")
         .constructor<std::string>()
-        .function("rowCount", &PageScript::rowCount)
-        .function("rowsJson", &PageScript::rowsJson)
-        .function("summary", &PageScript::summary)
-        .function("sketchJson", &PageScript::sketchJson)
         .function("stopLine", &PageScript::stopLine)
         .function("stopMessage", &PageScript::stopMessage)
         .function("commandsRun", &PageScript::commandsRun)

@@ -1,6 +1,5 @@
 #include "web/page/page_script.h"
 
-#include "web/page/trace_rows.h"
 #include "web/page/typed_arrays.h"
 
 #include <utility>
@@ -11,21 +10,6 @@ PageScript::PageScript(std::string script)
     : script_(std::move(script))
     , run_(script_)
 {
-}
-
-std::string PageScript::rowsJson(int first, int count) const
-{
-    return traceRowsJson(run_.trace(), first, count);
-}
-
-std::string PageScript::summary(int row) const
-{
-    return traceRowSummary(run_.trace(), row);
-}
-
-std::string PageScript::sketchJson(int row) const
-{
-    return traceSketchJson(run_.trace(), row);
 }
 
 std::string PageScript::jsonLines() const

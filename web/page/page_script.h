@@ -1,10 +1,11 @@
 // A script run in the page (core/trace/script_run.h): on a model of its
 // own, apart from the lesson, with its own events trace, which the events
-// view reads as it reads the lesson's; and what lodarix-replay would write
+// view reads as it reads the lesson's (TraceRows); and what lodarix-replay would write
 // for the script, for the view to download.
 #pragma once
 
 #include "core/trace/script_run.h"
+#include "web/page/trace_rows.h"
 
 #include <emscripten/val.h>
 
@@ -12,17 +13,10 @@
 
 namespace lodarix::web {
 
-class PageScript {
+class PageScript : public TraceRows {
 public:
     // Runs the whole script at once.
     explicit PageScript(std::string script);
-    PageScript(const PageScript&) = delete;
-    PageScript& operator=(const PageScript&) = delete;
-
-    int rowCount() const { return static_cast<int>(run_.trace().size()); }
-    std::string rowsJson(int first, int count) const;
-    std::string summary(int row) const;
-    std::string sketchJson(int row) const;
 
     // The bad line's number, or 0 when the whole script ran; what is wrong with it.
     int stopLine() const { return run_.stop() ? run_.stop()->line : 0; }
@@ -38,6 +32,8 @@ public:
     emscripten::val workbook() const;
 
 private:
+    const trace::EventTrace& events() const override { return run_.trace(); }
+
     std::string script_;
     trace::ScriptRun run_;
 };

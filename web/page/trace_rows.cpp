@@ -38,8 +38,9 @@ const char* kindName(trace::SketchShape::Kind kind)
 
 } // namespace
 
-std::string traceRowsJson(const trace::EventTrace& trace, int first, int count)
+std::string TraceRows::rowsJson(int first, int count) const
 {
+    const trace::EventTrace& trace = events();
     const auto from = static_cast<std::size_t>(std::max(first, 0));
     const std::size_t to =
         std::min(trace.size(), from + static_cast<std::size_t>(std::max(count, 0)));
@@ -55,14 +56,16 @@ std::string traceRowsJson(const trace::EventTrace& trace, int first, int count)
     return out;
 }
 
-std::string traceRowSummary(const trace::EventTrace& trace, int row)
+std::string TraceRows::summary(int row) const
 {
+    const trace::EventTrace& trace = events();
     return has(trace, row) ? trace::rowSummary(trace, static_cast<std::size_t>(row))
                            : std::string();
 }
 
-std::string traceSketchJson(const trace::EventTrace& trace, int row)
+std::string TraceRows::sketchJson(int row) const
 {
+    const trace::EventTrace& trace = events();
     if (!has(trace, row))
         return "null";
     const trace::WindowSketch sketch = trace::sketchAfter(trace, static_cast<std::size_t>(row));

@@ -147,6 +147,28 @@ for (const screen of Screens) {
   });
 }
 
+test("fitted beside the form, a view hidden leaves the screen while the other stays", async () => {
+  const session = await openOn(Screens[0]);
+  const { page } = session;
+  const motion = page.getByRole("region", { name: facts.motionTexts.WindowTitle });
+  const events = page.getByRole("region", { name: facts.eventsTexts.WindowTitle });
+  await page.keyboard.press("F2");
+  await page.keyboard.press("F3");
+  await page.clock.runFor(100);
+  assert.ok((await motion.isVisible()) && (await events.isVisible()), "both views");
+  await page.keyboard.press("F2");
+  await page.clock.runFor(100);
+  assert.ok(!(await motion.isVisible()), "the motion view hidden");
+  assert.ok(await events.isVisible(), "the events view stays");
+  await page.keyboard.press("F2");
+  await page.keyboard.press("F3");
+  await page.clock.runFor(100);
+  assert.ok(!(await events.isVisible()), "the events view hidden");
+  assert.ok(await motion.isVisible(), "the motion view stays");
+  assert.deepEqual(session.problems, []);
+  await closePage(session);
+});
+
 test("the page fits the window again when it changes, sharp at any pixel ratio", async () => {
   const session = await openPage({
     fitted: true,

@@ -17,7 +17,8 @@ let session;
 before(async () => {
   session = await openBlankPage();
   const { page } = session;
-  await page.addStyleTag({ content: source("page.css").replace(/@font-face \{[^}]*\}/, "") });
+  for (const sheet of ["page.css", "form.css"])
+    await page.addStyleTag({ content: source(sheet).replace(/@font-face \{[^}]*\}/, "") });
   await page.addStyleTag({
     content:
       ".text-box, .reference { position: absolute; width: 449px; height: 121px; font: 16px serif; }",

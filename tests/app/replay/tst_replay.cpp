@@ -5,47 +5,26 @@
 #include "core/replay/motion_session.h"
 #include "core/replay/script.h"
 #include "core/workbook/motion_workbook.h"
+#include "tests/support/replay_run.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
+struct Run : test_support::ReplayRun {
     QList<QJsonObject> lines;
-    QByteArray rawOutput;
-    QByteArray errors;
 };
 
 Run replay(const QStringList& arguments, const QByteArray& input = {})
 {
-    QProcess process;
-    process.start(QStringLiteral(LODARIX_REPLAY), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        qFatal("lodarix-replay did not finish");
-    Run run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.rawOutput = process.readAllStandardOutput();
-    run.errors = process.readAllStandardError();
-    for (const QByteArray& line : run.rawOutput.split('\n')) {
-        if (!line.startsWith('{'))
-            continue;
-        QJsonParseError error;
-        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
-            qFatal("not a JSON object: %s", line.constData());
-        run.lines << document.object();
-    }
+    Run run{test_support::runReplay(arguments, input), {}};
+    run.lines = test_support::stateLines(run.output);
     return run;
 }
 
@@ -125,7 +104,7 @@ private slots:
         const Run fromFile = replay({WorkedExample});
         const Run fromStdin = replay(arguments, content);
         QCOMPARE(fromStdin.exitCode, 0);
-        QCOMPARE(fromStdin.rawOutput, fromFile.rawOutput);
+        QCOMPARE(fromStdin.output, fromFile.output);
     }
 
     void badInputStopsAtTheLine_data()
@@ -173,7 +152,7 @@ private slots:
         QTemporaryDir dir;
         const Run run = replay({dir.filePath(name)});
         QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.rawOutput.isEmpty());
+        QVERIFY(run.output.isEmpty());
         QVERIFY(run.errors.startsWith("lodarix-replay: cannot read "));
         QCOMPARE(run.errors.count('\n'), 1);
     }
@@ -182,9 +161,9 @@ private slots:
     {
         const Run run = replay({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.rawOutput.contains("pick N"));
-        QVERIFY(run.rawOutput.contains("FILE"));
-        QVERIFY(run.rawOutput.contains("--motion"));
+        QVERIFY(run.output.contains("pick N"));
+        QVERIFY(run.output.contains("FILE"));
+        QVERIFY(run.output.contains("--motion"));
     }
 
     void motionOfTheWorkedExample_data()
@@ -204,7 +183,7 @@ private slots:
         const Run run = replay(arguments, input);
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.errors.isEmpty());
-        QCOMPARE(run.rawOutput,
+        QCOMPARE(run.output,
                  QByteArray("time_s,floor,target,event\n"
                             "0.000,1,1,start\n"
                             "0.000,1,4,pick\n"
@@ -217,7 +196,7 @@ private slots:
     {
         const Run run = replay({QStringLiteral("--motion")}, "close\npick 3\ntick\nfly\ntick\n");
         QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.rawOutput,
+        QCOMPARE(run.output,
                  QByteArray("time_s,floor,target,event\n"
                             "0.000,1,1,start\n"
                             "0.000,1,3,pick\n"
@@ -246,7 +225,7 @@ private slots:
         const Run run =
             replay(arguments, arguments.contains(WorkedExample) ? QByteArray() : commands);
         QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.rawOutput.isEmpty() && run.errors.isEmpty());
+        QVERIFY(run.output.isEmpty() && run.errors.isEmpty());
 
         lodarix::replay::MotionSession session;
         for (const QByteArray& line : commands.split('\n')) {
@@ -298,7 +277,7 @@ private slots:
         QTemporaryDir folder;
         const Run run = replay({"--motion", "--xlsx", folder.filePath("lesson.xlsx")}, "tick\n");
         QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.rawOutput.isEmpty());
+        QVERIFY(run.output.isEmpty());
         QVERIFY(!QFileInfo::exists(folder.filePath("lesson.xlsx")));
     }
 };

@@ -8,13 +8,12 @@
 #include "core/trace/example_scripts.h"
 #include "core/trace/script_run.h"
 #include "core/trace/trace_texts.h"
+#include "tests/support/replay_run.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,25 +22,10 @@
 #include <random>
 
 using namespace lodarix;
+using test_support::runReplay;
+using test_support::stateLines;
 
 namespace {
-
-struct ToolRun {
-    QByteArray output;
-    QByteArray errors;
-    int exitCode = -1;
-};
-
-ToolRun runTool(const QStringList& arguments, const std::string& script)
-{
-    QProcess process;
-    process.start(QStringLiteral(LODARIX_REPLAY), arguments);
-    process.write(script.data(), static_cast<qint64>(script.size()));
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        qFatal("lodarix-replay did not finish");
-    return {process.readAllStandardOutput(), process.readAllStandardError(), process.exitCode()};
-}
 
 QByteArray bytes(const std::string& text)
 {
@@ -78,16 +62,6 @@ std::string randomScript(std::mt19937& random, int lines)
     if (script.size() % 3 == 0)
         script.pop_back(); // no line feed after the last line
     return script;
-}
-
-QList<QJsonObject> stateLines(const QByteArray& output)
-{
-    QList<QJsonObject> lines;
-    for (const QByteArray& line : output.split('\n')) {
-        if (!line.isEmpty())
-            lines << QJsonDocument::fromJson(line).object();
-    }
-    return lines;
 }
 
 // What is wrong with the row against the tool's state line.
@@ -145,9 +119,9 @@ private slots:
         const std::string text = script.toStdString();
         const trace::ScriptRun run(text);
 
-        const ToolRun states = runTool({}, text);
+        const test_support::ReplayRun states = runReplay({}, script);
         QCOMPARE(bytes(trace::jsonLines(text)), states.output);
-        QCOMPARE(bytes(run.motionCsv()), runTool({QStringLiteral("--motion")}, text).output);
+        QCOMPARE(bytes(run.motionCsv()), runReplay({QStringLiteral("--motion")}, script).output);
         if (run.stop()) {
             QCOMPARE(states.exitCode, 2);
             QVERIFY(states.errors.startsWith(
@@ -157,7 +131,7 @@ private slots:
             QCOMPARE(states.exitCode, 0);
             QTemporaryDir folder;
             const QString path = folder.filePath(QStringLiteral("run.xlsx"));
-            QCOMPARE(runTool({QStringLiteral("--xlsx"), path}, text).exitCode, 0);
+            QCOMPARE(runReplay({QStringLiteral("--xlsx"), path}, script).exitCode, 0);
             QFile workbook(path);
             QVERIFY(workbook.open(QIODevice::ReadOnly));
             QCOMPARE(bytes(*run.workbook()), workbook.readAll());

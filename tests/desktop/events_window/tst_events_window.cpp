@@ -16,6 +16,7 @@
 #include "desktop/events_window/window_sketch_view.h"
 #include "desktop/window/qt_text.h"
 #include "events_session.h"
+#include "tests/support/replay_run.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -23,10 +24,8 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -38,29 +37,10 @@
 using namespace lodarix;
 using events_test::EventsSession;
 using namespace window_test;
+using test_support::runReplay;
+using test_support::stateLines;
 
 namespace {
-
-QByteArray runTool(const QStringList& arguments, const QByteArray& script)
-{
-    QProcess process;
-    process.start(QStringLiteral(LODARIX_REPLAY), arguments);
-    process.write(script);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        qFatal("lodarix-replay did not finish");
-    return process.readAllStandardOutput();
-}
-
-QList<QJsonObject> stateLines(const QByteArray& output)
-{
-    QList<QJsonObject> lines;
-    for (const QByteArray& line : output.split('\n')) {
-        if (!line.isEmpty())
-            lines << QJsonDocument::fromJson(line).object();
-    }
-    return lines;
-}
 
 // Commands only, for playing as clicks and steps.
 QByteArray randomScript(unsigned seed, int commands)
@@ -175,7 +155,7 @@ private slots:
         EventsWindow& view = session.openEventsWindow();
         play(session, script);
         QVERIFY(session.errors.isEmpty());
-        const QList<QJsonObject> lines = stateLines(runTool({}, script));
+        const QList<QJsonObject> lines = stateLines(runReplay({}, script).output);
         const trace::EventTrace& trace = session.events.trace();
         int row = 0;
         for (qsizetype at = 0; at < lines.size(); ++at) {
@@ -353,12 +333,12 @@ private slots:
         QVERIFY(scripts.saveJsonLines(jsonLines));
         QFile saved(jsonLines);
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), runTool({}, script));
+        QCOMPARE(saved.readAll(), runReplay({}, script).output);
         const QString csv = folder.filePath(QStringLiteral("run.csv"));
         QVERIFY(scripts.saveCsv(csv));
         QFile savedCsv(csv);
         QVERIFY(savedCsv.open(QIODevice::ReadOnly));
-        QCOMPARE(savedCsv.readAll(), runTool({QStringLiteral("--motion")}, script));
+        QCOMPARE(savedCsv.readAll(), runReplay({QStringLiteral("--motion")}, script).output);
 
         // An example, run whole, gives its workbook as the tool writes it.
         auto* examples = view.findChild<QComboBox*>(QStringLiteral("examplesBox"));
@@ -373,8 +353,8 @@ private slots:
         const QString workbook = folder.filePath(QStringLiteral("run.xlsx"));
         QVERIFY(scripts.saveWorkbook(workbook));
         const QString toolWorkbook = folder.filePath(QStringLiteral("tool.xlsx"));
-        runTool({QStringLiteral("--xlsx"), toolWorkbook},
-                QByteArray(trace::exampleScripts()[0].text.data()));
+        runReplay({QStringLiteral("--xlsx"), toolWorkbook},
+                  QByteArray(trace::exampleScripts()[0].text.data()));
         QFile mine(workbook);
         QFile tools(toolWorkbook);
         QVERIFY(mine.open(QIODevice::ReadOnly) && tools.open(QIODevice::ReadOnly));

@@ -5,7 +5,7 @@ import { mkdtempSync, readFileSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
-import { Viewport } from "./engine.js";
+import { Viewport, pageCalls } from "./engine.js";
 
 /**
  * @param {string} executablePath
@@ -30,13 +30,7 @@ export async function launchBlink(executablePath) {
   page.on("pageerror", (error) => problems.push(error.message));
   return {
     name: `Chromium ${browser.version()}`,
-    open: async (url) => {
-      await page.goto(url);
-    },
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    click: (x, y) => page.mouse.click(x, y),
-    press: (key) => page.keyboard.press(key),
-    screenshot: () => page.screenshot(),
+    ...pageCalls(page),
     download: async (click) => {
       const [download] = await Promise.all([page.waitForEvent("download"), click()]);
       return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };

@@ -2,7 +2,8 @@
 // drives it (engines/blink.js, gecko.js, webkit.js): open the page, run a
 // function in it, click at a point and press a key as the user's pointer
 // and keyboard do, take a screenshot, catch a download, and tell the script
-// errors it saw. Also the page's side of a download for a driver that
+// errors it saw; those calls as a playwright or puppeteer page makes them
+// (pageCalls). Also the page's side of a download for a driver that
 // cannot catch one: the file the page offers, by its name and bytes.
 
 /**
@@ -26,6 +27,33 @@
  */
 
 export const Viewport = { width: 1280, height: 800 };
+
+/**
+ * What a playwright-core and a puppeteer-core page alike offer.
+ * @typedef {object} DrivenPage
+ * @property {(url: string) => Promise<unknown>} goto
+ * @property {(fn: (arg: any) => any, arg?: any) => Promise<any>} evaluate
+ * @property {{ click: (x: number, y: number) => Promise<void> }} mouse
+ * @property {{ press: (key: "F2" | "Escape") => Promise<void> }} keyboard
+ * @property {() => Promise<Uint8Array>} screenshot
+ */
+
+/**
+ * The calls of an engine that such a page answers as it is.
+ * @param {DrivenPage} page
+ * @returns {Pick<Engine, "open" | "evaluate" | "click" | "press" | "screenshot">}
+ */
+export function pageCalls(page) {
+  return {
+    open: async (url) => {
+      await page.goto(url);
+    },
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    click: (x, y) => page.mouse.click(x, y),
+    press: (key) => page.keyboard.press(key),
+    screenshot: () => page.screenshot(),
+  };
+}
 
 /**
  * Runs in the page: from here on, the file the page offers for download is

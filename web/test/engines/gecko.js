@@ -5,7 +5,7 @@ import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync } from "node
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
-import { Viewport, poll } from "./engine.js";
+import { Viewport, pageCalls, poll } from "./engine.js";
 
 /** @returns {Promise<import("./engine.js").Engine>} */
 export async function launchGecko() {
@@ -33,13 +33,7 @@ export async function launchGecko() {
   page.on("pageerror", (error) => problems.push(String(error)));
   return {
     name: `Firefox ${(await browser.version()).replace(/^firefox\//, "")}`,
-    open: async (url) => {
-      await page.goto(url);
-    },
-    evaluate: (fn, arg) => page.evaluate(fn, arg),
-    click: (x, y) => page.mouse.click(x, y),
-    press: (key) => page.keyboard.press(key),
-    screenshot: () => page.screenshot(),
+    ...pageCalls(page),
     download: async (click) => {
       const before = existsSync(downloads) ? readdirSync(downloads) : [];
       await click();

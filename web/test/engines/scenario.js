@@ -10,6 +10,7 @@
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { pathToFileURL } from "node:url";
+import { floorMarkers } from "../support/floor_markers.js";
 import { decodePng } from "../support/png.js";
 import { pageFacts } from "../support/page_facts.js";
 import { requiredPath } from "../support/paths.js";
@@ -46,19 +47,11 @@ function placeOf({ selector, text }) {
 }
 
 /**
- * Runs in the page: the status text, the floor buttons' markers (c the
- * cabin, t the final stop, i free; floor 1 first), whether the grille is
- * open, and whether the page is ready or shows its notice.
+ * Runs in the page: the status text, whether the grille is open, and
+ * whether the page is ready or shows its notice.
  */
 function lessonState() {
   const box = document.querySelector('[role=textbox][aria-label="Съобщения"]');
-  const letters = Array(11).fill("?");
-  for (const button of document.querySelectorAll("[role=radio][aria-description]")) {
-    const floor = Number(/^Етаж (\d+),/.exec(button.getAttribute("aria-label") ?? "")?.[1]);
-    const meaning = button.getAttribute("aria-description");
-    letters[floor - 1] =
-      meaning === "кабината е тук" ? "c" : meaning === "крайна спирка" ? "t" : "i";
-  }
   const open = [...document.querySelectorAll(".option-button")].find(
     (label) => label.textContent === "Предпазната решетка е отворена",
   );
@@ -66,7 +59,6 @@ function lessonState() {
     ready: document.body.dataset.ready === "true",
     notice: document.getElementById("lodarix-notice")?.textContent ?? null,
     status: box?.textContent ?? "",
-    markers: letters.join(""),
     grilleOpen: open?.querySelector("input")?.checked ?? false,
   };
 }
@@ -128,18 +120,28 @@ const floorButton = (floor) => ({ selector: `[role=radio][aria-label^="Етаж 
 const grilleClosed = { selector: ".option-button", text: GrilleClosed };
 
 /**
+ * The lesson's state, with the floor buttons' markers (floor_markers.js).
+ * @typedef {ReturnType<typeof lessonState> & { markers: string }} LessonState
+ */
+
+/**
  * @param {Engine} engine
- * @param {(state: ReturnType<typeof lessonState>) => boolean} holds
+ * @param {(state: LessonState) => boolean} holds
  * @param {string} what
  */
 async function until(engine, holds, what) {
-  /** @type {ReturnType<typeof lessonState> | undefined} */
+  /** @type {LessonState | undefined} */
   let last;
   try {
     return await poll(async () => {
-      const now = /** @type {ReturnType<typeof lessonState>} */ (
+      const state = /** @type {ReturnType<typeof lessonState>} */ (
         await engine.evaluate(lessonState)
       );
+      // The markers after the rest: by then they show what the state waited for.
+      const now = {
+        ...state,
+        markers: /** @type {string} */ (await engine.evaluate(floorMarkers)),
+      };
       last = now;
       return holds(now) && now;
     }, what);

@@ -8,6 +8,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { chromium } from "playwright-core";
+import { floorMarkers } from "./floor_markers.js";
 import { requiredPath } from "./paths.js";
 
 // The page as a teacher opens it, fitted to the window, and at the original
@@ -161,19 +162,9 @@ export async function pick(page, floor) {
 }
 
 /**
- * The floor buttons' markers, floor 1 first: c for the cabin, t for the
- * final stop, i for a free floor, read from what they tell a screen reader.
+ * The floor buttons' markers, floor 1 first (floor_markers.js).
  * @param {import("playwright-core").Page} page
  */
 export async function markers(page) {
-  return page.evaluate(() => {
-    const letters = Array(11).fill("?");
-    for (const button of document.querySelectorAll("[role=radio][aria-description]")) {
-      const floor = Number(/^Етаж (\d+),/.exec(button.getAttribute("aria-label") ?? "")?.[1]);
-      const meaning = button.getAttribute("aria-description");
-      letters[floor - 1] =
-        meaning === "кабината е тук" ? "c" : meaning === "крайна спирка" ? "t" : "i";
-    }
-    return letters.join("");
-  });
+  return page.evaluate(floorMarkers);
 }

@@ -1,18 +1,11 @@
 // Pixels of a screenshot, decoded by the browser itself in a blank page of
-// its own: the colour at a point, and the colour most of a rectangle has.
-
-/**
- * @typedef {object} Picture
- * @property {number} width
- * @property {number} height
- * @property {(x: number, y: number) => string} at "#RRGGBB"
- * @property {(rect: {left: number, top: number, width: number, height: number}) => string} dominant
- */
+// its own (picture.js reads them).
+import { picture } from "./picture.js";
 
 /**
  * @param {import("playwright-core").BrowserContext} context
  * @param {Buffer} png
- * @returns {Promise<Picture>}
+ * @returns {Promise<import("./picture.js").Picture>}
  */
 export async function decode(context, png) {
   const page = await context.newPage();
@@ -32,24 +25,5 @@ export async function decode(context, png) {
     return { width: image.width, height: image.height, data: btoa(binary) };
   }, png.toString("base64"));
   await page.close();
-  const bytes = Buffer.from(data, "base64");
-  const hex = (/** @type {number} */ value) => value.toString(16).padStart(2, "0").toUpperCase();
-  /** @type {(x: number, y: number) => string} */
-  const at = (x, y) => {
-    const i = (Math.round(y) * width + Math.round(x)) * 4;
-    return `#${hex(bytes[i])}${hex(bytes[i + 1])}${hex(bytes[i + 2])}`;
-  };
-  return {
-    width,
-    height,
-    at,
-    dominant(rect) {
-      /** @type {Map<string, number>} */
-      const counts = new Map();
-      for (let y = Math.ceil(rect.top); y < rect.top + rect.height; ++y)
-        for (let x = Math.ceil(rect.left); x < rect.left + rect.width; ++x)
-          counts.set(at(x, y), (counts.get(at(x, y)) ?? 0) + 1);
-      return [...counts].sort((a, b) => b[1] - a[1])[0][0];
-    },
-  };
+  return picture(width, height, 4, Buffer.from(data, "base64"));
 }

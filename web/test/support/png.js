@@ -1,8 +1,8 @@
 // Pixels of a PNG screenshot, decoded here in node, whichever browser took
-// it: 8 bits a channel, RGB or RGBA, not interlaced, as browsers write them.
+// it: 8 bits a channel, RGB or RGBA, not interlaced, as browsers write them
+// (picture.js reads them).
 import { inflateSync } from "node:zlib";
-
-/** @typedef {import("./pixels.js").Picture} Picture */
+import { picture } from "./picture.js";
 
 const Signature = "89504e470d0a1a0a";
 
@@ -19,7 +19,7 @@ function paeth(a, b, c) {
 
 /**
  * @param {Uint8Array} png
- * @returns {Picture}
+ * @returns {import("./picture.js").Picture}
  */
 export function decodePng(png) {
   const bytes = Buffer.from(png);
@@ -58,23 +58,5 @@ export function decodePng(png) {
       pixels[row + x] = (line[x] + predicted) & 0xff;
     }
   }
-  const hex = (/** @type {number} */ value) => value.toString(16).padStart(2, "0").toUpperCase();
-  /** @type {(x: number, y: number) => string} */
-  const at = (x, y) => {
-    const i = Math.round(y) * stride + Math.round(x) * channels;
-    return `#${hex(pixels[i])}${hex(pixels[i + 1])}${hex(pixels[i + 2])}`;
-  };
-  return {
-    width,
-    height,
-    at,
-    dominant(rect) {
-      /** @type {Map<string, number>} */
-      const counts = new Map();
-      for (let y = Math.ceil(rect.top); y < rect.top + rect.height; ++y)
-        for (let x = Math.ceil(rect.left); x < rect.left + rect.width; ++x)
-          counts.set(at(x, y), (counts.get(at(x, y)) ?? 0) + 1);
-      return [...counts].sort((a, b) => b[1] - a[1])[0][0];
-    },
-  };
+  return picture(width, height, channels, pixels);
 }
