@@ -190,13 +190,16 @@ export class MotionView {
           }, delayMs);
   }
 
-  /** Draws everything now, from the record as it stands. */
+  /**
+   * Draws everything now, from the record as it stands: the graphs first,
+   * which read the canvases' layout, then the text, which changes it.
+   */
   draw() {
     const pageMs = performance.now();
-    this.clock.textContent = this.#motion.clockText(pageMs);
-    this.tripClock.textContent = this.#motion.tripClockText(pageMs);
     this.drawGraph("position");
     this.drawGraph("speed");
+    this.clock.textContent = this.#motion.clockText(pageMs);
+    this.tripClock.textContent = this.#motion.tripClockText(pageMs);
     const height = this.storeyHeight;
     this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
     this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
