@@ -41,19 +41,19 @@ const bytesOf = (/** @type {string} */ base64) =>
 document.fonts.add(new FontFace("Lodarix Serif", bytesOf(lodarixFont)));
 
 // The gzipped wasm goes through a stream of the page's own (a Blob's would
-// be read through the browser), unpacked while the form's first frame is
-// drawn, then compiled on the browser's threads.
+// be read through the browser), unpacked first, so that it compiles on the
+// browser's threads while the form is built and its first frame drawn.
 const gzipped = bytesOf(lodarixWasm);
-const compiled = new Response(
-  new ReadableStream({
-    start(controller) {
-      controller.enqueue(gzipped);
-      controller.close();
-    },
-  }).pipeThrough(new DecompressionStream("gzip")),
-)
-  .arrayBuffer()
-  .then((bytes) => WebAssembly.compile(bytes));
+const compiled = WebAssembly.compile(
+  await new Response(
+    new ReadableStream({
+      start(controller) {
+        controller.enqueue(gzipped);
+        controller.close();
+      },
+    }).pipeThrough(new DecompressionStream("gzip")),
+  ).arrayBuffer(),
+);
 
 // The rules, once the core is ready and the motion record made.
 /** @type {import("./lodarix.js").PageWindow | undefined} */
@@ -110,8 +110,8 @@ layout.column.append(failure);
 layout.page.append(log.element);
 // The description is the window as it stands once loaded, so it is shown
 // at once, its first frame drawn (or, in a tab that draws none, a moment
-// passed) while the wasm is unpacked and compiled, before the rules run the
-// load on it. Till then it takes no click and no focus.
+// passed) while the wasm compiles, before the rules run the load on it.
+// Till then it takes no click and no focus.
 view.form.inert = true;
 document.body.append(layout.page);
 layout.fit();

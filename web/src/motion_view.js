@@ -4,10 +4,13 @@
 // it, F2 again or Escape hides it, and hiding lets held steps go on; the
 // record goes on while it is hidden. The time controls act on the page's step
 // timer through its seam (hold, deliver, period) and on the model clock;
-// P or Pause and S work from any control of the view.
+// P or Pause and S work from any control of the view. Its redraws keep out
+// of the steps' way (redraw_pacing.js): each is timed with the frame that
+// shows it, and one that would run when a step falls due waits for it.
 
 import { button, download, make } from "./elements.js";
 import { drawGraph, fitCanvas } from "./motion_graph.js";
+import { RedrawPacing } from "./redraw_pacing.js";
 import { timeControls } from "./time_controls.js";
 import { TripsTable } from "./trips_table.js";
 
@@ -26,6 +29,11 @@ export class MotionView {
   #frame;
   /** @type {number | undefined} */
   #update;
+  #pacing;
+  // Its message comes in the task after the frame that shows a redraw.
+  #frameDone = new MessageChannel();
+  /** @type {number | undefined} */
+  #redrawBegun;
 
   /**
    * @param {Document} document
@@ -40,6 +48,11 @@ export class MotionView {
     this.#texts = facts.texts;
     this.#settings = facts.controls;
     this.#graph = facts.graph;
+    this.#pacing = new RedrawPacing(timer);
+    this.#frameDone.port1.onmessage = () => {
+      if (this.#redrawBegun !== undefined) this.#pacing.took(performance.now() - this.#redrawBegun);
+      this.#redrawBegun = undefined;
+    };
     const t = facts.texts;
     this.element = make(document, "section", undefined, "motion-view");
     this.element.setAttribute("aria-label", t.WindowTitle);
@@ -146,35 +159,52 @@ export class MotionView {
   }
 
   /**
-   * Redraws at the next frame; a shown view that is not paused goes on
-   * redrawing every viewUpdateMs after that, as its clocks run.
+   * Redraws at the next frame, or, where that would hold up a step, once
+   * the step has run; a shown view that is not paused goes on redrawing
+   * every viewUpdateMs after that, as its clocks run.
    */
   refresh() {
     if (!this.shown || this.#frame !== undefined) return;
     this.#frame = requestAnimationFrame(() => {
       this.#frame = undefined;
+      const begun = performance.now();
+      if (!this.#pacing.mayStart(begun)) {
+        this.#redrawIn(Math.max(0, (this.#pacing.heldUntil ?? begun) - begun) + 1);
+        return;
+      }
       this.draw();
+      this.#redrawBegun = begun;
+      this.#frameDone.port2.postMessage(null);
     });
   }
 
-  /** Draws everything now, from the record as it stands. */
+  /** @param {number | undefined} delayMs none when undefined */
+  #redrawIn(delayMs) {
+    if (this.#update !== undefined) window.clearTimeout(this.#update);
+    this.#update =
+      delayMs === undefined
+        ? undefined
+        : window.setTimeout(() => {
+            this.#update = undefined;
+            this.refresh();
+          }, delayMs);
+  }
+
+  /**
+   * Draws everything now, from the record as it stands: the graphs first,
+   * which read the canvases' layout, then the text, which changes it.
+   */
   draw() {
     const pageMs = performance.now();
-    this.clock.textContent = this.#motion.clockText(pageMs);
-    this.tripClock.textContent = this.#motion.tripClockText(pageMs);
     this.drawGraph("position");
     this.drawGraph("speed");
+    this.clock.textContent = this.#motion.clockText(pageMs);
+    this.tripClock.textContent = this.#motion.tripClockText(pageMs);
     const height = this.storeyHeight;
     this.positionGraph.setAttribute("aria-description", this.#motion.positionDescription());
     this.speedGraph.setAttribute("aria-description", this.#motion.speedDescription(height));
     this.trips.fill(JSON.parse(this.#motion.tripRowsJson(height)));
-    if (this.#update !== undefined) window.clearTimeout(this.#update);
-    this.#update = this.paused
-      ? undefined
-      : window.setTimeout(() => {
-          this.#update = undefined;
-          this.refresh();
-        }, this.#settings.viewUpdateMs);
+    this.#redrawIn(this.paused ? undefined : this.#settings.viewUpdateMs);
   }
 
   /**

@@ -5,7 +5,8 @@
 // its due time. The steps can be held (the teacher's pause) without the
 // rules knowing: the timer stays on, no step runs, and on release the period
 // starts anew, so the next step comes one full period later; deliver() runs
-// one step at once, as a step by hand does.
+// one step at once, as a step by hand does. Others may ask when the next step
+// falls due, to keep their own work out of its way.
 
 /**
  * @typedef {object} Clock
@@ -62,6 +63,14 @@ export class StepTimer {
 
   get periodMs() {
     return this.#periodMs;
+  }
+
+  /**
+   * When the next step falls due, on the clock's time; undefined while no
+   * step is to come (the timer off or held).
+   */
+  get nextDueMs() {
+    return this.#running && !this.#held ? this.#nextDueMs() : undefined;
   }
 
   /** Starts the timer, or starts a running timer's period anew. */

@@ -155,11 +155,19 @@ export class TextBox {
     return block;
   }
 
+  // A caret is a selection whose two ends meet, told by its nodes and
+  // offsets: isCollapsed would make the browser bring its style and layout
+  // up to date, which a step that has just painted the floor buttons should
+  // not wait for.
   #caretAtEnd() {
     const selection = this.element.ownerDocument.getSelection();
     const last = this.element.lastChild;
-    if (!selection || !selection.isCollapsed || !last || selection.focusNode === null) return false;
+    if (!selection || !last || selection.focusNode === null) return false;
     if (!last.contains(selection.focusNode) && selection.focusNode !== this.element) return false;
+    const caret =
+      selection.anchorNode === selection.focusNode &&
+      selection.anchorOffset === selection.focusOffset;
+    if (!caret) return false;
     const rest = this.element.ownerDocument.createRange();
     rest.setStart(selection.focusNode, selection.focusOffset);
     rest.setEnd(this.element, this.element.childNodes.length);

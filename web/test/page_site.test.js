@@ -5,56 +5,19 @@
 // starts; the manifest is one that Chromium takes, full screen, with the
 // program's icons at the sizes home screens ask for; and the policy allows
 // only the site's own worker, manifest and icons beyond the single file's.
+// The same run in WebKit: page_site_engine.test.js.
 import { test, after } from "node:test";
 import assert from "node:assert/strict";
-import { createServer } from "node:http";
-import { readdirSync, readFileSync, statSync } from "node:fs";
-import { join, relative } from "node:path";
+import { readFileSync } from "node:fs";
+import { join } from "node:path";
 import { browser, floorButton, grilleButton, statusText } from "./support/browser.js";
 import { requiredPath } from "./support/paths.js";
 import { decode } from "./support/pixels.js";
+import { keptFiles, newerKept, newerPage, newerShown, serveSite } from "./support/site_server.js";
 
 const siteDir = requiredPath("LODARIX_SITE");
-const Types = {
-  ".html": "text/html; charset=utf-8",
-  ".js": "text/javascript",
-  ".webmanifest": "application/manifest+json",
-  ".png": "image/png",
-};
-
-/** @param {string} dir @returns {string[]} */
-const filesUnder = (dir) =>
-  readdirSync(dir).flatMap((name) =>
-    statSync(join(dir, name)).isDirectory() ? filesUnder(join(dir, name)) : [join(dir, name)],
-  );
-
-// The site as the server serves it: its files by path, which a test may change.
-/** @type {Map<string, Buffer>} */
-const site = new Map(
-  filesUnder(siteDir).map((path) => [`/${relative(siteDir, path)}`, readFileSync(path)]),
-);
-/** @type {string[]} every file asked for, reachable or not */
-const served = [];
-let reachable = true;
-const server = createServer((request, response) => {
-  const path = new URL(request.url ?? "/", "http://127.0.0.1").pathname;
-  const file = path === "/" ? "/index.html" : path;
-  served.push(file);
-  if (!reachable) {
-    request.socket.destroy();
-    return;
-  }
-  const body = site.get(file);
-  if (!body) {
-    response.writeHead(404).end();
-    return;
-  }
-  const type = Object.entries(Types).find(([ending]) => file.endsWith(ending))?.[1];
-  response.writeHead(200, { "Content-Type": type ?? "application/octet-stream" }).end(body);
-});
-await new Promise((listening) => server.listen(0, "127.0.0.1", () => listening(undefined)));
-const address = /** @type {import("node:net").AddressInfo} */ (server.address());
-const origin = `http://127.0.0.1:${address.port}`;
+const server = await serveSite(siteDir);
+const { origin, site, served } = server;
 after(() => server.close());
 
 /** @param {import("playwright-core").Page} page */
@@ -72,14 +35,12 @@ test("once visited, the site starts and runs a trip without the network", async 
   await page.goto(`${origin}/`);
   await started(page);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-  const kept = await page.evaluate(async () => {
-    const names = await caches.keys();
-    const cache = await caches.open(names[0]);
-    return (await cache.keys()).map((request) => new URL(request.url).pathname).sort();
-  });
-  assert.deepEqual(kept, [...site.keys()].filter((path) => path !== "/sw.js").sort());
+  assert.deepEqual(
+    await page.evaluate(keptFiles),
+    [...site.keys()].filter((path) => path !== "/sw.js").sort(),
+  );
 
-  reachable = false;
+  server.reachable = false;
   await context.setOffline(true);
   served.length = 0;
   await page.reload();
@@ -97,29 +58,16 @@ test("once visited, the site starts and runs a trip without the network", async 
 
   // A newer page on the site shows at the latest at the second start with
   // the network back.
-  reachable = true;
+  server.reachable = true;
   await context.setOffline(false);
-  const newer = Buffer.from(
-    readFileSync(join(siteDir, "index.html"), "utf8").replace(
-      "</title>",
-      '</title>\n    <meta name="lodarix-test" content="newer" />',
-    ),
-  );
-  site.set("/index.html", newer);
-  const isNewer = () =>
-    page.evaluate(() => document.querySelector('meta[name="lodarix-test"]') !== null);
+  site.set("/index.html", newerPage(siteDir));
   let starts = 0;
-  while (!(await isNewer())) {
+  while (!(await page.evaluate(newerShown))) {
     assert.ok(++starts <= 2, "the newer page did not show within two starts");
     await page.reload();
     await started(page);
     // The worker has the site's answer before the next start.
-    await page.waitForFunction(async () => {
-      const names = await caches.keys();
-      const cache = await caches.open(names[0]);
-      const kept = await cache.match("index.html");
-      return kept !== undefined && (await kept.text()).includes("lodarix-test");
-    });
+    await page.waitForFunction(newerKept);
   }
   await context.close();
 });

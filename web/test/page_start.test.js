@@ -124,6 +124,13 @@ test("a failure while starting shows why, in place of the form", async () => {
       "globalThis.FontFace = class { constructor() { throw new TypeError('no font'); } };",
       "TypeError: no font",
     ],
+    [
+      `globalThis.DecompressionStream = class extends TransformStream {
+        constructor() { super({ transform() { throw new TypeError("the core is broken"); } }); }
+      };`,
+      // The browser's words for a body that failed to read.
+      "TypeError: Failed to fetch",
+    ],
   ]) {
     const session = await openPage({ initScript: broken, unready: true, realTime: true });
     assert.deepEqual(await shown(session.page), failedStart(reason), broken);

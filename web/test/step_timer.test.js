@@ -139,3 +139,22 @@ test("held steps wait with the timer on; a release starts the period anew; deliv
   clock.runTo(9800);
   assert.deepEqual(due, [1800, 5000, 5800, 9800]);
 });
+
+test("the next step's due time is told while one is to come, from within a step too", () => {
+  const clock = testClock(() => 5);
+  /** @type {(number | undefined)[]} */
+  const toldInStep = [];
+  const timer = new StepTimer(800, () => toldInStep.push(timer.nextDueMs), clock);
+  assert.equal(timer.nextDueMs, undefined, "the timer off");
+  timer.start();
+  assert.equal(timer.nextDueMs, 1800);
+  clock.runTo(1000 + 2 * 800 + 100);
+  assert.deepEqual(toldInStep, [2600, 3400]);
+  assert.equal(timer.nextDueMs, 3400, "though the timeouts run late");
+  timer.setHeld(true);
+  assert.equal(timer.nextDueMs, undefined, "held");
+  timer.setHeld(false);
+  assert.equal(timer.nextDueMs, 2700 + 800, "the period starts anew on release");
+  timer.stop();
+  assert.equal(timer.nextDueMs, undefined, "stopped");
+});

@@ -1,7 +1,8 @@
 // The page's text box on its own, in Chromium: whatever the rules write
 // reads back as written, across the blocks it keeps its text in, and draws
 // the lines a plain text would; the user's edits at the end read back as
-// drawn and the next line goes on from them.
+// drawn and the next line goes on from them; a caret at the end stays at
+// the end as lines are written, and any other selection stays where it is.
 import { test, before } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -121,5 +122,40 @@ test("the user's edits at the end read back as drawn, and the next line goes on 
     const after = await readBox();
     assert.equal(after.text, `${read.text}Етаж II\n`, what);
     assert.ok(after.drawnLikePlainText, `${what}: drawn as plain text`);
+  }
+});
+
+test("a line written goes after the caret only where the caret stood at the end", async () => {
+  const { page } = session;
+  const box = page.getByRole("textbox", { name: "Съобщения" });
+  /** The selection's text, and whether it is a caret at the end of the box. */
+  const selection = () =>
+    page.evaluate(() => {
+      const chosen = /** @type {Selection} */ (document.getSelection());
+      const rest = document.createRange();
+      rest.selectNodeContents(/** @type {any} */ (globalThis).box.element);
+      rest.setStart(/** @type {Node} */ (chosen.focusNode), chosen.focusOffset);
+      return { text: chosen.toString(), atEnd: chosen.isCollapsed && rest.toString() === "" };
+    });
+  /** @type {[string, () => Promise<void>, { text: string, atEnd: boolean }][]} */
+  const cases = [
+    ["a caret at the end", () => page.keyboard.press("Control+End"), { text: "", atEnd: true }],
+    [
+      "the last line selected up to the end",
+      async () => {
+        await page.keyboard.press("Control+End");
+        await page.keyboard.press("ArrowUp");
+        await page.keyboard.press("Shift+Control+End");
+      },
+      { text: "Етаж I\n", atEnd: false },
+    ],
+    ["a caret at the start", () => page.keyboard.press("Control+Home"), { text: "", atEnd: false }],
+  ];
+  for (const [what, place, after] of cases) {
+    await write("replace", "Асансьорът се качва!\nЕтаж I\n");
+    await box.focus();
+    await place();
+    await write("append", "Етаж II\n");
+    assert.deepEqual(await selection(), after, what);
   }
 });

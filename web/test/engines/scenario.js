@@ -257,13 +257,42 @@ function checkCsv(bytes) {
 }
 
 /**
+ * Waits until the page the engine opened has started, and not with its notice.
+ * @param {Engine} engine
+ */
+export async function pageStarted(engine) {
+  const started = await until(engine, (state) => state.ready || state.notice !== null, "the start");
+  assert.equal(started.notice, null, "the page started");
+}
+
+/**
+ * A trip by the user's clicks: the grille closed, a floor picked, and the
+ * status text of the trip once it arrives, where the grille opens.
+ * @param {Engine} engine
+ * @param {number} from the cabin's floor
+ * @param {number} to
+ */
+export async function tripBetween(engine, from, to) {
+  await clickOn(engine, grilleClosed);
+  await until(engine, (now) => !now.grilleOpen, "the grille closed");
+  await clickOn(engine, floorButton(to));
+  const state = await until(
+    engine,
+    (now) => now.status.endsWith(Last),
+    `the arrival at floor ${to}`,
+  );
+  assert.equal(state.status, tripText(from, to));
+  assert.ok(state.grilleOpen, "the grille opens on arrival");
+  return state;
+}
+
+/**
  * The whole lesson in one engine.
  * @param {Engine} engine
  */
 export async function runLesson(engine) {
   await engine.open(PageUrl);
-  const started = await until(engine, (state) => state.ready || state.notice !== null, "the start");
-  assert.equal(started.notice, null, "the page started");
+  await pageStarted(engine);
 
   await clickOn(engine, floorButton(6));
   let state = await until(engine, (now) => now.status === Refusal, "the refusal");
@@ -279,13 +308,8 @@ export async function runLesson(engine) {
   assert.equal(state.markers, "iiiiiiiciii");
   assert.ok(state.grilleOpen, "the grille opens on arrival");
 
-  await clickOn(engine, grilleClosed);
-  await until(engine, (now) => !now.grilleOpen, "the grille closed again");
-  await clickOn(engine, floorButton(3));
-  state = await until(engine, (now) => now.status.endsWith(Last), "the arrival at floor 3");
-  assert.equal(state.status, tripText(8, 3));
+  state = await tripBetween(engine, 8, 3);
   assert.equal(state.markers, "iiciiiiiiii");
-  assert.ok(state.grilleOpen, "the grille opens on arrival");
 
   await engine.press("F2");
   const lines = await poll(async () => {
