@@ -5,6 +5,9 @@
 // them; the rows the grid draws; the bytes a row of the trace takes beyond
 // the text it wrote; and a script of 10,000 lines run from the view's box.
 
+import { defineStandInRules } from "../test/support/stand_in_rules.js";
+import { fixed, median } from "./figures.mjs";
+
 const Events = 100_000;
 const ScriptLines = 10_000;
 const Appends = 31;
@@ -17,35 +20,9 @@ const Appends = 31;
 async function inPage({ events, appends, scriptLines }) {
   const { core, EventsView, eventsTexts, eventsFacts } = /** @type {any} */ (globalThis)
     .lodarixPage;
-  let status = "";
-  let grilleClosed = true;
   const motion = new core.PageMotion(800);
   const trace = new core.PageTrace(motion);
-  const rules = new core.PageWindow({
-    setBackColor: () => true,
-    isSelected: () => grilleClosed,
-    select: () => ((grilleClosed = false), true),
-    setTimerEnabled: () => true,
-    text: () => status,
-    replaceText: (
-      /** @type {string} */ _,
-      /** @type {number} */ __,
-      /** @type {string} */ text,
-    ) => {
-      status = text;
-      return true;
-    },
-    appendText: (/** @type {string} */ _, /** @type {number} */ __, /** @type {string} */ text) => {
-      status += text;
-      return true;
-    },
-    takeUserEdit: () => false,
-    listItem: () => "Етаж",
-    hide: () => true,
-    runTimeError: (/** @type {string} */ message) => {
-      throw new Error(message);
-    },
-  });
+  const { rules, controls } = /** @type {any} */ (globalThis).standInRules(core, true);
   rules.observe(motion);
   rules.watch(trace);
   let pageMs = 0;
@@ -57,7 +34,7 @@ async function inPage({ events, appends, scriptLines }) {
   const next = () => {
     motion.setPageMs((pageMs += 800));
     if (steps === 0) {
-      grilleClosed = true;
+      controls.grilleClosed = true;
       rules.grilleClicked();
       rules.pick(trip++ % 2 ? 0 : 10);
       steps = 10;
@@ -113,17 +90,15 @@ async function inPage({ events, appends, scriptLines }) {
 }
 
 /**
- * @param {import("playwright-core").Browser} browser
- * @param {string} pageUrl
- * @param {(values: number[]) => number} median
- * @param {(value: number, digits?: number) => string} fixed
- * @returns {Promise<[string, string, string, boolean][]>}
+ * @param {import("./figures.mjs").Bench} bench
+ * @returns {Promise<import("./figures.mjs").Figure[]>}
  */
-export async function eventsFigures(browser, pageUrl, median, fixed) {
+export async function eventsFigures({ browser, pageUrl }) {
   const context = await browser.newContext({ viewport: { width: 1500, height: 1000 } });
   const page = await context.newPage();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]");
+  await page.evaluate(defineStandInRules);
   const result = await page.evaluate(inPage, {
     events: Events,
     appends: Appends,

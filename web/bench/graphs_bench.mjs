@@ -16,7 +16,7 @@ async function graphTimes({ browser, pageUrl }) {
   const page = await context.newPage();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-ready=true]");
-  await page.evaluate(showLongRecord, { rows: GraphRows, width: 1200, height: 400 });
+  await showLongRecord(page, { rows: GraphRows, width: 1200, height: 400 });
   const figures = await page.evaluate((runs) => {
     const { view, rowCount, bytesHeld } = /** @type {any} */ (globalThis).longRecord;
     /** @type {Record<string, number[]>} */

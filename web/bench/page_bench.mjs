@@ -19,7 +19,6 @@ import { chromium } from "playwright-core";
 import { appendFigures } from "./append_bench.mjs";
 import { cadenceFigures } from "./cadence_bench.mjs";
 import { eventsFigures } from "./events_bench.mjs";
-import { fixed, median } from "./figures.mjs";
 import { fitFigures } from "./fit_bench.mjs";
 import { graphsFigures } from "./graphs_bench.mjs";
 import { sizeFigures } from "./size_bench.mjs";
@@ -38,7 +37,7 @@ const groups = {
   append: appendFigures,
   fit: fitFigures,
   graphs: graphsFigures,
-  events: ({ browser, pageUrl }) => eventsFigures(browser, pageUrl, median, fixed),
+  events: eventsFigures,
 };
 
 const only = onlyGroups ? onlyGroups.split(",") : Object.keys(groups);

@@ -268,7 +268,7 @@ test("Tab goes through the view's controls in the order they stand, Shift+Tab ba
 test("a long lesson over the whole session fills every pixel column of both graphs", async () => {
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });
   const { page } = session;
-  await page.evaluate(showLongRecord, { rows: 20_000, width: 600, height: 300 });
+  await showLongRecord(page, { rows: 20_000, width: 600, height: 300 });
   const traces = { position: rgb(colors.position), speed: rgb(colors.speed) };
   const columns = await page.evaluate((traces) => {
     const { view } = /** @type {any} */ (globalThis).longRecord;
