@@ -22,6 +22,8 @@ inline constexpr std::string_view WhatToDo =
 
 // What the start-up check finds missing, one item of the list each.
 inline constexpr std::string_view NeedsWebAssembly = "WebAssembly";
+inline constexpr std::string_view NeedsWasmExceptions =
+    "изключения в WebAssembly (exception handling)";
 inline constexpr std::string_view NeedsWasmPolicy =
     "WebAssembly в защитена страница (политика за сигурност 'wasm-unsafe-eval')";
 inline constexpr std::string_view NeedsModules = "модули на JavaScript";

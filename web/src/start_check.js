@@ -16,6 +16,13 @@ import { noticeShown, showStartFailure, showTooOld } from "./start_notice.js";
 // The smallest module there is: compiling it is what the policy allows or not.
 var EmptyWasm = [0, 0x61, 0x73, 0x6d, 1, 0, 0, 0];
 
+// A function of one try with a catch-all: the core throws and catches its
+// errors with WebAssembly's own instructions.
+var TryCatchWasm = [
+  0, 0x61, 0x73, 0x6d, 1, 0, 0, 0, 1, 4, 1, 0x60, 0, 0, 3, 2, 1, 0, 0x0a, 8, 1, 6, 0, 0x06, 0x40,
+  0x19, 0x0b, 0x0b,
+];
+
 /** @param {string} name */
 function isFunction(name) {
   return typeof (/** @type {any} */ (window)[name]) === "function";
@@ -27,6 +34,10 @@ function hasWebAssembly() {
     typeof WebAssembly.compile === "function" &&
     typeof WebAssembly.instantiate === "function"
   );
+}
+
+function hasWasmExceptions() {
+  return !hasWebAssembly() || WebAssembly.validate(new Uint8Array(TryCatchWasm));
 }
 
 // Without 'wasm-unsafe-eval' in its policy a browser refuses to compile.
@@ -64,10 +75,15 @@ function hasFonts() {
   return isFunction("FontFace") && !!document.fonts && typeof document.fonts.add === "function";
 }
 
+// Read from the prototypes: a context made to look would cost a slow
+// device more than the rest of the check.
 function hasCanvas() {
-  var canvas = document.createElement("canvas");
-  var context = canvas.getContext ? canvas.getContext("2d") : null;
-  return !!context && typeof context.setLineDash === "function" && !!canvas.toBlob;
+  return (
+    isFunction("CanvasRenderingContext2D") &&
+    typeof CanvasRenderingContext2D.prototype.setLineDash === "function" &&
+    isFunction("HTMLCanvasElement") &&
+    typeof HTMLCanvasElement.prototype.toBlob === "function"
+  );
 }
 
 function hasDownloads() {
@@ -77,6 +93,7 @@ function hasDownloads() {
 /** @type {[string, () => boolean][]} */
 var Needs = [
   ["NeedsWebAssembly", hasWebAssembly],
+  ["NeedsWasmExceptions", hasWasmExceptions],
   ["NeedsWasmPolicy", policyAllowsWasm],
   [
     "NeedsModules",

@@ -10,7 +10,12 @@ test("the notice names what is missing and what to do, in place of the form", as
   const engine = await launchEngine();
   t.diagnostic(engine.name);
   try {
-    await runBelowFloor(engine, ["NeedsWasmPolicy", "NeedsLanguage", "NeedsInert"]);
+    await runBelowFloor(engine, [
+      "NeedsWasmExceptions",
+      "NeedsWasmPolicy",
+      "NeedsLanguage",
+      "NeedsInert",
+    ]);
   } finally {
     await engine.close();
   }
