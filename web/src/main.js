@@ -41,19 +41,21 @@ const bytesOf = (/** @type {string} */ base64) =>
 document.fonts.add(new FontFace("Lodarix Serif", bytesOf(lodarixFont)));
 
 // The gzipped wasm goes through a stream of the page's own (a Blob's would
-// be read through the browser), unpacked first, so that it compiles on the
-// browser's threads while the form is built and its first frame drawn.
+// be read through the browser). It is unpacked and compiled while the form
+// is built and its first frame drawn, which do not wait for it; a failure
+// shows when the core is started.
 const gzipped = bytesOf(lodarixWasm);
-const compiled = WebAssembly.compile(
-  await new Response(
-    new ReadableStream({
-      start(controller) {
-        controller.enqueue(gzipped);
-        controller.close();
-      },
-    }).pipeThrough(new DecompressionStream("gzip")),
-  ).arrayBuffer(),
-);
+const compiled = new Response(
+  new ReadableStream({
+    start(controller) {
+      controller.enqueue(gzipped);
+      controller.close();
+    },
+  }).pipeThrough(new DecompressionStream("gzip")),
+)
+  .arrayBuffer()
+  .then((bytes) => WebAssembly.compile(bytes));
+compiled.catch(() => {});
 
 // The rules, once the core is ready and the motion record made.
 /** @type {import("./lodarix.js").PageWindow | undefined} */
