@@ -18,8 +18,8 @@ const Appends = 31;
  * @param {{ events: number, appends: number, scriptLines: number }} settings
  */
 async function inPage({ events, appends, scriptLines }) {
-  const { core, EventsView, eventsTexts, eventsFacts } = /** @type {any} */ (globalThis)
-    .lodarixPage;
+  const { core, late } = /** @type {any} */ (globalThis).lodarixPage;
+  const { EventsView, texts: eventsTexts, facts: eventsFacts } = await late("events");
   const motion = new core.PageMotion(800);
   const trace = new core.PageTrace(motion);
   const { rules, controls } = /** @type {any} */ (globalThis).standInRules(core, true);

@@ -51,6 +51,7 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("sketchJson", &TraceRows::sketchJson);
     emscripten::class_<PageTrace, emscripten::base<TraceRows>>("PageTrace")
         .constructor<PageMotion&>()
+        .function("setRowListener", &PageTrace::setRowListener)
         .function("bytesHeld", &PageTrace::bytesHeld)
         .function("textBytesHeld", &PageTrace::textBytesHeld);
     emscripten::class_<PageScript, emscripten::base<TraceRows>>("PageScript")

@@ -7,4 +7,9 @@ PageTrace::PageTrace(PageMotion& motion)
 {
 }
 
+void PageTrace::setRowListener(emscripten::val listener)
+{
+    trace_.setRowListener([listener](std::size_t row) { listener(static_cast<double>(row)); });
+}
+
 } // namespace lodarix::web

@@ -8,6 +8,8 @@
 #include "web/page/page_motion.h"
 #include "web/page/trace_rows.h"
 
+#include <emscripten/val.h>
+
 namespace lodarix::web {
 
 class PageTrace : public TraceRows {
@@ -16,6 +18,10 @@ public:
     explicit PageTrace(PageMotion& motion);
 
     trace::EventTrace& trace() { return trace_; }
+
+    // listener(row) after each row the trace takes, as the row's event runs:
+    // the page defers its own work to after the event.
+    void setRowListener(emscripten::val listener);
 
     // The bytes the rows take, and those of the texts they wrote.
     double bytesHeld() const { return static_cast<double>(trace_.bytesHeld()); }

@@ -1,7 +1,6 @@
-// The core's module as the page's script sees it (web/page/bindings.cpp). The
-// build places its factory, createLodarix, the embedded font's bytes and the
-// core's gzipped wasm in base64, lodarixFont and lodarixWasm, and the page's
-// facts, before the page's script.
+// The core's module as the page's script sees it (web/page/bindings.cpp),
+// what the core calls on the page's controls (WindowControls), and what the
+// build gives the page's scripts: the page's facts, each bundle its own.
 
 export interface Rect {
   left: number;
@@ -124,6 +123,41 @@ export interface MotionFacts {
   graph: MotionGraphFacts;
 }
 
+// The page's controls as the core reaches them by name and index
+// (web/page/page_operations.h, src/window_controls.js). Each call that acts on
+// a control says whether it found it; a query gives undefined (null for a
+// list) where there is no such control.
+export interface WindowControls {
+  setBackColor(name: string, index: number, color: string, meaning: string): boolean;
+  isSelected(name: string, index: number): boolean | undefined;
+  select(name: string, index: number): boolean;
+  setTimerEnabled(name: string, enabled: boolean): boolean;
+  text(name: string, index: number): string | undefined;
+  replaceText(name: string, index: number, text: string): boolean;
+  appendText(name: string, index: number, text: string): boolean;
+  takeUserEdit(name: string, index: number): boolean | undefined;
+  // null when there is no such list, undefined when it has no such item.
+  listItem(name: string, item: number): string | null | undefined;
+  hide(name: string): boolean;
+  runTimeError(message: string): void;
+}
+
+// What the start-up check keeps of the user's input until the rules are
+// loaded (src/kept_input.js).
+export interface KeptEvent {
+  control: string;
+  key: string;
+  detail: number;
+  timeMs: number;
+}
+
+export interface KeptInput {
+  // When it began to keep, on the page's clock.
+  sinceMs: number;
+  // The kept events, in order; nothing is kept from then on.
+  release(): KeptEvent[];
+}
+
 export interface PageWindow {
   load(): boolean;
   pick(floor: number): boolean;
@@ -144,6 +178,8 @@ export interface TraceRows {
 }
 
 export interface PageTrace extends TraceRows {
+  // listener(row) after each row, while its event runs.
+  setRowListener(listener: (row: number) => void): void;
   bytesHeld(): number;
   textBytesHeld(): number;
   delete(): void;
@@ -197,7 +233,7 @@ export interface PageMotion {
 }
 
 export interface Core {
-  PageWindow: new (controls: object) => PageWindow;
+  PageWindow: new (controls: WindowControls) => PageWindow;
   PageMotion: new (intervalMs: number) => PageMotion;
   PageTrace: new (motion: PageMotion) => PageTrace;
   PageScript: new (script: string) => PageScript;
@@ -235,19 +271,20 @@ export interface PageFacts {
 }
 
 declare global {
-  // The module, once its wasm is instantiated.
-  function createLodarix(options?: object): Promise<Core>;
-  const lodarixFont: string;
-  const lodarixWasm: string;
-  // The page's facts (PageFacts), placed by the build.
+  // The page's facts (PageFacts), placed by the build before the script
+  // that reads them.
   const lodarixForm: FormDescription;
+  const lodarixScreenTexts: Record<string, string>;
+  const lodarixOpeners: { motion: string; events: string };
+  // Each late module's, in its own bundle (src/late/).
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;
   const lodarixMotionGraph: MotionGraphFacts;
   const lodarixHelp: HelpFacts;
-  const lodarixScreenTexts: Record<string, string>;
   const lodarixEventsTexts: Record<string, string>;
   const lodarixEventsFacts: EventsFacts;
-  // The page's own texts (PageFacts.pageTexts), placed in the start-up check.
+  // The page's own texts (PageFacts.pageTexts), in the start-up check and the page's script.
   const lodarixPageTexts: Record<string, string>;
+  // Made by the start-up check, where the page can start.
+  var lodarixKeptInput: KeptInput | undefined;
 }

@@ -46,29 +46,24 @@ export class PageLayout {
   #toolSizes;
 
   /**
+   * Adopts the page's parts that the build wrote (tools/build_page.mjs):
+   * the page, the form's column with the form and the tools' place, and the
+   * views' column.
    * @param {Document} document
-   * @param {HTMLElement} form the form, its size at the original scale given
-   * @param {{ width: number, height: number }} size
+   * @param {{ width: number, height: number }} size the form's, at the original size
    * @param {boolean} fitted
    */
-  constructor(document, form, size, fitted) {
+  constructor(document, size, fitted) {
     this.#document = document;
     this.#formWidth = size.width;
     this.#formHeight = size.height;
     this.#fitted = fitted;
-    this.page = document.createElement("main");
-    this.page.className = "page";
-    this.column = document.createElement("div");
-    this.column.className = "form-column";
-    this.tools = document.createElement("div");
-    this.tools.className = "page-tools";
-    this.tools.setAttribute("role", "group");
-    this.views = document.createElement("div");
-    this.views.className = "views";
-    this.views.hidden = true;
-    document.documentElement.style.setProperty("--form-width", `${size.width}px`);
-    this.column.append(form, this.tools);
-    this.page.append(this.column, this.views);
+    /** @param {string} selector */
+    const part = (selector) => /** @type {HTMLElement} */ (document.querySelector(selector));
+    this.page = part(".page");
+    this.column = part(".form-column");
+    this.tools = part(".page-tools");
+    this.views = part(".views");
     const view = document.defaultView;
     view?.addEventListener("resize", () => this.fit());
     // A view added, shown or hidden; not what changes within a view.
@@ -127,7 +122,7 @@ export class PageLayout {
     if (this.views.hidden === shownViews) this.views.hidden = !shownViews;
     if (!this.#fitted) {
       root.dataset.size = "original";
-      for (const name of ["--form-scale", "--view-scale", "--fit-height"])
+      for (const name of ["--form-scale", "--form-px", "--view-scale", "--fit-height"])
         root.style.removeProperty(name);
       delete root.dataset.views;
       delete root.dataset.tools;
@@ -167,6 +162,7 @@ export class PageLayout {
    */
   #measureTools(root) {
     root.style.setProperty("--form-scale", "1");
+    root.style.setProperty("--form-px", "1px");
     /** @param {"below" | "beside"} place */
     const size = (place) => {
       root.dataset.tools = place;
@@ -197,6 +193,7 @@ export class PageLayout {
         ? Math.max(1, formScale)
         : Math.min(formScale, Math.max(1, height / ViewsHeight));
     root.style.setProperty("--form-scale", String(formScale));
+    root.style.setProperty("--form-px", `${formScale}px`);
     root.style.setProperty("--view-scale", String(viewScale));
   }
 }

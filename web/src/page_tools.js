@@ -4,11 +4,10 @@
 // lasts while the page is open and is stored nowhere), full screen where
 // the browser has the Fullscreen API, and the help, which F1 opens too.
 // Each is a button with an icon and its name, which shows beside it when
-// there is room.
-
-import { HelpDialog } from "./help_dialog.js";
+// there is room. The help's script comes with its first opening.
 
 /** @typedef {import("./page_layout.js").PageLayout} PageLayout */
+/** @typedef {import("./late_modules.js").LateModules} LateModules */
 
 const Icons = {
   graph: "M3 3v18h18M7 15l4-5 3 3 6-7",
@@ -54,13 +53,14 @@ export function toolButton(document, name, icon) {
 }
 
 /**
- * Adds the controls of the screen to the layout's tools, and the help to its page.
+ * Adds the controls of the screen to the layout's tools, and the help to its
+ * page when it is first opened.
  * @param {Document} document
  * @param {PageLayout} layout
  * @param {Record<string, string>} texts the core's page_screen_texts
- * @param {import("./lodarix.js").HelpFacts} help
+ * @param {LateModules} late
  */
-export function addScreenTools(document, layout, texts, help) {
+export function addScreenTools(document, layout, texts, late) {
   layout.tools.setAttribute("aria-label", texts.Tools);
   const fit = toolButton(document, texts.FitToWindow, "fit");
   fit.title = texts.FitToWindowTip;
@@ -89,18 +89,25 @@ export function addScreenTools(document, layout, texts, help) {
     layout.tools.append(full);
   }
 
-  const dialog = new HelpDialog(document, help);
+  /** @type {Promise<import("./help_dialog.js").HelpDialog> | undefined} */
+  let dialog;
+  const showHelp = () => {
+    dialog ??= late.load("help").then(({ HelpDialog, help }) => {
+      const made = new HelpDialog(document, help);
+      layout.page.append(made.element);
+      return made;
+    });
+    dialog.then((made) => made.show());
+  };
   const open = toolButton(document, texts.Help, { mark: "?" });
   open.title = texts.HelpTip;
   open.setAttribute("aria-keyshortcuts", "F1");
   open.setAttribute("aria-haspopup", "dialog");
-  open.addEventListener("click", () => dialog.show());
+  open.addEventListener("click", showHelp);
   layout.tools.append(open);
-  layout.page.append(dialog.element);
   document.addEventListener("keydown", (event) => {
     if (event.key !== "F1" || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
-    dialog.show();
+    showHelp();
   });
-  return dialog;
 }

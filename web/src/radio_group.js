@@ -18,7 +18,7 @@
 /**
  * True for the click that makes a double-click (the second, fourth ... of a
  * series); keyboard clicks have no count and always count.
- * @param {MouseEvent} event
+ * @param {{ detail: number }} event a click, or one kept to be made later
  */
 export function isRepeatClick(event) {
   return event.detail > 1 && event.detail % 2 === 0;

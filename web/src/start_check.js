@@ -8,9 +8,11 @@
 // page's module goes no further. Otherwise it watches the start until the
 // page is ready: an error no one caught becomes the notice of a failed
 // start, and a module that never ran (a browser that cannot parse it) the
-// notice of a browser too old. The build places the page's texts
-// (lodarixPageTexts) before it.
+// notice of a browser too old; and it keeps what the user does to the form
+// until the rules are loaded (kept_input.js). The build places the page's
+// texts (lodarixPageTexts) before it.
 
+import { keepInput } from "./kept_input.js";
 import { noticeShown, showStartFailure, showTooOld } from "./start_notice.js";
 
 // The smallest module there is: compiling it is what the policy allows or not.
@@ -71,10 +73,6 @@ function hasDecompression() {
   );
 }
 
-function hasFonts() {
-  return isFunction("FontFace") && !!document.fonts && typeof document.fonts.add === "function";
-}
-
 // Read from the prototypes: a context made to look would cost a slow
 // device more than the rest of the check.
 function hasCanvas() {
@@ -103,7 +101,6 @@ var Needs = [
   ],
   ["NeedsLanguage", hasLanguage],
   ["NeedsDecompression", hasDecompression],
-  ["NeedsFonts", hasFonts],
   [
     "NeedsInert",
     function () {
@@ -191,4 +188,7 @@ function watchTheStart(texts) {
 
 var missing = missingNeeds(lodarixPageTexts);
 if (missing.length) showTooOld(document, lodarixPageTexts, missing);
-else watchTheStart(lodarixPageTexts);
+else {
+  watchTheStart(lodarixPageTexts);
+  window.lodarixKeptInput = keepInput(document);
+}

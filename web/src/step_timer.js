@@ -73,11 +73,15 @@ export class StepTimer {
     return this.#running && !this.#held ? this.#nextDueMs() : undefined;
   }
 
-  /** Starts the timer, or starts a running timer's period anew. */
-  start() {
+  /**
+   * Starts the timer, or starts a running timer's period anew, from startMs
+   * on the clock's time (now, unless an event kept from before says when).
+   * @param {number} [startMs]
+   */
+  start(startMs = this.#clock.now()) {
     this.stop();
     this.#running = true;
-    this.#startMs = this.#clock.now();
+    this.#startMs = startMs;
     this.#steps = 0;
     if (!this.#held) this.#schedule();
   }

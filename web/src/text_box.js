@@ -7,7 +7,7 @@
 // block draws nothing, and a line break there marks the end of a line only
 // where a placeholder follows it. The user's edits are plain text only.
 
-const LinesPerBlock = 64;
+export const LinesPerBlock = 64;
 const BlockTags = new Set(["DIV", "P", "LI", "PRE", "BLOCKQUOTE", "H1", "H2", "H3", "H4", "H5"]);
 
 /**
@@ -45,17 +45,12 @@ export class TextBox {
   #newestShown = true;
 
   /**
-   * @param {Document} document
-   * @param {string} name the accessible name
-   * @param {string} text
+   * Makes the box the page holds editable, its text as the build wrote it
+   * (one block, as #add makes it, in tools/form_markup.mjs), its name given.
+   * @param {HTMLElement} box
    */
-  constructor(document, name, text) {
-    const box = document.createElement("div");
+  constructor(box) {
     this.element = box;
-    box.className = "text-box";
-    box.setAttribute("role", "textbox");
-    box.setAttribute("aria-multiline", "true");
-    if (name) box.setAttribute("aria-label", name);
     // A browser that does not know plaintext-only refuses it, by an error
     // (Firefox before 136) or by keeping its value.
     try {
@@ -64,11 +59,7 @@ export class TextBox {
       // the fallback below
     }
     if (box.contentEditable !== "plaintext-only") box.contentEditable = "true";
-    box.spellcheck = false;
-    box.setAttribute("autocapitalize", "off");
-    box.setAttribute("autocorrect", "off");
     box.addEventListener("input", () => (this.#edited = true));
-    this.#add(text);
   }
 
   /** The whole text, line feeds only. */

@@ -4,9 +4,9 @@
 // not there; what the rules write into a text box is also announced, line by
 // line, through the live log, and so is the caption of an option button the
 // rules select in place of another (the grille opening on arrival), as on the
-// desktop.
+// desktop. The step timer starts at the time of the event that starts it.
 
-import { controlKey } from "./form_view.js";
+import { controlKey } from "./control_key.js";
 
 /** @typedef {import("./form_view.js").Control} Control */
 
@@ -14,8 +14,10 @@ import { controlKey } from "./form_view.js";
  * @param {Map<string, Control>} registry
  * @param {import("./live_log.js").LiveLog} log
  * @param {(message: string) => void} onRunTimeError
+ * @param {() => number} eventMs the page's time of the event at hand
+ * @returns {import("./lodarix.js").WindowControls}
  */
-export function windowControls(registry, log, onRunTimeError) {
+export function windowControls(registry, log, onRunTimeError, eventMs) {
   /**
    * @param {string} name
    * @param {number | null} index
@@ -45,7 +47,7 @@ export function windowControls(registry, log, onRunTimeError) {
     /** @param {string} name @param {boolean} enabled */
     setTimerEnabled(name, enabled) {
       const timer = find(name, null)?.timer;
-      if (enabled) timer?.start();
+      if (enabled) timer?.start(eventMs());
       else timer?.stop();
       return timer !== undefined;
     },

@@ -252,6 +252,7 @@ test("the keyboard, the roles and names, and a row read out on demand only", asy
   await page.keyboard.press("F3");
   const view = eventsView(page);
   const grid = eventsGrid(page);
+  await grid.waitFor();
   assert.deepEqual(await grid.getByRole("columnheader").allTextContents(), [
     "№",
     "t, s",

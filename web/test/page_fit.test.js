@@ -117,10 +117,11 @@ for (const screen of Screens) {
     ]);
 
     await page.getByRole("button", { name: facts.motionTexts.ShowMotionWindow }).tap();
+    const view = page.getByRole("region", { name: facts.motionTexts.WindowTitle });
+    await view.waitFor();
     await page.clock.runFor(100);
     const withView = await measure(page);
     assert.ok(withView.sideways <= 0, `${screen.name}: with the view it scrolls sideways`);
-    const view = page.getByRole("region", { name: facts.motionTexts.WindowTitle });
     const viewBox = await view.boundingBox();
     assert.ok(viewBox);
     if (screen.width > screen.height) {
@@ -275,7 +276,7 @@ test("the help says the colours and the keys in the core's words; F1, ? and Esca
   const first = floorButton(page, 5);
   await first.focus();
   await page.keyboard.press("F1");
-  assert.ok(await dialog.isVisible());
+  await dialog.waitFor();
   const text = await dialog.innerText();
   for (const colour of help.colours) assert.ok(text.includes(`${colour.name}: ${colour.meaning}`));
   for (const key of help.keys) assert.ok(text.includes(key.keys) && text.includes(key.does));

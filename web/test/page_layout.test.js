@@ -71,7 +71,7 @@ test("every control sits at its rectangle, in its colours", async () => {
       const origin = /** @type {HTMLElement} */ (
         document.getElementById(name)
       ).getBoundingClientRect();
-      const placed = [...document.querySelectorAll(`#${name} [style*="left"]`)];
+      const placed = [...document.querySelectorAll(`#${name} [data-control]`)];
       return placed
         .filter((element) => !(/** @type {HTMLElement} */ (element).hidden))
         .map((element) => {

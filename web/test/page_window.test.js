@@ -31,13 +31,13 @@ function testControls(missing = []) {
       /** @type {number} */ index,
       /** @type {string} */ color,
       /** @type {string} */ meaning,
-    ) => calls.push(`paint ${index} ${color} ${meaning}`) && has(name, index),
+    ) => calls.push(`paint ${index} ${color} ${meaning}`) > 0 && has(name, index),
     isSelected: (/** @type {string} */ name, /** @type {number} */ index) =>
       has(name, index) ? index === 0 && state.grilleClosed : undefined,
     select: (/** @type {string} */ name, /** @type {number} */ index) =>
-      calls.push(`select ${name}(${index})`) && has(name, index),
+      calls.push(`select ${name}(${index})`) > 0 && has(name, index),
     setTimerEnabled: (/** @type {string} */ name, /** @type {boolean} */ on) =>
-      calls.push(`timer ${on}`) && has(name, 0),
+      calls.push(`timer ${on}`) > 0 && has(name, 0),
     text: (/** @type {string} */ name, /** @type {number} */ index) =>
       has(name, index) ? state.status : undefined,
     replaceText: (
@@ -65,7 +65,7 @@ function testControls(missing = []) {
     },
     listItem: (/** @type {string} */ name, /** @type {number} */ item) =>
       has(name, 0) ? state.items[item] : null,
-    hide: (/** @type {string} */ name) => calls.push(`hide ${name}`) && has(name, 0),
+    hide: (/** @type {string} */ name) => calls.push(`hide ${name}`) > 0 && has(name, 0),
     runTimeError: (/** @type {string} */ message) => void calls.push(`error ${message}`),
   };
   return { controls, calls, state };

@@ -26,8 +26,12 @@ before(async () => {
   });
   await page.addScriptTag({
     content: `${source("text_box.js").replace(/^export /gm, "")}
-      globalThis.box = new TextBox(document, "Съобщения", "");
-      document.body.append(box.element);`,
+      const element = document.createElement("div");
+      element.className = "text-box";
+      element.setAttribute("role", "textbox");
+      element.setAttribute("aria-label", "Съобщения");
+      document.body.append(element);
+      globalThis.box = new TextBox(element);`,
   });
 });
 

@@ -19,8 +19,9 @@ export async function showLongRecord(page, size) {
 /**
  * @param {{ rows: number, width: number, height: number }} size
  */
-function inPage({ rows, width, height }) {
-  const { core, MotionView, motionFacts } = /** @type {any} */ (globalThis).lodarixPage;
+async function inPage({ rows, width, height }) {
+  const { core, late } = /** @type {any} */ (globalThis).lodarixPage;
+  const { MotionView, facts: motionFacts } = await late("motion");
   const motion = new core.PageMotion(800);
   const { rules, controls } = /** @type {any} */ (globalThis).standInRules(core, false);
   rules.observe(motion);

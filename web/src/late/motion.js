@@ -1,0 +1,8 @@
+// The motion view as a late module, with its words, controls and graphs.
+import { MotionView } from "../motion_view.js";
+import { announceLate } from "../late_modules.js";
+
+announceLate("motion", {
+  MotionView,
+  facts: { texts: lodarixMotionTexts, controls: lodarixMotionControls, graph: lodarixMotionGraph },
+});

@@ -1,0 +1,99 @@
+// The parts of the page that its start does without: the core's module, the
+// motion view, the events view and the help. The build bundles each apart and
+// keeps it in the page as inert text, gzipped (a script element of type
+// application/gzip, id "lodarix-late-NAME"), neither run nor parsed while the
+// page starts. The first time one is needed it is unpacked and run as an
+// inline module, which the page's policy allows by its hash; it announces
+// what it exports by an event on the document, and the page holds that from
+// then on.
+
+const Announced = "lodarix-late";
+
+/**
+ * A late module's last line: hands the page what it exports.
+ * @param {string} name
+ * @param {object} exports
+ */
+export function announceLate(name, exports) {
+  document.dispatchEvent(new CustomEvent(Announced, { detail: { name, exports } }));
+}
+
+/**
+ * The bytes of a gzipped block that the page keeps in base64, unpacked
+ * through a stream of the page's own (a Blob's would be read through the
+ * browser).
+ * @param {string} base64
+ * @returns {Promise<ArrayBuffer>}
+ */
+export function unpack(base64) {
+  const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
+  const gzipped = fromBase64
+    ? fromBase64(base64)
+    : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  return new Response(
+    new ReadableStream({
+      start(controller) {
+        controller.enqueue(gzipped);
+        controller.close();
+      },
+    }).pipeThrough(new DecompressionStream("gzip")),
+  ).arrayBuffer();
+}
+
+/**
+ * The text of a block the page keeps, by its element's id.
+ * @param {Document} document
+ * @param {string} id
+ */
+export function keptBlock(document, id) {
+  const block = document.getElementById(id);
+  if (!block) throw new Error(`the page keeps no ${id}`);
+  return (block.textContent ?? "").trim();
+}
+
+export class LateModules {
+  #document;
+  /** @type {Map<string, Promise<any>>} */
+  #loaded = new Map();
+
+  /** @param {Document} document */
+  constructor(document) {
+    this.#document = document;
+  }
+
+  /**
+   * What the late module exports, once it has run; it runs once.
+   * @param {string} name
+   * @returns {Promise<any>}
+   */
+  load(name) {
+    let loaded = this.#loaded.get(name);
+    if (!loaded) {
+      loaded = this.#run(name);
+      this.#loaded.set(name, loaded);
+    }
+    return loaded;
+  }
+
+  /** @param {string} name */
+  async #run(name) {
+    const document = this.#document;
+    const text = new TextDecoder().decode(
+      await unpack(keptBlock(document, `lodarix-late-${name}`)),
+    );
+    return new Promise((resolve, reject) => {
+      const onAnnounced = (/** @type {Event} */ event) => {
+        const { detail } = /** @type {CustomEvent} */ (event);
+        if (detail.name !== name) return;
+        document.removeEventListener(Announced, onAnnounced);
+        resolve(detail.exports);
+      };
+      document.addEventListener(Announced, onAnnounced);
+      const script = document.createElement("script");
+      script.type = "module";
+      script.textContent = text;
+      script.addEventListener("error", () => reject(new Error(`the page's ${name} did not run`)));
+      document.head.append(script);
+    });
+  }
+}

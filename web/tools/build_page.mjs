@@ -1,0 +1,164 @@
+// node build_page.mjs ESBUILD CORE.mjs CORE.wasm FACTS.js SOURCES FONT.woff2 OUT.html
+// Writes the page as one self-contained file, whose first frame is the form:
+// - the style: the page's style sheets (page.css, then the others of SOURCES
+//   by name), the form's own (its rectangles and colours, form_markup.mjs)
+//   and the font (Lodarix Serif, from FONT.woff2) as a data URL, so that the
+//   form is drawn in it from the first frame;
+// - the window as it stands once loaded, written as markup from what the
+//   core says of it (lodarix-page-facts, FACTS.js), in the page's layout;
+// - the notice that a page whose script does not run shows (noscript, or a
+//   script blocked: then by style alone, after 3 s), and the line that a
+//   slow start shows after 2 s;
+// - the start-up check (start_check.js), a classic script in ES5 that runs in
+//   any browser, with the page's own texts;
+// - the page's module (main.js and what it imports), with the facts it reads;
+// - kept as inert gzipped text, run when first needed (src/late_modules.js):
+//   the core's module (CORE.mjs), the motion view, the events view and the
+//   help, each with its facts; and the core's wasm (CORE.wasm);
+// - a Content-Security-Policy that allows exactly those scripts by their
+//   hashes, the style by its hash, the font as a data URL and the compile of
+//   the wasm, and nothing from anywhere.
+// The scripts and the style are bundled and minified by esbuild (ESBUILD),
+// for the page's browser floor.
+import { createHash } from "node:crypto";
+import { execFileSync } from "node:child_process";
+import { readFileSync, readdirSync, writeFileSync } from "node:fs";
+import { join } from "node:path";
+import { gzipSync } from "node:zlib";
+import { escapeHtml, formMarkup } from "./form_markup.mjs";
+
+const [esbuild, corePath, wasmPath, factsPath, sources, fontPath, outPath] = process.argv.slice(2);
+/** The page's browser floor (package.json's browserslist). */
+const Floor = "chrome103,edge103,firefox115,safari16.4,ios16.4";
+
+/** @param {string} text */
+const sha256 = (text) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`;
+/** @param {string | Buffer} bytes */
+const gzipped = (bytes) => gzipSync(bytes, { level: 9 }).toString("base64");
+/** @param {string} text */
+const scriptText = (text) => text.replaceAll("</script", "<\\/script");
+/** @param {Record<string, unknown>} facts */
+const constants = (facts) =>
+  Object.entries(facts)
+    .map(([name, value]) => `const ${name}=${JSON.stringify(value)};`)
+    .join("");
+
+/**
+ * One of the page's scripts, bundled and minified.
+ * @param {string} entry a file of SOURCES
+ * @param {{ format?: "esm" | "iife", target?: string, banner?: string, extra?: string[] }} [options]
+ */
+function bundle(entry, { format = "esm", target = Floor, banner = "", extra = [] } = {}) {
+  const args = [join(sources, entry), "--bundle", `--format=${format}`, "--minify"];
+  args.push(`--target=${target}`, "--charset=utf8", "--log-level=warning", ...extra);
+  if (banner) args.push(`--banner:js=${banner}`);
+  return execFileSync(esbuild, args, { encoding: "utf8", maxBuffer: 1 << 26 }).trim();
+}
+
+/** @type {import("../src/lodarix.js").PageFacts} */
+const facts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
+const { html: form, css: formStyle } = formMarkup(facts.form);
+
+const check = scriptText(
+  bundle("start_check.js", {
+    format: "iife",
+    target: "es5",
+    banner: `var lodarixPageTexts=${JSON.stringify(facts.pageTexts)};`,
+  }),
+);
+// The module marks its first line, so that the start-up check can tell a
+// module that never ran.
+const script = scriptText(
+  bundle("main.js", {
+    banner:
+      `document.documentElement.setAttribute("data-start","begun");` +
+      constants({
+        lodarixForm: facts.form,
+        lodarixScreenTexts: facts.screenTexts,
+        lodarixOpeners: {
+          motion: facts.motionTexts.ShowMotionWindow,
+          events: facts.eventsTexts.ShowEventsView,
+        },
+        lodarixPageTexts: facts.pageTexts,
+      }),
+  }),
+);
+/** @type {Record<string, string>} */
+const late = {
+  core: bundle("late/core.js", {
+    extra: [`--alias:lodarix-core=${corePath}`, "--external:fs", "--external:path"],
+  }),
+  motion: bundle("late/motion.js", {
+    banner: constants({
+      lodarixMotionTexts: facts.motionTexts,
+      lodarixMotionControls: facts.motionControls,
+      lodarixMotionGraph: facts.motionGraph,
+    }),
+  }),
+  events: bundle("late/events.js", {
+    banner: constants({
+      lodarixEventsTexts: facts.eventsTexts,
+      lodarixEventsFacts: facts.eventsFacts,
+    }),
+  }),
+  help: bundle("late/help.js", { banner: constants({ lodarixHelp: facts.help }) }),
+};
+
+const sheets = readdirSync(sources)
+  .filter((name) => name.endsWith(".css") && name !== "page.css")
+  .sort();
+const fontFace =
+  `@font-face{font-family:"Lodarix Serif";font-display:block;` +
+  `src:url(data:font/woff2;base64,${readFileSync(fontPath).toString("base64")}) format("woff2")}`;
+const style = execFileSync(
+  esbuild,
+  ["--loader=css", "--minify", `--target=${Floor}`, "--charset=utf8", "--log-level=warning"],
+  {
+    input: [
+      fontFace,
+      ...["page.css", ...sheets].map((name) => readFileSync(join(sources, name), "utf8")),
+      formStyle,
+    ].join("\n"),
+    encoding: "utf8",
+  },
+).trim();
+
+const texts = facts.pageTexts;
+const notices = [
+  `<div class="script-notices">`,
+  `<noscript><section class="notice"><h1>${escapeHtml(texts.NoScript)}</h1>`,
+  `<p>${escapeHtml(texts.NoScriptWhatToDo)}</p></section></noscript>`,
+  `<section class="notice script-blocked"><h1>${escapeHtml(texts.NoScript)}</h1>`,
+  `<p>${escapeHtml(texts.NoScriptWhatToDo)}</p></section></div>`,
+].join("");
+const page = [
+  `<main class="page"><div class="form-column">${form}`,
+  `<div class="page-tools" role="group"></div></div><div class="views" hidden></div></main>`,
+  `<p class="starting" role="status">${escapeHtml(texts.Starting)}</p>`,
+].join("");
+const kept = [
+  ...Object.entries(late).map(([name, text]) => [`lodarix-late-${name}`, gzipped(text)]),
+  ["lodarix-wasm", gzipped(readFileSync(wasmPath))],
+]
+  .map(([id, base64]) => `<script type="application/gzip" id="${id}">${base64}</script>`)
+  .join("\n");
+
+const csp = [
+  "default-src 'none'",
+  `script-src ${[check, script, ...Object.values(late)].map(sha256).join(" ")} 'wasm-unsafe-eval'`,
+  `style-src ${sha256(style)}`,
+  "font-src data:",
+  "base-uri 'none'",
+  "form-action 'none'",
+].join("; ");
+// The hashes cover the exact text between the tags, so the tags are written
+// here, not in the template, which a formatter may indent.
+const html = readFileSync(join(sources, "page.html"), "utf8")
+  .replace("@CSP@", () => csp)
+  .replace("@TITLE@", () => escapeHtml(facts.form.caption))
+  .replace("<!-- @STYLE@ -->", () => `<style>${style}</style>`)
+  .replace("<!-- @PAGE@ -->", () => `${notices}\n${page}`)
+  .replace("<!-- @CHECK@ -->", () => `<script>${check}</script>`)
+  .replace("<!-- @SCRIPT@ -->", () => `<script type="module">${script}</script>`)
+  .replace("<!-- @KEPT@ -->", () => kept);
+writeFileSync(outPath, html);
