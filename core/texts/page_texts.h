@@ -1,8 +1,9 @@
 // The browser page's own texts: the notice it shows in place of the form
 // when the browser lacks what the page needs, or when the page fails to
 // start; the notice beside the form where its script does not run; the line
-// it shows while a slow start goes on. Each {} is filled in turn. The browsers named in WhatToDo
-// are the page's floor, the same as web/package.json's browserslist and the README.
+// it shows while a slow start goes on. Each {} is filled in turn. The
+// browsers named in WhatToDo are the page's floor, the same as
+// web/package.json's browserslist and the README.
 #pragma once
 
 #include <string_view>
