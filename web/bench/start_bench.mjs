@@ -25,8 +25,8 @@ export async function startFigures(bench) {
     [
       `navigation to the first frame with the form, median of ${StartRuns}`,
       `${fixed(median(pageStarts))} ms against ${fixed(median(staticStarts))} ms static: ratio ${fixed(ratio, 2)}`,
-      "ratio ≤ 1.5",
-      ratio <= 1.5,
+      "ratio ≤ 1.2",
+      ratio <= 1.2,
     ],
   ];
 }
