@@ -2,7 +2,8 @@
 // there from the page's first frame, and the core comes behind it. Each
 // click on a control of the form (a floor button, a grille button) and each
 // of the page's keys (F1, F2, F3) is kept unapplied, with the time it was
-// made: the grille button does not change its selection yet. Once the rules
+// made: the grille button does not change its selection yet. An edit of a
+// text box is refused meanwhile, since the load writes the box anew. Once the rules
 // have run the load, the page takes what was kept, in order, and from then
 // on the controls' own handlers act. It runs in the start-up check, before
 // the page's modules, so that nothing done while they start is lost; so it
@@ -47,13 +48,20 @@ export function keepInput(document) {
     event.stopPropagation();
     kept.push({ control: "", key: event.key, detail: 0, timeMs: event.timeStamp });
   };
+  /** @param {Event} event */
+  var onEdit = function (event) {
+    var target = /** @type {Element | null} */ (event.target);
+    if (target && target.closest && target.closest(".form")) event.preventDefault();
+  };
   document.addEventListener("click", onClick, true);
   document.addEventListener("keydown", onKey, true);
+  document.addEventListener("beforeinput", onEdit, true);
   return {
     sinceMs: performance.now(),
     release: function () {
       document.removeEventListener("click", onClick, true);
       document.removeEventListener("keydown", onKey, true);
+      document.removeEventListener("beforeinput", onEdit, true);
       var taken = kept;
       kept = [];
       return taken;

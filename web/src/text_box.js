@@ -45,8 +45,9 @@ export class TextBox {
   #newestShown = true;
 
   /**
-   * Makes the box the page holds editable, its text as the build wrote it
-   * (one block, as #add makes it, in tools/form_markup.mjs), its name given.
+   * Adopts the box the page holds, its text as the build wrote it (one
+   * block, as #add makes it, in tools/form_markup.mjs), its name given and
+   * editable; as plain text only, where the browser can.
    * @param {HTMLElement} box
    */
   constructor(box) {

@@ -100,6 +100,7 @@ function controlMarkup(control, common) {
         role: "textbox",
         "aria-multiline": "true",
         "aria-label": control.accessibleName || null,
+        contenteditable: "true",
         spellcheck: "false",
         autocapitalize: "off",
         autocorrect: "off",
