@@ -56,7 +56,9 @@ function startBrowser(t) {
       browser.kill();
       await exited;
     }
-    rmSync(profile, { recursive: true, force: true });
+    // The browser's helper processes may still write to the profile a moment
+    // after the browser itself has exited.
+    rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
   });
 }
 

@@ -38,7 +38,7 @@ export async function launchBlink(executablePath) {
     problems: async () => [...problems],
     close: async () => {
       await browser.close();
-      rmSync(profiles, { recursive: true, force: true });
+      rmSync(profiles, { recursive: true, force: true, maxRetries: 10 });
     },
   };
 }

@@ -49,7 +49,7 @@ export async function launchGecko() {
     problems: async () => [...problems],
     close: async () => {
       await browser.close();
-      rmSync(folder, { recursive: true, force: true });
+      rmSync(folder, { recursive: true, force: true, maxRetries: 10 });
     },
   };
 }

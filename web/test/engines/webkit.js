@@ -129,7 +129,7 @@ export async function launchWebKit() {
       await driver.quit();
       webDriver.kill();
       xvfb.stop();
-      rmSync(home, { recursive: true, force: true });
+      rmSync(home, { recursive: true, force: true, maxRetries: 10 });
     },
   };
 }

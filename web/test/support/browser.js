@@ -39,7 +39,7 @@ export function browser() {
 
 after(async () => {
   if (launched) await (await launched).close();
-  if (profiles) rmSync(profiles, { recursive: true, force: true });
+  if (profiles) rmSync(profiles, { recursive: true, force: true, maxRetries: 10 });
 });
 
 /**
