@@ -28,9 +28,9 @@ export function noticeShown(document) {
 }
 
 /**
- * Puts a notice in place of the page: everything the page shows is hidden
- * (a notice shown before goes) and the notice, announced at once, takes the
- * focus.
+ * Puts a notice in place of the page: everything the page shows is hidden,
+ * what is parsed after it too (page.css, data-notice), a notice shown before
+ * goes, and the notice, announced at once, takes the focus.
  * @param {Document} document
  * @param {string} heading
  * @param {string[]} lines
@@ -40,10 +40,7 @@ export function showNotice(document, heading, lines) {
   var body = document.body;
   var old = document.getElementById(NoticeId);
   if (old && old.parentNode) old.parentNode.removeChild(old);
-  for (var child = body.firstElementChild; child; child = child.nextElementSibling) {
-    child.setAttribute("hidden", "");
-    /** @type {HTMLElement} */ (child).style.display = "none";
-  }
+  document.documentElement.setAttribute("data-notice", "shown");
   var notice = document.createElement("section");
   notice.id = NoticeId;
   notice.className = "notice";

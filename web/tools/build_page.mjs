@@ -4,13 +4,14 @@
 //   by name), the form's own (its rectangles and colours, form_markup.mjs)
 //   and the font (Lodarix Serif, from FONT.woff2) as a data URL, so that the
 //   form is drawn in it from the first frame;
+// - the start-up check (start_check.js), a classic script in ES5 that runs in
+//   any browser, with the page's own texts; before the form, so that it
+//   keeps what the user does to the form from the form's first frame;
 // - the window as it stands once loaded, written as markup from what the
 //   core says of it (lodarix-page-facts, FACTS.js), in the page's layout;
 // - the notice that a page whose script does not run shows (noscript, or a
 //   script blocked: then by style alone, after 3 s), and the line that a
 //   slow start shows after 2 s;
-// - the start-up check (start_check.js), a classic script in ES5 that runs in
-//   any browser, with the page's own texts;
 // - the page's module (main.js and what it imports), with the facts it reads;
 // - kept as inert gzipped text, run when first needed (src/late_modules.js):
 //   the core's module (CORE.mjs), the motion view, the events view and the
