@@ -38,12 +38,13 @@ test("F3 and its button show the view beside the motion view; F3 and Escape hide
   const { page } = session;
   const opener = page.getByRole("button", { name: "Събития", exact: true });
   assert.equal(await opener.getAttribute("aria-expanded"), "false");
+  // A view's first showing waits for its script.
   await page.keyboard.press("F3");
-  assert.ok(await eventsView(page).isVisible());
+  await eventsView(page).waitFor();
   assert.equal(await opener.getAttribute("aria-expanded"), "true");
   await page.keyboard.press("F2");
   const motion = page.getByRole("region", { name: "Lodarix - графика на движението" });
-  assert.ok(await motion.isVisible(), "both views at once");
+  await motion.waitFor();
   await eventsGrid(page).focus();
   await page.keyboard.press("Escape");
   assert.ok(!(await eventsView(page).isVisible()), "Escape hides the view with the focus");
@@ -101,6 +102,7 @@ test("a live trip: Form_Load, the click, one Timer1_Timer a floor, at the motion
   const session = await openPage(Wide);
   const { page } = session;
   await page.keyboard.press("F3");
+  await eventsView(page).waitFor();
   await page.clock.runFor(1250);
   await grilleButton(page, true).click();
   await page.clock.runFor(400);

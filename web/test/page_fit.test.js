@@ -155,8 +155,9 @@ test("fitted beside the form, a view hidden leaves the screen while the other st
   const events = page.getByRole("region", { name: facts.eventsTexts.WindowTitle });
   await page.keyboard.press("F2");
   await page.keyboard.press("F3");
+  await motion.waitFor();
+  await events.waitFor();
   await page.clock.runFor(100);
-  assert.ok((await motion.isVisible()) && (await events.isVisible()), "both views");
   await page.keyboard.press("F2");
   await page.clock.runFor(100);
   assert.ok(!(await motion.isVisible()), "the motion view hidden");

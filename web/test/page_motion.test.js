@@ -50,7 +50,7 @@ test("F2 shows the view beside the form and hides it again, as do Escape and its
   const { page } = session;
   assert.ok(!(await view(page).isVisible()));
   await page.keyboard.press("F2");
-  assert.ok(await view(page).isVisible());
+  await view(page).waitFor();
   const form = await page.locator(".form").boundingBox();
   const box = await view(page).boundingBox();
   assert.ok(form && box && box.x >= form.x + form.width, "beside the form");
@@ -69,6 +69,7 @@ test("on a narrow screen the view goes below the form", async () => {
   const session = await openPage({ viewport: { width: 600, height: 900 } });
   const { page } = session;
   await page.keyboard.press("F2");
+  await view(page).waitFor();
   const form = await page.locator(".form").boundingBox();
   const box = await view(page).boundingBox();
   assert.ok(form && box && box.y >= form.y + form.height, "below the form");
@@ -79,6 +80,7 @@ test("after a trip the graphs draw it, and the table and descriptions tell it", 
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });
   const { page } = session;
   await page.keyboard.press("F2");
+  await view(page).waitFor();
   const position = "Графика на положението: етаж във времето";
   const speed = "Графика на скоростта: скорост във времето";
   await page.clock.runFor(100);
