@@ -1,8 +1,9 @@
-// The core, started behind the page's first frame: its module (a late
-// module, late_modules.js) and its wasm, which the page keeps gzipped
-// (lodarix-wasm), unpacked and compiled while the module runs; then
+// The core, started behind the page's first frame: its wasm, which the page
+// keeps gzipped (lodarix-wasm), compiled as it is unpacked, while its
+// module (a late module, late_modules.js) is unpacked and run; then
 // instantiated asynchronously, as a browser may refuse to instantiate a
-// module this size at once on its main thread (Chromium 103 and 109 do).
+// module this size at once on its main thread (Chromium 103 and 109 do),
+// and handed to the core's module.
 
 import { keptBlock, unpack } from "./late_modules.js";
 
@@ -12,9 +13,10 @@ import { keptBlock, unpack } from "./late_modules.js";
  * @returns {Promise<import("./lodarix.js").Core>}
  */
 export async function startCore(document, late) {
-  const compiled = unpack(keptBlock(document, "lodarix-wasm")).then((bytes) =>
-    WebAssembly.compile(bytes),
-  );
+  const wasm = unpack(keptBlock(document, "lodarix-wasm"), "application/wasm");
+  const compiled = WebAssembly.compileStreaming
+    ? WebAssembly.compileStreaming(wasm)
+    : wasm.arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
   compiled.catch(() => {});
   const { createLodarix } = await late.load("core");
   const wasmModule = await compiled;

@@ -19,17 +19,20 @@ export function announceLate(name, exports) {
 }
 
 /**
- * The bytes of a gzipped block that the page keeps in base64, unpacked
- * through a stream of the page's own (a Blob's would be read through the
- * browser).
+ * A gzipped block that the page keeps in base64, as a response whose body is
+ * unpacked as it is read, through a stream of the page's own (a Blob's would
+ * be read through the browser).
  * @param {string} base64
- * @returns {Promise<ArrayBuffer>}
+ * @param {string} type the body's content type
  */
-export function unpack(base64) {
+export function unpack(base64, type) {
   const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
-  const gzipped = fromBase64
-    ? fromBase64(base64)
-    : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  let gzipped = fromBase64?.(base64);
+  if (!gzipped) {
+    const binary = atob(base64);
+    gzipped = new Uint8Array(binary.length);
+    for (let at = 0; at < binary.length; ++at) gzipped[at] = binary.charCodeAt(at);
+  }
   return new Response(
     new ReadableStream({
       start(controller) {
@@ -37,7 +40,8 @@ export function unpack(base64) {
         controller.close();
       },
     }).pipeThrough(new DecompressionStream("gzip")),
-  ).arrayBuffer();
+    { headers: { "Content-Type": type } },
+  );
 }
 
 /**
@@ -78,9 +82,10 @@ export class LateModules {
   /** @param {string} name */
   async #run(name) {
     const document = this.#document;
-    const text = new TextDecoder().decode(
-      await unpack(keptBlock(document, `lodarix-late-${name}`)),
-    );
+    const text = await unpack(
+      keptBlock(document, `lodarix-late-${name}`),
+      "text/javascript",
+    ).text();
     return new Promise((resolve, reject) => {
       const onAnnounced = (/** @type {Event} */ event) => {
         const { detail } = /** @type {CustomEvent} */ (event);

@@ -44,6 +44,8 @@ export class PageLayout {
   #listeners = new Set();
   /** @type {{ below: { width: number, height: number }, beside: { width: number, height: number } } | undefined} */
   #toolSizes;
+  /** @type {MutationObserver} */
+  #toolsChange;
 
   /**
    * Adopts the page's parts that the build wrote (tools/build_page.mjs):
@@ -85,7 +87,8 @@ export class PageLayout {
       this.#toolSizes = undefined;
       this.fit();
     };
-    new MutationObserver(remeasure).observe(this.tools, {
+    this.#toolsChange = new MutationObserver(remeasure);
+    this.#toolsChange.observe(this.tools, {
       childList: true,
       subtree: true,
       characterData: true,
@@ -161,6 +164,8 @@ export class PageLayout {
    * @param {HTMLElement} root
    */
   #measureTools(root) {
+    // What changed in the tools until now is measured here.
+    this.#toolsChange.takeRecords();
     root.style.setProperty("--form-scale", "1");
     root.style.setProperty("--form-px", "1px");
     /** @param {"below" | "beside"} place */
