@@ -138,9 +138,10 @@ export function formMarkup(description) {
       `font-size:calc(${(description.font.pointSize * 4) / 3} * var(--form-px));` +
       `font-weight:${description.font.weight}}`,
   ];
-  /** @type {Map<string, { control: ControlDescription, children: string[], radios: [ControlDescription, string][] }>} */
+  /** @typedef {{ control: ControlDescription, children: string[], radios: [ControlDescription, string][] }} Frame */
+  /** @type {Map<string, Frame>} */
   const containers = new Map();
-  /** @type {string[]} */
+  /** @type {(string | Frame)[]} the form's own controls' markup, and its frames */
   const top = [];
   for (const control of description.controls) {
     if (control.kind === "Timer") continue;
@@ -154,31 +155,28 @@ export function formMarkup(description) {
     const into = control.container ? containers.get(control.container) : undefined;
     if (control.container && !into) throw new Error(`${key}: its container comes after it`);
     if (control.kind === "Frame") {
-      containers.set(control.name, { control, children: [], radios: [] });
-      top.push(key);
+      /** @type {Frame} */
+      const frame = { control, children: [], radios: [] };
+      containers.set(control.name, frame);
+      top.push(frame);
       continue;
     }
     const markup = controlMarkup(control, common);
     if (control.kind === "OptionButton" && into) into.radios.push([control, markup]);
     else (into?.children ?? top).push(markup);
   }
-  const frameMarkup = (/** @type {string} */ key) => {
-    const frame = [...containers.values()].find(
-      ({ control }) => controlKey(control.name, control.index) === key,
-    );
-    if (!frame) return key;
-    const { control, children, radios } = frame;
+  const frameMarkup = (/** @type {Frame} */ { control, children, radios }) => {
     radios.sort(([a], [b]) => a.rect.top - b.rect.top || a.rect.left - b.rect.left);
     return `<div${attributeText({
       class: "frame",
-      "data-control": key,
+      "data-control": controlKey(control.name, control.index),
       hidden: !control.visible,
       role: radios.length ? "radiogroup" : "group",
       "aria-label": control.accessibleName || null,
     })}>${[...children, ...radios.map(([, markup]) => markup)].join("")}</div>`;
   };
   const html = `<div class="form" id="${escapeHtml(description.name)}">${top
-    .map((part) => (part.startsWith("<") ? part : frameMarkup(part)))
+    .map((part) => (typeof part === "string" ? part : frameMarkup(part)))
     .join("")}</div>`;
   return { html, css: css.join("\n") };
 }
