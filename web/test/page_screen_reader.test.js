@@ -8,10 +8,11 @@ import { test } from "node:test";
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
 import { once } from "node:events";
-import { mkdirSync, mkdtempSync, rmSync, writeFileSync } from "node:fs";
+import { mkdirSync, mkdtempSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
+import { removeFolder } from "./support/folders.js";
 import { heard, logged, pressAndHear, says, spoken, xdotool } from "./support/orca.js";
 import { requiredPath } from "./support/paths.js";
 
@@ -48,17 +49,16 @@ function startBrowser(t) {
       `--user-data-dir=${profile}`,
       pathToFileURL(requiredPath("LODARIX_PAGE")).href,
     ],
-    { stdio: "ignore" },
+    // A process group of its own, so that its helpers end with it.
+    { stdio: "ignore", detached: true },
   );
   t.after(async () => {
     if (browser.exitCode === null && browser.signalCode === null) {
       const exited = once(browser, "exit");
-      browser.kill();
+      process.kill(-(browser.pid ?? 0), "SIGTERM");
       await exited;
     }
-    // The browser's helper processes may still write to the profile a moment
-    // after the browser itself has exited.
-    rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+    await removeFolder(profile);
   });
 }
 

@@ -1,11 +1,12 @@
 // Blink through playwright-core: Debian's Chromium or an older release
 // (engines/old_chromium.js), headless, driven over the DevTools protocol,
 // which catches a download as the browser saves it.
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { mkdtempSync, readFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { chromium } from "playwright-core";
 import { Viewport, pageCalls } from "./engine.js";
+import { removeFolder } from "../support/folders.js";
 
 /**
  * @param {string} executablePath
@@ -38,7 +39,7 @@ export async function launchBlink(executablePath) {
     problems: async () => [...problems],
     close: async () => {
       await browser.close();
-      rmSync(profiles, { recursive: true, force: true, maxRetries: 10 });
+      await removeFolder(profiles);
     },
   };
 }

@@ -1,11 +1,12 @@
 // Gecko: Debian's Firefox ESR, headless, driven over WebDriver BiDi by
 // puppeteer-core. Its profile saves downloads into a folder of the run's
 // own, where the file is caught once Firefox has finished writing it.
-import { existsSync, mkdtempSync, readFileSync, readdirSync, rmSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, readdirSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import puppeteer from "puppeteer-core";
 import { Viewport, pageCalls, poll } from "./engine.js";
+import { removeFolder } from "../support/folders.js";
 
 /** @returns {Promise<import("./engine.js").Engine>} */
 export async function launchGecko() {
@@ -49,7 +50,7 @@ export async function launchGecko() {
     problems: async () => [...problems],
     close: async () => {
       await browser.close();
-      rmSync(folder, { recursive: true, force: true, maxRetries: 10 });
+      await removeFolder(folder);
     },
   };
 }

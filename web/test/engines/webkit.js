@@ -4,13 +4,14 @@
 // download, so the page's offered file is taken (engine.js); nor can it
 // hear the page's errors, so the page tells them from the moment it opens.
 import { spawn } from "node:child_process";
-import { existsSync, mkdtempSync, readdirSync, rmSync } from "node:fs";
+import { existsSync, mkdtempSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { Builder, Key, Origin } from "selenium-webdriver";
 import { startXvfb } from "../support/xvfb.js";
 import { Viewport, keepOfferedFiles, poll, takeOfferedFile } from "./engine.js";
+import { removeFolder } from "../support/folders.js";
 
 /** Debian's MiniBrowser, in WebKitGTK's folder of the machine's architecture. */
 function miniBrowser() {
@@ -129,7 +130,7 @@ export async function launchWebKit() {
       await driver.quit();
       webDriver.kill();
       xvfb.stop();
-      rmSync(home, { recursive: true, force: true, maxRetries: 10 });
+      await removeFolder(home);
     },
   };
 }

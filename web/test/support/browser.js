@@ -3,13 +3,14 @@
 // page opens from disk, with the page's clock under the test's hand, and the
 // session keeps every request the page made and every problem it reported.
 import { after } from "node:test";
-import { mkdtempSync, rmSync } from "node:fs";
+import { mkdtempSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { pathToFileURL } from "node:url";
 import { chromium } from "playwright-core";
 import { floorMarkers } from "./floor_markers.js";
 import { requiredPath } from "./paths.js";
+import { removeFolder } from "./folders.js";
 
 // The page as a teacher opens it, fitted to the window, and at the original
 // size: the desktop window's pixels, which the tests of the exact layout hold.
@@ -39,7 +40,7 @@ export function browser() {
 
 after(async () => {
   if (launched) await (await launched).close();
-  if (profiles) rmSync(profiles, { recursive: true, force: true, maxRetries: 10 });
+  if (profiles) await removeFolder(profiles);
 });
 
 /**
