@@ -62,16 +62,32 @@ export function randomCommands(seed, count) {
 }
 
 /**
- * Plays the script's commands with real clicks and the page's clock.
+ * Plays the script's commands with real clicks and the page's clock. The
+ * controls stand still while it plays, so each is found once and then
+ * clicked at its centre.
  * @param {import("playwright-core").Page} page
  * @param {string} script
  */
 export async function playScript(page, script) {
+  /** @type {Map<string, { x: number, y: number }>} */
+  const centres = new Map();
+  /** @param {string} command @param {import("playwright-core").Locator} control */
+  const click = async (command, control) => {
+    let centre = centres.get(command);
+    if (!centre) {
+      const box = await control.boundingBox();
+      if (!box) throw new Error(`${command}: its control is not shown`);
+      centre = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+      centres.set(command, centre);
+    }
+    await page.mouse.click(centre.x, centre.y);
+  };
   for (const raw of script.split("\n")) {
     const line = raw.trim();
     if (!line || line.startsWith("#")) continue;
-    if (line === "close" || line === "open") await grilleButton(page, line === "close").click();
-    else if (line.startsWith("pick")) await floorButton(page, Number(line.slice(5))).click();
+    if (line === "close" || line === "open")
+      await click(line, grilleButton(page, line === "close"));
+    else if (line.startsWith("pick")) await click(line, floorButton(page, Number(line.slice(5))));
     else await page.clock.runFor(StepMs);
   }
 }
