@@ -81,8 +81,9 @@ void MotionWindow::buildControls()
     connect(time_.pause, &QAction::triggered, &pacer_, &StepPacer::togglePaused);
     connect(time_.step, &QAction::triggered, &pacer_, &StepPacer::step);
     connect(time_.interval, &QSpinBox::valueChanged, &pacer_, &StepPacer::setIntervalMs);
-    connect(time_.storeyHeight, &QDoubleSpinBox::valueChanged, this,
-            &MotionWindow::setStoreyHeight);
+    connect(time_.storeyHeight, &QDoubleSpinBox::valueChanged, &pacer_,
+            &StepPacer::setStoreyHeight);
+    connect(&pacer_, &StepPacer::storeyHeightChanged, this, &MotionWindow::storeyHeightChanged);
     connect(time_.wholeSession, &QCheckBox::toggled, this, &MotionWindow::refresh);
 
     clock_ = new QLabel(this);
@@ -197,12 +198,14 @@ void MotionWindow::pausedChanged(bool paused)
     refresh();
 }
 
-void MotionWindow::setStoreyHeight(double metres)
+void MotionWindow::storeyHeightChanged(double metres)
 {
-    height_ = motion::StoreyHeight(
-        std::clamp(metres, motion::StoreyHeight::Lowest, motion::StoreyHeight::Highest));
-    speed_->setStoreyHeight(height_);
-    trips_->setStoreyHeight(height_);
+    {
+        const QSignalBlocker quiet(time_.storeyHeight);
+        time_.storeyHeight->setValue(metres);
+    }
+    speed_->setStoreyHeight(pacer_.storeyHeight());
+    trips_->setStoreyHeight(pacer_.storeyHeight());
     updateDescriptions();
 }
 
@@ -232,7 +235,8 @@ void MotionWindow::refresh()
 void MotionWindow::updateDescriptions()
 {
     const auto& trips = recording_.recorder().trips();
-    const QString description = toQString(motion::speedGraphDescription(trips, height_));
+    const QString description =
+        toQString(motion::speedGraphDescription(trips, pacer_.storeyHeight()));
     if (description == description_)
         return;
     description_ = description;

@@ -52,7 +52,7 @@ private:
     void recordChanged();
     void refresh();
     void pausedChanged(bool paused);
-    void setStoreyHeight(double metres);
+    void storeyHeightChanged(double metres);
     void updateDescriptions();
     void updateClockTimer();
     void askAndSaveCsv();
@@ -61,7 +61,6 @@ private:
 
     MotionRecording& recording_;
     StepPacer& pacer_;
-    motion::StoreyHeight height_;
     TimeControls time_{};
     QLabel* clock_ = nullptr;
     QLabel* tripClock_ = nullptr;

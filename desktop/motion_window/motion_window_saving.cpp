@@ -12,6 +12,7 @@
 #include "desktop/motion_window/record_files.h"
 #include "desktop/motion_window/save_dialog.h"
 #include "desktop/motion_window/speed_graph.h"
+#include "desktop/motion_window/step_pacer.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -42,7 +43,8 @@ bool MotionWindow::saveCsv(const QString& path)
 bool MotionWindow::saveWorkbook(const QString& path)
 {
     const motion::MotionRecorder& recorder = recording_.recorder();
-    const std::string bytes = workbook::motionWorkbook(recorder.rows(), recorder.trips(), height_);
+    const std::string bytes =
+        workbook::motionWorkbook(recorder.rows(), recorder.trips(), pacer_.storeyHeight());
     return saveFile(this, path, QByteArray::fromStdString(bytes));
 }
 

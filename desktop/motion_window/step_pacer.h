@@ -1,12 +1,11 @@
-// The teacher's hold on the main window's steps, kept from the trip rules.
-// While paused the window holds its steps: its timer stays on or off exactly
-// as the rules set it, but no step runs; a step by hand delivers one through
-// the window; on continuing, a running timer starts a full period anew.
-// Model time (motion::ModelClock) stops with the pause and moves on by one
-// interval with each step by hand. The interval is the step timer's period.
+// The teacher's hold on the main window's steps: the core's pacer
+// (motion::Pacer) bound to the window's step timer, with signals for the
+// controls that show its state. Model time (motion::ModelClock) stops with
+// the pause and moves on by one interval with each step by hand.
 #pragma once
 
 #include "core/motion/model_clock.h"
+#include "core/motion/pacer.h"
 
 #include <QObject>
 
@@ -14,33 +13,38 @@ namespace lodarix {
 
 class LodarixWindow;
 
-class StepPacer : public QObject {
+class StepPacer : public QObject, private motion::PacedSteps {
     Q_OBJECT
 
 public:
     // The window and the clock must outlive the pacer.
     StepPacer(LodarixWindow& window, motion::ModelClock& clock, QObject* parent = nullptr);
 
-    bool paused() const { return paused_; }
-    int intervalMs() const;
+    bool paused() const { return pacer_.paused(); }
+    int intervalMs() const { return pacer_.intervalMs(); }
+    motion::StoreyHeight storeyHeight() const { return pacer_.storeyHeight(); }
 
     void setPaused(bool paused);
-    void togglePaused() { setPaused(!paused_); }
+    void togglePaused() { setPaused(!paused()); }
     // While paused and the rules have the steps running: one step now, as the
     // timer's expiry would run it. Otherwise nothing.
     void step();
-    // Clamped to motion::ShortestIntervalMs..LongestIntervalMs; a running timer
-    // starts its period anew.
     void setIntervalMs(int intervalMs);
+    void setStoreyHeight(double metres);
 
 signals:
     void pausedChanged(bool paused);
     void intervalChanged(int intervalMs);
+    void storeyHeightChanged(double metres);
 
 private:
+    bool stepsRunning() const override;
+    void holdSteps(bool held) override;
+    void deliverHeldStep() override;
+    void setStepPeriod(int intervalMs) override;
+
     LodarixWindow& window_;
-    motion::ModelClock& clock_;
-    bool paused_ = false;
+    motion::Pacer pacer_;
 };
 
 } // namespace lodarix

@@ -42,6 +42,32 @@ protected:
     }
 };
 
+// The fields take any text while it is typed; once typing ends it is read by
+// the core's rule, and an empty or unreadable text keeps the value.
+class IntervalBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    int valueFromText(const QString& text) const override
+    {
+        return motion::readIntervalMs(text.toStdString()).value_or(value());
+    }
+};
+
+class StoreyHeightBox : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+protected:
+    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
+    double valueFromText(const QString& text) const override
+    {
+        return motion::readStoreyHeight(text.toStdString()).value_or(value());
+    }
+};
+
 QAction* windowAction(QWidget& window, const QList<QKeySequence>& keys)
 {
     auto* action = new QAction(&window);
@@ -81,7 +107,7 @@ TimeControls buildTimeControls(QWidget& window, int intervalMs)
     controls.step->setToolTip(toQString(motion_texts::StepTip));
 
     auto* letters = new LetterShortcutsPass(&window);
-    controls.interval = new QSpinBox(&window);
+    controls.interval = new IntervalBox(&window);
     controls.interval->setObjectName(QStringLiteral("intervalBox"));
     controls.interval->setRange(motion::ShortestIntervalMs, motion::LongestIntervalMs);
     controls.interval->setSingleStep(motion::IntervalStepMs);
@@ -89,7 +115,7 @@ TimeControls buildTimeControls(QWidget& window, int intervalMs)
     controls.interval->setKeyboardTracking(false);
     controls.interval->installEventFilter(letters);
 
-    controls.storeyHeight = new QDoubleSpinBox(&window);
+    controls.storeyHeight = new StoreyHeightBox(&window);
     controls.storeyHeight->setObjectName(QStringLiteral("storeyHeightBox"));
     controls.storeyHeight->setRange(motion::StoreyHeight::Lowest, motion::StoreyHeight::Highest);
     controls.storeyHeight->setSingleStep(motion::StoreyHeightStep);

@@ -7,6 +7,7 @@
 #include "core/motion/motion_csv.h"
 #include "core/motion/path_numbers.h"
 #include "core/motion/record_texts.h"
+#include "core/texts/number_texts.h"
 #include "core/workbook/motion_workbook.h"
 
 #include <emscripten/val.h>
@@ -29,6 +30,7 @@ std::int64_t wholeMs(double ms)
 PageMotion::PageMotion(int intervalMs)
     : clock_([this] { return wholeMs(pageMs_); })
     , recorder_([this] { return clock_.now(); }, intervalMs)
+    , pacer_(*this, clock_, intervalMs)
 {
 }
 
@@ -37,21 +39,41 @@ void PageMotion::setPageMs(double pageMs)
     pageMs_ = pageMs;
 }
 
-void PageMotion::pause(double pageMs)
+bool PageMotion::setPaused(bool paused, double pageMs)
 {
     setPageMs(pageMs);
-    clock_.pause();
+    return pacer_.setPaused(paused);
 }
 
-void PageMotion::resume(double pageMs)
+std::string PageMotion::intervalText() const
 {
-    setPageMs(pageMs);
-    clock_.resume();
+    return texts::decimal(pacer_.intervalMs(), 0);
 }
 
-void PageMotion::advanceOneInterval()
+std::string PageMotion::storeyHeightText() const
 {
-    clock_.advance(recorder_.stepInterval());
+    return texts::decimal(pacer_.storeyHeight().metres(), 1);
+}
+
+bool PageMotion::stepsRunning() const
+{
+    return timer_["active"].as<bool>();
+}
+
+void PageMotion::holdSteps(bool held)
+{
+    timer_.call<void>("setHeld", held);
+}
+
+void PageMotion::deliverHeldStep()
+{
+    timer_.call<void>("deliver");
+}
+
+void PageMotion::setStepPeriod(int intervalMs)
+{
+    recorder_.setStepInterval(intervalMs);
+    timer_.call<void>("setPeriod", intervalMs);
 }
 
 double PageMotion::nowMs(double pageMs)

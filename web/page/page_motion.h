@@ -10,16 +10,18 @@
 
 #include "core/motion/model_clock.h"
 #include "core/motion/motion_recorder.h"
+#include "core/motion/pacer.h"
 #include "core/motion/speed.h"
 
 #include <emscripten/val.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace lodarix::web {
 
-class PageMotion {
+class PageMotion final : private motion::PacedSteps {
 public:
     // intervalMs: the step interval at the start.
     explicit PageMotion(int intervalMs);
@@ -30,14 +32,24 @@ public:
 
     // The page's time, in ms of performance.now(), of the event that comes next.
     void setPageMs(double pageMs);
-    // The model clock stops or runs on at pageMs.
-    void pause(double pageMs);
-    void resume(double pageMs);
-    bool paused() const { return clock_.paused(); }
-    // A step by hand: model time moves on by one interval.
-    void advanceOneInterval();
-    // 1 to 65535 ms; throws std::out_of_range outside.
-    void setStepInterval(int intervalMs) { recorder_.setStepInterval(intervalMs); }
+    // The page's step timer (step_timer.js), which the teacher's pacer holds,
+    // steps and sets the period of: its active, setHeld, deliver and setPeriod.
+    void setStepTimer(emscripten::val timer) { timer_ = std::move(timer); }
+
+    // The teacher's controls, as motion::Pacer has them; each setter returns
+    // whether anything changed. The model clock stops or runs on at pageMs.
+    bool setPaused(bool paused, double pageMs);
+    bool paused() const { return pacer_.paused(); }
+    bool step() { return pacer_.step(); }
+    int intervalMs() const { return pacer_.intervalMs(); }
+    bool nudgeIntervalMs(int steps) { return pacer_.nudgeIntervalMs(steps); }
+    bool typeIntervalMs(const std::string& typed) { return pacer_.typeIntervalMs(typed); }
+    double storeyHeight() const { return pacer_.storeyHeight().metres(); }
+    bool nudgeStoreyHeight(int steps) { return pacer_.nudgeStoreyHeight(steps); }
+    bool typeStoreyHeight(const std::string& typed) { return pacer_.typeStoreyHeight(typed); }
+    // The values as their fields show them: "850", "3,1".
+    std::string intervalText() const;
+    std::string storeyHeightText() const;
 
     // Model time since the load at pageMs.
     double nowMs(double pageMs);
@@ -71,9 +83,16 @@ public:
     emscripten::val workbook(double heightMetres) const;
 
 private:
+    bool stepsRunning() const override;
+    void holdSteps(bool held) override;
+    void deliverHeldStep() override;
+    void setStepPeriod(int intervalMs) override;
+
     double pageMs_ = 0;
     motion::ModelClock clock_;
     motion::MotionRecorder recorder_;
+    motion::Pacer pacer_;
+    emscripten::val timer_ = emscripten::val::undefined();
 };
 
 } // namespace lodarix::web

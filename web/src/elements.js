@@ -31,19 +31,22 @@ export function button(document, text, onClick, more = {}) {
 }
 
 /**
- * A number field from min to max by step, labelled with text.
+ * A spin field from min to max, labelled with text: a text field, so that
+ * what was typed reaches its reader as typed (a decimal comma included).
  * @param {Document} document
  * @param {string} text
- * @param {{ min: number, max: number, step: number, value: number }} range
+ * @param {{ min: number, max: number, decimals: boolean }} range
  */
-export function numberInput(document, text, { min, max, step, value }) {
+export function spinField(document, text, { min, max, decimals }) {
   const label = make(document, "label", undefined, "motion-number");
   const input = /** @type {HTMLInputElement} */ (make(document, "input"));
-  input.type = "number";
-  input.min = String(min);
-  input.max = String(max);
-  input.step = String(step);
-  input.value = String(value);
+  input.type = "text";
+  input.inputMode = decimals ? "decimal" : "numeric";
+  input.autocomplete = "off";
+  input.spellcheck = false;
+  input.setAttribute("role", "spinbutton");
+  input.setAttribute("aria-valuemin", String(min));
+  input.setAttribute("aria-valuemax", String(max));
   label.append(make(document, "span", text), input);
   return { label, input };
 }

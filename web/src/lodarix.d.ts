@@ -202,13 +202,32 @@ export interface EventsFacts {
   examples: { name: string; fileName: string; text: string }[];
 }
 
+// What the teacher's controls need of the step timer (step_timer.js).
+export interface PacedTimer {
+  readonly active: boolean;
+  setHeld(held: boolean): void;
+  deliver(): void;
+  setPeriod(periodMs: number): void;
+}
+
 export interface PageMotion {
   setPageMs(pageMs: number): void;
-  pause(pageMs: number): void;
-  resume(pageMs: number): void;
+  // The page's step timer, which the teacher's controls act on.
+  setStepTimer(timer: PacedTimer): void;
+  // The teacher's controls (core/motion/pacer.h): each setter returns
+  // whether anything changed.
+  setPaused(paused: boolean, pageMs: number): boolean;
   paused(): boolean;
-  advanceOneInterval(): void;
-  setStepInterval(intervalMs: number): void;
+  step(): boolean;
+  intervalMs(): number;
+  nudgeIntervalMs(steps: number): boolean;
+  typeIntervalMs(typed: string): boolean;
+  storeyHeight(): number;
+  nudgeStoreyHeight(steps: number): boolean;
+  typeStoreyHeight(typed: string): boolean;
+  // The values as their fields show them: "850", "3,1".
+  intervalText(): string;
+  storeyHeightText(): string;
   nowMs(pageMs: number): number;
   rowCount(): number;
   bytesHeld(): number;

@@ -21,7 +21,6 @@ import { TripsTable } from "./trips_table.js";
 export class MotionView {
   #document;
   #motion;
-  #timer;
   #texts;
   #settings;
   #graph;
@@ -44,7 +43,6 @@ export class MotionView {
   constructor(document, motion, timer, facts) {
     this.#document = document;
     this.#motion = motion;
-    this.#timer = timer;
     this.#texts = facts.texts;
     this.#settings = facts.controls;
     this.#graph = facts.graph;
@@ -58,7 +56,7 @@ export class MotionView {
     this.element.setAttribute("aria-label", t.WindowTitle);
     this.element.hidden = true;
 
-    const controls = timeControls(document, t, facts.controls, timer.periodMs, {
+    const controls = timeControls(document, t, facts.controls, {
       onPause: () => this.setPaused(!this.paused),
       onStep: () => this.step(),
     });
@@ -67,10 +65,18 @@ export class MotionView {
     this.interval = controls.interval;
     this.height = controls.height;
     this.wholeSession = controls.wholeSession;
-    this.interval.input.addEventListener("change", () =>
-      this.setIntervalMs(+this.interval.input.value),
-    );
-    this.height.input.addEventListener("change", () => this.refresh());
+    this.#paceField(this.interval.input, {
+      nudge: (steps) => motion.nudgeIntervalMs(steps),
+      type: (typed) => motion.typeIntervalMs(typed),
+      value: () => motion.intervalMs(),
+      text: () => motion.intervalText(),
+    });
+    this.#paceField(this.height.input, {
+      nudge: (steps) => motion.nudgeStoreyHeight(steps),
+      type: (typed) => motion.typeStoreyHeight(typed),
+      value: () => motion.storeyHeight(),
+      text: () => motion.storeyHeightText(),
+    });
     this.wholeSession.addEventListener("change", () => this.refresh());
 
     this.clock = make(document, "span", undefined, "motion-clock");
@@ -117,10 +123,7 @@ export class MotionView {
 
   /** @param {boolean} paused */
   setPaused(paused) {
-    if (paused === this.paused) return;
-    if (paused) this.#motion.pause(performance.now());
-    else this.#motion.resume(performance.now());
-    this.#timer.setHeld(paused);
+    if (!this.#motion.setPaused(paused, performance.now())) return;
     this.pauseButton.textContent = paused ? this.#texts.Continue : this.#texts.Pause;
     this.pauseButton.title = paused ? this.#texts.ContinueTip : this.#texts.PauseTip;
     this.stepButton.disabled = !paused;
@@ -129,33 +132,42 @@ export class MotionView {
 
   /** While paused, one step by hand if a trip is under way; it takes one interval. */
   step() {
-    if (!this.paused || !this.#timer.active) return;
-    this.#motion.advanceOneInterval();
-    this.#timer.deliver();
-  }
-
-  /** @param {number} intervalMs */
-  setIntervalMs(intervalMs) {
-    const { shortestIntervalMs, longestIntervalMs, intervalStepMs } = this.#settings;
-    const clamped = Math.min(
-      longestIntervalMs,
-      Math.max(
-        shortestIntervalMs,
-        Math.round((intervalMs || this.#timer.periodMs) / intervalStepMs) * intervalStepMs,
-      ),
-    );
-    this.interval.input.value = String(clamped);
-    if (clamped === this.#timer.periodMs) return;
-    this.#motion.setStepInterval(clamped);
-    this.#timer.setPeriod(clamped);
+    this.#motion.step();
   }
 
   get storeyHeight() {
-    const { lowestStoreyM, highestStoreyM, defaultStoreyM } = this.#settings;
-    const metres = +this.height.input.value;
-    return Number.isFinite(metres)
-      ? Math.min(highestStoreyM, Math.max(lowestStoreyM, metres))
-      : defaultStoreyM;
+    return this.#motion.storeyHeight();
+  }
+
+  /**
+   * Binds a field of the teacher's to the core's pacer: its arrows and Page
+   * keys move it by its steps, what is typed is read once typing ends (the
+   * text typed so far first, before an arrow), and it shows the value the
+   * pacer keeps.
+   * @param {HTMLInputElement} input
+   * @param {{ nudge: (steps: number) => boolean, type: (typed: string) => boolean,
+   *   value: () => number, text: () => string }} pacer
+   */
+  #paceField(input, pacer) {
+    const show = () => {
+      input.value = pacer.text();
+      input.setAttribute("aria-valuenow", String(pacer.value()));
+      this.refresh();
+    };
+    /** @type {Record<string, number>} */
+    const steps = { ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10 };
+    input.addEventListener("keydown", (event) => {
+      if (!(event.key in steps) || event.altKey || event.ctrlKey || event.metaKey) return;
+      event.preventDefault();
+      pacer.type(input.value);
+      pacer.nudge(steps[event.key]);
+      show();
+    });
+    input.addEventListener("change", () => {
+      pacer.type(input.value);
+      show();
+    });
+    show();
   }
 
   /**

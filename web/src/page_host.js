@@ -93,6 +93,7 @@ export async function startPage(document, facts) {
   const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
   if (!timer) throw new Error("the form has no step timer");
   const motion = new core.PageMotion(timer.periodMs);
+  motion.setStepTimer(timer);
   const trace = new core.PageTrace(motion);
   trace.setRowListener(() => views.refresh());
   const stop = (/** @type {string} */ message) => {

@@ -1,8 +1,9 @@
 // The motion view's row of the teacher's time controls, in the core's words
 // and ranges: "Пауза"/"Продължи", "Стъпка", the step interval, the storey
-// height and "Цялата сесия". The row only builds them; the view acts on them.
+// height and "Цялата сесия". The row only builds them; the view binds them
+// to the core's pacer.
 
-import { button, make, numberInput } from "./elements.js";
+import { button, make, spinField } from "./elements.js";
 
 /** @typedef {import("./lodarix.js").MotionControls} MotionControls */
 
@@ -10,24 +11,21 @@ import { button, make, numberInput } from "./elements.js";
  * @param {Document} document
  * @param {Record<string, string>} t the view's words
  * @param {MotionControls} ranges
- * @param {number} intervalMs the step interval shown first
  * @param {{ onPause: () => void, onStep: () => void }} actions
  */
-export function timeControls(document, t, ranges, intervalMs, actions) {
+export function timeControls(document, t, ranges, actions) {
   const pauseButton = button(document, t.Pause, actions.onPause, { title: t.PauseTip });
   const stepButton = button(document, t.Step, actions.onStep, { title: t.StepTip });
   stepButton.disabled = true;
-  const interval = numberInput(document, t.Interval, {
+  const interval = spinField(document, t.Interval, {
     min: ranges.shortestIntervalMs,
     max: ranges.longestIntervalMs,
-    step: ranges.intervalStepMs,
-    value: intervalMs,
+    decimals: false,
   });
-  const height = numberInput(document, t.StoreyHeight, {
+  const height = spinField(document, t.StoreyHeight, {
     min: ranges.lowestStoreyM,
     max: ranges.highestStoreyM,
-    step: ranges.storeyStepM,
-    value: ranges.defaultStoreyM,
+    decimals: true,
   });
   const whole = make(document, "label", undefined, "motion-check");
   const wholeSession = /** @type {HTMLInputElement} */ (make(document, "input"));

@@ -313,3 +313,41 @@ test("a long lesson over the whole session fills every pixel column of both grap
   }
   await closePage(session);
 });
+
+// What a teacher types, then Tab: the same values as the desktop's fields
+// show for the same typing.
+const typed = [
+  ["Интервал, ms", "850", "850"],
+  ["Интервал, ms", "150", "200"],
+  ["Интервал, ms", "2500", "2000"],
+  ["Интервал, ms", "", "800"],
+  ["Интервал, ms", "abc", "800"],
+  ["Височина на етаж, m", "3.05", "3,1"],
+  ["Височина на етаж, m", "3,05", "3,1"],
+  ["Височина на етаж, m", "2", "2,5"],
+  ["Височина на етаж, m", "", "3,0"],
+  ["Височина на етаж, m", "x", "3,0"],
+];
+
+test("typed values are read by the core's rule, and the arrows step from them", async () => {
+  const session = await openPage();
+  const { page } = session;
+  await page.keyboard.press("F2");
+  for (const [name, text, shown] of typed) {
+    const field = view(page).getByRole("spinbutton", { name });
+    const before = await field.inputValue();
+    await field.fill(text);
+    await page.keyboard.press("Tab");
+    assert.equal(await field.inputValue(), shown, `${name}: "${text}"`);
+    await field.fill(before);
+    await page.keyboard.press("Tab");
+  }
+  const interval = view(page).getByRole("spinbutton", { name: "Интервал, ms" });
+  await interval.fill("850");
+  await interval.press("ArrowUp");
+  assert.equal(await interval.inputValue(), "950");
+  assert.equal(await interval.getAttribute("aria-valuenow"), "950");
+  await interval.press("PageDown");
+  assert.equal(await interval.inputValue(), "200");
+  await closePage(session);
+});

@@ -158,6 +158,63 @@ private slots:
         QCOMPARE(*speed, 3.0 * 1000 / intervalMs);
     }
 
+    void typedValuesAreReadByTheCoresRule_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("an interval as typed") << "intervalBox"
+                                              << "850"
+                                              << "850";
+        QTest::newRow("an interval below range") << "intervalBox"
+                                                 << "150"
+                                                 << "200";
+        QTest::newRow("an interval above range") << "intervalBox"
+                                                 << "2500"
+                                                 << "2000";
+        QTest::newRow("an empty interval keeps it") << "intervalBox"
+                                                    << ""
+                                                    << "800";
+        QTest::newRow("an unreadable interval keeps it") << "intervalBox"
+                                                         << "abc"
+                                                         << "800";
+        QTest::newRow("a height with a point") << "storeyHeightBox"
+                                               << "3.05"
+                                               << "3,1";
+        QTest::newRow("a height with a comma") << "storeyHeightBox"
+                                               << "3,05"
+                                               << "3,1";
+        QTest::newRow("a height below range") << "storeyHeightBox"
+                                              << "2"
+                                              << "2,5";
+        QTest::newRow("an empty height keeps it") << "storeyHeightBox"
+                                                  << ""
+                                                  << "3,0";
+        QTest::newRow("an unreadable height keeps it") << "storeyHeightBox"
+                                                       << "x"
+                                                       << "3,0";
+    }
+
+    void typedValuesAreReadByTheCoresRule()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        MotionSession session;
+        auto* box = session.motionControl<QAbstractSpinBox>(field.toLatin1().constData());
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, typed);
+        box->interpretText();
+        QCOMPARE(box->text(), shown);
+        const auto& pacer = session.host.pacer();
+        QCOMPARE(field == "intervalBox"
+                     ? QString::number(pacer.intervalMs())
+                     : QString::number(pacer.storeyHeight().metres(), 'f', 1).replace('.', ','),
+                 shown);
+        QCOMPARE(stepTimer(session.window)->interval(), pacer.intervalMs());
+    }
+
     void lettersWorkWhicheverControlHasTheFocus_data()
     {
         QTest::addColumn<QString>("focused");
