@@ -2,6 +2,7 @@
 
 #include "core/form/lodarix_controls.h"
 #include "core/form/lodarix_form.h"
+#include "core/lift/guarded_event.h"
 #include "desktop/window/floor_button.h"
 #include "desktop/window/run_time_error_report.h"
 
@@ -102,21 +103,7 @@ void LodarixWindow::setStepIntervalMs(int intervalMs)
 
 bool LodarixWindow::handleEvent(const std::function<void()>& rule)
 {
-    try {
-        rule();
-        return true;
-    } catch (const std::exception& error) {
-        reportError(error);
-    }
-    return false;
-}
-
-void LodarixWindow::reportError(const std::exception& error)
-{
-    if (auto* timer =
-            qobject_cast<QTimer*>(loaded_.controls.find(controls::StepTimer, std::nullopt)))
-        timer->stop();
-    errorHandler_(error);
+    return lift::runGuarded(operations_, rule, errorHandler_);
 }
 
 } // namespace lodarix

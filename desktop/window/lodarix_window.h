@@ -81,14 +81,13 @@ public:
     // Replaces the default handler (tests use this to observe errors).
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
 
-    // Runs rule as an event handler does: any failure goes to the error handler.
-    // Returns false when the rule failed.
+    // Runs rule as an event handler does (lift::runGuarded): a failure stops
+    // the step timer and goes to the error handler. Returns false when the rule failed.
     bool handleEvent(const std::function<void()>& rule);
 
 private:
     void wireEvents();
     void runStep();
-    void reportError(const std::exception& error);
     QTimer& stepTimer() const;
 
     LoadedForm loaded_;

@@ -1,6 +1,6 @@
 #include "web/page/page_window.h"
 
-#include "core/form/lodarix_controls.h"
+#include "core/lift/guarded_event.h"
 #include "core/lift/run_time_error_report.h"
 #include "core/texts/main_window_texts.h"
 
@@ -49,14 +49,9 @@ void PageWindow::watch(PageTrace* trace)
 
 template <class Rule> bool PageWindow::handleEvent(Rule rule)
 {
-    try {
-        rule();
-        return true;
-    } catch (const std::exception& error) {
-        controls_.call<bool>("setTimerEnabled", std::string(controls::StepTimer), false);
+    return lift::runGuarded(operations_, rule, [this](const std::exception& error) {
         controls_.call<void>("runTimeError", lift::runTimeErrorReport(error, texts::PageStops));
-    }
-    return false;
+    });
 }
 
 } // namespace lodarix::web

@@ -1,11 +1,14 @@
 // The trip rules against a window that records every operation, so that the
-// order of the rules' steps is checked, not only their outcome.
+// order of the rules' steps is checked, not only their outcome; and what a
+// failure inside a rule does to that window.
 
+#include "core/lift/guarded_event.h"
 #include "core/lift/trip_controller.h"
 #include "core/texts/main_window_texts.h"
 
 #include <QTest>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -134,6 +137,28 @@ private slots:
         window.status += "typed by the user";
         controller.Timer1_Timer();
         QVERIFY(window.status.ends_with("typed by the userЕтаж II\r\n"));
+    }
+
+    void aFailureInsideARuleStopsTheStepsAndIsReportedOnce()
+    {
+        RecordingWindow window;
+        std::vector<std::string> reported;
+        const auto report = [&](const std::exception& error) { reported.push_back(error.what()); };
+        QVERIFY(runGuarded(
+            window, [] {}, report));
+        QVERIFY(reported.empty() && window.take().empty());
+        QVERIFY(!runGuarded(
+            window, [] { throw std::runtime_error("lost"); }, report));
+        QCOMPARE(window.take(), Steps{"stop steps"});
+        QCOMPARE(reported, std::vector<std::string>{"lost"});
+
+        struct NoTimer : RecordingWindow {
+            void setStepsRunning(bool) override { throw std::runtime_error("no timer"); }
+        } timerless;
+        QVERIFY(!runGuarded(
+            timerless, [] { throw std::runtime_error("first"); }, report));
+        QCOMPARE(reported.back(), "first");
+        QCOMPARE(reported.size(), 2u);
     }
 };
 
