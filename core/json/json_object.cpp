@@ -1,6 +1,6 @@
 #include "core/json/json_object.h"
 
-#include <cstdio>
+#include "core/texts/number_texts.h"
 
 namespace lodarix::json {
 
@@ -122,9 +122,7 @@ void Array::number(int value)
 
 std::string decimalText(double value)
 {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.15g", value);
-    return digits;
+    return texts::pointGeneral(value, 15);
 }
 
 } // namespace lodarix::json

@@ -1,14 +1,15 @@
 #include "core/lift/colors.h"
 
-#include <cstdio>
-
 namespace lodarix::lift {
 
-std::string toHexRgb(Color color)
+std::string hexRgb(Rgb rgb)
 {
-    const Rgb rgb = toRgb(color);
-    char hex[sizeof "#RRGGBB"];
-    std::snprintf(hex, sizeof hex, "#%02X%02X%02X", rgb.red, rgb.green, rgb.blue);
+    constexpr char Digits[] = "0123456789ABCDEF";
+    std::string hex = "#";
+    for (const std::uint8_t part : {rgb.red, rgb.green, rgb.blue}) {
+        hex += Digits[part >> 4];
+        hex += Digits[part & 0xFu];
+    }
     return hex;
 }
 

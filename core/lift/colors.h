@@ -26,7 +26,11 @@ constexpr Rgb toRgb(Color color)
             static_cast<std::uint8_t>((color >> 16) & 0xFFu)};
 }
 
-// "#RRGGBB" in upper-case hex, red first.
-std::string toHexRgb(Color color);
+// "#RRGGBB" in upper-case hex, red first: the one way a colour is written.
+std::string hexRgb(Rgb rgb);
+inline std::string toHexRgb(Color color)
+{
+    return hexRgb(toRgb(color));
+}
 
 } // namespace lodarix::lift

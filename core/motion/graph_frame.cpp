@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace lodarix::motion {
 
@@ -100,13 +99,6 @@ std::vector<PlotPoint> markedSteps(std::span<const Row> rows, std::span<const Pl
             marked.push_back(point);
     }
     return marked;
-}
-
-std::string hexColor(Rgb color)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02X%02X%02X", color.red, color.green, color.blue);
-    return text;
 }
 
 } // namespace lodarix::motion

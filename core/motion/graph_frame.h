@@ -1,10 +1,11 @@
 // What every face draws around the record's graphs, so that they read the
 // same everywhere: the span of model time shown (the last 60 s, or the whole
 // session), the axes with their ticks and labels, and the colours of the
-// grid, the axes and each trace. A face only lays the plot out in its own
+// grid, the axes and each line. A face only lays the plot out in its own
 // pixels and fonts.
 #pragma once
 
+#include "core/lift/colors.h"
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
 #include "core/motion/speed.h"
@@ -84,14 +85,7 @@ std::vector<PlotPoint> markedSteps(std::span<const Row> rows, std::span<const Pl
                                    int columns);
 inline constexpr int ColumnsPerStepPoint = 6;
 
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
-// "#RRGGBB".
-std::string hexColor(Rgb color);
+using lift::Rgb;
 
 namespace graph_colors {
 inline constexpr Rgb Grid{225, 225, 225};

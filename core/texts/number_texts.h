@@ -1,6 +1,9 @@
-// Numbers and fillers in the Bulgarian texts: a decimal comma and no group
-// separators, whatever the process's locale, rounded to the nearest with
-// halves away from zero, so that every face writes the same digits.
+// Numbers as text, the one place they become text, whatever the process's
+// C locale: in the Bulgarian texts with a decimal comma and no group
+// separators, rounded to the nearest with halves away from zero, so that
+// every face writes the same digits; in the machine formats (JSON, the
+// workbook's XML, the motion CSV) with a decimal point. And the fillers of
+// the Bulgarian texts' patterns.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +17,18 @@ namespace lodarix::texts {
 std::string decimal(double value, int decimals);
 // Milliseconds as seconds with one decimal: 12840 is "12,8".
 std::string seconds(std::int64_t ms);
+// Milliseconds as seconds with three decimals and a point: 800 is "0.800", -5 is "-0.005".
+std::string pointSeconds(std::int64_t ms);
+// printf's %.*g with a point: 15 significant digits of 0.1 are "0.1".
+// significant: 1 to 17.
+std::string pointGeneral(double value, int significant);
+// The shortest text that reads back as the same double: the fewest
+// significant digits, in fixed notation for magnitudes from 1E-6 to below
+// 1E+21 and in scientific notation outside, such as "0.8", "120", "-3.5E-7",
+// "1E+300"; "0" for both zeros. Throws std::invalid_argument for infinities
+// and NaN.
+std::string shortestNumber(double value);
+
 // pattern with each "{}" replaced by the next of values; a "{}" beyond them stays.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 

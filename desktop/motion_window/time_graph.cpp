@@ -20,7 +20,7 @@ const QColor TextColor = colorOf(motion::graph_colors::Text);
 
 } // namespace
 
-QColor colorOf(motion::Rgb color)
+QColor colorOf(lift::Rgb color)
 {
     return QColor(color.red, color.green, color.blue);
 }

@@ -67,6 +67,6 @@ private:
 };
 
 // A colour of the core's graphs.
-QColor colorOf(motion::Rgb color);
+QColor colorOf(lift::Rgb color);
 
 } // namespace lodarix

@@ -7,6 +7,7 @@
 #include "core/motion/speed.h"
 #include "core/motion/trip_log.h"
 #include "core/workbook/motion_workbook.h"
+#include "tests/support/motion_csv_reader.h"
 #include "web/page/page_window.h"
 #include "web/page/typed_arrays.h"
 

@@ -21,9 +21,9 @@ namespace {
 
 namespace words = motion_texts;
 
-void color(json::Object& object, std::string_view name, motion::Rgb value)
+void color(json::Object& object, std::string_view name, lift::Rgb value)
 {
-    object.text(name, motion::hexColor(value));
+    object.text(name, lift::hexRgb(value));
 }
 
 // {name: position, ..., size}.

@@ -154,7 +154,7 @@ private slots:
 
     void coloursAsThePageWritesThem()
     {
-        QCOMPARE(QString::fromStdString(motion::hexColor(motion::graph_colors::Position)),
+        QCOMPARE(QString::fromStdString(lift::hexRgb(motion::graph_colors::Position)),
                  QStringLiteral("#1946A0"));
     }
 };

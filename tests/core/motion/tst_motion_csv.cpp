@@ -3,6 +3,7 @@
 
 #include "core/motion/motion_csv.h"
 #include "tests/support/european_numbers.h"
+#include "tests/support/motion_csv_reader.h"
 
 #include <QTest>
 

@@ -1,6 +1,7 @@
-// Numbers in the Bulgarian texts: the same digits whatever the process's
-// locale and whichever face writes them, halves rounded away from zero, and
-// the fillers of the texts' patterns.
+// Numbers as text: the same digits whatever the process's locale and
+// whichever face writes them, halves rounded away from zero, a decimal comma
+// in the Bulgarian texts and a point in the machine formats (checked under
+// a Bulgarian locale); and the fillers of the texts' patterns.
 
 #include "core/texts/number_texts.h"
 
@@ -44,13 +45,15 @@ private slots:
 
     void theProcessLocaleChangesNothing()
     {
-        const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")
-            && !std::setlocale(LC_NUMERIC, "bg_BG.UTF-8"))
-            QSKIP("no locale with a decimal comma is installed");
-        const std::string text = decimal(1.5, 1);
-        std::setlocale(LC_NUMERIC, before.c_str());
-        QCOMPARE(text, std::string("1,5"));
+        using namespace lodarix::texts;
+        const std::string before = std::setlocale(LC_ALL, nullptr);
+        QVERIFY(std::setlocale(LC_ALL, "bg_BG.UTF-8")); // the tests' set-up generates it
+        const std::string written = decimal(1.5, 1) + ' ' + pointGeneral(0.1, 15) + ' '
+            + pointGeneral(-2.5e-7, 15) + ' ' + shortestNumber(1234.5) + ' '
+            + shortestNumber(-3.5e-7) + ' ' + shortestNumber(0.1 + 0.2) + ' ' + pointSeconds(-5);
+        std::setlocale(LC_ALL, before.c_str());
+        QCOMPARE(written,
+                 std::string("1,5 0.1 -2.5e-07 1234.5 -3.5E-7 0.30000000000000004 -0.005"));
     }
 
     void secondsFromMilliseconds()
