@@ -5,7 +5,7 @@
 #pragma once
 
 #include "core/trace/event_trace.h"
-#include "desktop/window/core_table_model.h"
+#include "desktop/tables/core_table_model.h"
 
 namespace lodarix {
 

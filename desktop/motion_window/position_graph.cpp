@@ -4,7 +4,7 @@
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
 #include "core/texts/motion_window_texts.h"
-#include "desktop/motion_window/trace_painter.h"
+#include "desktop/motion_window/line_painter.h"
 #include "desktop/window/qt_text.h"
 
 #include <QLineF>
@@ -62,7 +62,7 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
                           QPointF(xOf(stretch.toMs, plot), y(stretch.toFloor)));
         (stretch.kind == motion::StretchKind::Jump ? jumps : lines).push_back(line);
     }
-    drawTrace(painter, lines, plot, QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
+    drawGraphLine(painter, lines, plot, QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
     painter.setPen(QPen(JumpColor, line, Qt::DashLine));
     painter.drawLines(jumps.data(), static_cast<int>(jumps.size()));
 

@@ -3,7 +3,7 @@
 #include "core/motion/decimation.h"
 #include "core/motion/graph_path.h"
 #include "core/texts/motion_window_texts.h"
-#include "desktop/motion_window/trace_painter.h"
+#include "desktop/motion_window/line_painter.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -48,7 +48,7 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     painter.setPen(QPen(colorOf(motion::graph_colors::Zero), 1));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
-    // The trace runs through the stretches' ends, vertically where the
+    // The line runs through the stretches' ends, vertically where the
     // speed changes; a jump breaks it. A dense stretch, a column or two wide,
     // spans its speeds where it begins and runs on at the speed it ends at,
     // so that a trip's level goes on through it.
@@ -79,8 +79,8 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
         }
         to(QPointF(toX, y(range.last)));
     }
-    drawTrace(painter, segments, plot,
-              QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
+    drawGraphLine(painter, segments, plot,
+                  QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
 
     painter.setPen(QPen(colorOf(motion::graph_colors::SpeedJump), line));
     painter.setBrush(Qt::white);

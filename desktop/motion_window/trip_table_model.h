@@ -5,7 +5,7 @@
 
 #include "core/motion/motion_recorder.h"
 #include "core/motion/speed.h"
-#include "desktop/window/core_table_model.h"
+#include "desktop/tables/core_table_model.h"
 
 namespace lodarix {
 

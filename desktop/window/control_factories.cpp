@@ -1,6 +1,6 @@
 #include "desktop/window/control_factories.h"
 
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/floor_button.h"
 #include "desktop/window/qt_text.h"

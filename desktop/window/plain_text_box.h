@@ -1,4 +1,4 @@
-// A QPlainTextEdit as the core's CrLfText reaches it (core/text_box): the
+// A QPlainTextEdit as the core's CrLfText reaches it (core/line_ends): the
 // box's text read and written with CR LF line ends. One is kept beside each
 // box that the rules write, made at the first use; it hears of every change
 // to the box's document by other hands (typing, pasting, undo, a new
@@ -9,7 +9,7 @@
 // where a replacement puts the cursor at the end.
 #pragma once
 
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The window operations of the trip rules bound to the loaded widgets. Every
 // call looks its control up by name and index at that moment; the status
 // box's text is read with CR LF line ends and written with them, though the
-// widget itself keeps plain line feeds (see core/text_box/crlf_text.h). With an announcer,
+// widget itself keeps plain line feeds (see core/line_ends/crlf_text.h). With an announcer,
 // what a write newly shows in the status box, and the grille opening when it
 // was closed, are told to a screen reader too (see status_announcer.h).
 #pragma once

@@ -3,8 +3,8 @@
 #include "core/form/accessible_texts.h"
 #include "core/form/lodarix_form.h"
 #include "core/json/json_object.h"
+#include "core/line_ends/crlf_text.h"
 #include "core/model/lodarix_model.h"
-#include "core/text_box/crlf_text.h"
 
 #include <optional>
 #include <span>

@@ -4,11 +4,11 @@
 // call looks its control up there at that moment, and one the page has not
 // got is a lift::RunTimeError. The status box's text is read with CR LF line
 // ends and written with them, though the page's box keeps plain line feeds
-// (see core/text_box/crlf_text.h).
+// (see core/line_ends/crlf_text.h).
 #pragma once
 
 #include "core/lift/window_operations.h"
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 
 #include <emscripten/val.h>
 

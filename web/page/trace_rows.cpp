@@ -1,7 +1,7 @@
 #include "web/page/trace_rows.h"
 
 #include "core/json/json_object.h"
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 #include "core/texts/events_view_texts.h"
 #include "core/texts/number_texts.h"
 #include "core/trace/trace_texts.h"

@@ -25,7 +25,7 @@ export function partsOf(path, layout) {
 }
 
 /**
- * What a trace is drawn with: the canvas's context at its device-pixel
+ * What a graph's line is drawn with: the canvas's context at its device-pixel
  * ratio, the graph and its facts, and the plot's scales.
  * @typedef {object} Plot
  * @property {CanvasRenderingContext2D} context

@@ -10,8 +10,8 @@
 // it stays sharp at any zoom; the graph is drawn in units of a twelfth of
 // the canvas's font size, so that its labels and margins grow with the page.
 
-import { drawPosition } from "./position_trace.js";
-import { drawSpeed } from "./speed_trace.js";
+import { drawPosition } from "./position_line.js";
+import { drawSpeed } from "./speed_line.js";
 
 /** @typedef {import("./lodarix.js").DrawnGraph} DrawnGraph */
 /** @typedef {import("./lodarix.js").MotionGraphFacts} MotionGraphFacts */

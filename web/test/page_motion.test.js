@@ -19,13 +19,13 @@ const clockText = (page) => view(page).locator(".motion-clock").first().textCont
 const { colors } = pageFacts().motionGraph;
 
 /**
- * A trace's colour ("#RRGGBB") as numbers.
+ * A graph line's colour ("#RRGGBB") as numbers.
  * @param {string} color
  */
 const rgb = (color) => [1, 3, 5].map((digit) => parseInt(color.slice(digit, digit + 2), 16));
 
 /**
- * How many pixels of a graph's canvas are near the colour of its trace, as
+ * How many pixels of a graph's canvas are near the colour of its line, as
  * the middle of a line two pixels wide is.
  * @param {import("playwright-core").Page} page
  * @param {string} name
@@ -271,8 +271,8 @@ test("a long lesson over the whole session fills every pixel column of both grap
   const session = await openPage({ viewport: { width: 1300, height: 1000 } });
   const { page } = session;
   await showLongRecord(page, { rows: 20_000, width: 600, height: 300 });
-  const traces = { position: rgb(colors.position), speed: rgb(colors.speed) };
-  const columns = await page.evaluate((traces) => {
+  const lineColors = { position: rgb(colors.position), speed: rgb(colors.speed) };
+  const columns = await page.evaluate((lineColors) => {
     const { view } = /** @type {any} */ (globalThis).longRecord;
     view.wholeSession.checked = true;
     /** @type {Record<string, {top: number, bottom: number}[]>} */
@@ -282,7 +282,7 @@ test("a long lesson over the whole session fills every pixel column of both grap
       const canvas = kind === "position" ? view.positionGraph : view.speedGraph;
       const { width, height } = canvas;
       const data = canvas.getContext("2d").getImageData(0, 0, width, height).data;
-      const wanted = traces[/** @type {"position" | "speed"} */ (kind)];
+      const wanted = lineColors[/** @type {"position" | "speed"} */ (kind)];
       reach[kind] = [];
       for (let x = 0; x < width; ++x) {
         let top = -1;
@@ -298,7 +298,7 @@ test("a long lesson over the whole session fills every pixel column of both grap
       }
     }
     return reach;
-  }, traces);
+  }, lineColors);
   // The plot lies within the margins of 44 px left, 10 right, 10 top and
   // 30 bottom: floors 1 to 11 over its 260 px from 0,5 to 11,5, the speed
   // of 3,75 m/s each way within ±4 m/s.

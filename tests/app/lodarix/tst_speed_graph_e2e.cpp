@@ -18,18 +18,18 @@ namespace {
 
 const QString MotionTitle = QStringLiteral("графика на движението");
 
-// The speed trace's colour, drawn over white or over the grey zero line,
+// The speed line's colour, drawn over white or over the grey zero line,
 // antialiased; the position graph's blue and the grey and black of the
 // axes are not.
-bool isTrace(QColor pixel)
+bool isSpeedLine(QColor pixel)
 {
     return pixel.red() > pixel.green() + 50 && pixel.red() > pixel.blue() + 50
         && std::abs(pixel.green() - pixel.blue()) < 30;
 }
 
-// The topmost and lowest rows of the trace in each column of a shot, from
+// The topmost and lowest rows of the line in each column of a shot, from
 // the first column where it shows; -1 where a column has none of it.
-struct Trace {
+struct SpeedLine {
     int firstColumn = -1;
     std::vector<int> top;
     std::vector<int> bottom;
@@ -38,34 +38,34 @@ struct Trace {
     bool tall(int column) const { return bottom[column] - top[column] > 12; }
 };
 
-Trace traceIn(const QImage& shot)
+SpeedLine speedLineIn(const QImage& shot)
 {
-    Trace trace;
+    SpeedLine line;
     for (int x = 0; x < shot.width(); ++x) {
         int top = -1;
         int bottom = -1;
         for (int y = 0; y < shot.height(); ++y) {
-            if (!isTrace(shot.pixelColor(x, y)))
+            if (!isSpeedLine(shot.pixelColor(x, y)))
                 continue;
             if (top < 0)
                 top = y;
             bottom = y;
         }
-        if (top < 0 && trace.firstColumn < 0)
+        if (top < 0 && line.firstColumn < 0)
             continue;
-        if (trace.firstColumn < 0)
-            trace.firstColumn = x;
-        trace.top.push_back(top);
-        trace.bottom.push_back(bottom);
+        if (line.firstColumn < 0)
+            line.firstColumn = x;
+        line.top.push_back(top);
+        line.bottom.push_back(bottom);
     }
-    while (!trace.top.empty() && trace.top.back() < 0) {
-        trace.top.pop_back();
-        trace.bottom.pop_back();
+    while (!line.top.empty() && line.top.back() < 0) {
+        line.top.pop_back();
+        line.bottom.pop_back();
     }
-    return trace;
+    return line;
 }
 
-// What a screenshot shows of the trip: fault empty when the trace rests,
+// What a screenshot shows of the trip: fault empty when the line rests,
 // rises at one edge, keeps its level, falls at one edge and rests again;
 // width, the columns between its first and last edges.
 struct TripShape {
@@ -75,10 +75,10 @@ struct TripShape {
 
 TripShape tripShape(const QImage& shot)
 {
-    const Trace trace = traceIn(shot);
+    const SpeedLine line = speedLineIn(shot);
     std::vector<std::pair<int, int>> edges; // runs of adjacent tall columns
-    for (int x = 0; x < trace.columns(); ++x) {
-        if (trace.top[x] < 0 || !trace.tall(x))
+    for (int x = 0; x < line.columns(); ++x) {
+        if (line.top[x] < 0 || !line.tall(x))
             continue;
         if (!edges.empty() && edges.back().second == x - 1)
             edges.back().second = x;
@@ -90,32 +90,32 @@ TripShape tripShape(const QImage& shot)
         shape.width = edges.back().first - edges.front().second;
     QStringList at;
     for (const auto& [from, to] : edges)
-        at << QStringLiteral("%1..%2").arg(trace.firstColumn + from).arg(trace.firstColumn + to);
+        at << QStringLiteral("%1..%2").arg(line.firstColumn + from).arg(line.firstColumn + to);
     if (edges.size() != 2) {
         shape.fault = QStringLiteral("%1 edges, at columns %2")
                           .arg(edges.size())
                           .arg(at.join(QStringLiteral(", ")));
         return shape;
     }
-    const int rest = trace.top[0];
-    const int level = trace.top[(edges[0].second + edges[1].first) / 2];
+    const int rest = line.top[0];
+    const int level = line.top[(edges[0].second + edges[1].first) / 2];
     if (level > rest - 30)
         shape.fault =
             QStringLiteral("the level, row %1, is not above rest, row %2").arg(level).arg(rest);
-    for (int x = 0; x < trace.columns() && shape.fault.isEmpty(); ++x) {
+    for (int x = 0; x < line.columns() && shape.fault.isEmpty(); ++x) {
         const auto on = [x](std::pair<int, int> edge) {
             return x >= edge.first && x <= edge.second;
         };
         if (on(edges[0]) || on(edges[1]))
             continue;
         const int expected = x > edges[0].second && x < edges[1].first ? level : rest;
-        if (trace.top[x] < 0)
-            shape.fault = QStringLiteral("no trace in column %1").arg(trace.firstColumn + x);
-        else if (std::abs(trace.top[x] - expected) > 3 || std::abs(trace.bottom[x] - expected) > 4)
+        if (line.top[x] < 0)
+            shape.fault = QStringLiteral("no line in column %1").arg(line.firstColumn + x);
+        else if (std::abs(line.top[x] - expected) > 3 || std::abs(line.bottom[x] - expected) > 4)
             shape.fault = QStringLiteral("column %1 spans rows %2..%3, away from row %4")
-                              .arg(trace.firstColumn + x)
-                              .arg(trace.top[x])
-                              .arg(trace.bottom[x])
+                              .arg(line.firstColumn + x)
+                              .arg(line.top[x])
+                              .arg(line.bottom[x])
                               .arg(expected);
     }
     return shape;

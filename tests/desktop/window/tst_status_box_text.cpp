@@ -8,7 +8,7 @@
 
 #include "window_test_support.h"
 
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

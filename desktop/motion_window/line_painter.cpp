@@ -1,4 +1,4 @@
-#include "desktop/motion_window/trace_painter.h"
+#include "desktop/motion_window/line_painter.h"
 
 #include <QPainter>
 
@@ -57,8 +57,8 @@ std::vector<Span> columnSpans(const std::vector<QLineF>& segments, const QRectF&
 
 } // namespace
 
-void drawTrace(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
-               const QPen& pen)
+void drawGraphLine(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
+                   const QPen& pen)
 {
     if (segments.size() <= static_cast<std::size_t>(plot.width())) {
         painter.setPen(pen);

@@ -1,4 +1,4 @@
-// Draws a graph's trace, given as line segments in the plot's pixels. While
+// Draws a graph's line, given as line segments in the plot's pixels. While
 // the segments are few they are drawn as smooth lines; when there are more
 // than the plot has pixel columns (a long record seen whole) each column is
 // filled over the span the segments cover in it, which costs the same
@@ -15,7 +15,7 @@ class QPainter;
 
 namespace lodarix {
 
-void drawTrace(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
-               const QPen& pen);
+void drawGraphLine(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
+                   const QPen& pen);
 
 } // namespace lodarix

@@ -1,4 +1,4 @@
-// The speed graph's trace: the zero line, the speed over time through the
+// The speed graph's lines: the zero line, the speed over time through the
 // stretches' ends (vertical where it changes, broken at a jump), and a ring
 // at each jump.
 

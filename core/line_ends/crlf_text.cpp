@@ -1,4 +1,4 @@
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 
 #include "core/texts/utf8.h"
 

@@ -1,4 +1,4 @@
-#include "desktop/window/core_table_model.h"
+#include "desktop/tables/core_table_model.h"
 
 #include "desktop/window/qt_text.h"
 

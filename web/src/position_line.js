@@ -1,4 +1,4 @@
-// The position graph's trace: the cabin's floor over time, each step's
+// The position graph's line: the cabin's floor over time, each step's
 // point while they stand apart, a jump dashed, and the running trip's final
 // stop as a dashed level from its pick to the present.
 

@@ -3,7 +3,7 @@
 // append and which as a replacement, what it newly shows, the user's edits in
 // between, and the characters a box does not keep.
 
-#include "core/text_box/crlf_text.h"
+#include "core/line_ends/crlf_text.h"
 
 #include <QTest>
 
