@@ -33,8 +33,8 @@ package:
 
 # Every build of the tests: the normal one, with the benchmarks and the
 # README's screenshot program compiled (not run), the web one (whose tests
-# compare its lodarix-replay with the normal build's), the sanitizer one and
-# the fuzz one.
+# compare its lodarix-replay with the normal build's) and the sanitizer one,
+# which holds the fuzz targets too. Each runs its tests two at a time.
 test-builds:
 	@tools/ensure-packages.sh run test web
 	cmake --preset dev
@@ -44,14 +44,11 @@ test-builds:
 	cmake --build --preset web
 	cmake --preset asan
 	cmake --build --preset asan
-	cmake --preset fuzz
-	cmake --build --preset fuzz
 
 test: test-builds format-check
 	ctest --preset dev
 	ctest --preset web
 	ctest --preset asan
-	ctest --preset fuzz
 
 # Start-up, memory, step cadence, CPU time and throughput, as one table;
 # then the browser page's figures, as another. The same build of build/ as

@@ -53,6 +53,9 @@ function(lodarix_add_test name)
     cmake_parse_arguments(ARG "WIDGETS" ""
         "SOURCES;LIBRARIES;DEFINITIONS;DEPENDS;ENVIRONMENT;LABELS;LAUNCHER" ${ARGN})
     qt_add_executable(${name} ${ARG_SOURCES})
+    # A test is one file: a unity build would only make its own types
+    # "included" ones, of which the compiler then warns.
+    set_target_properties(${name} PROPERTIES UNITY_BUILD OFF)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     if(ARG_DEFINITIONS)

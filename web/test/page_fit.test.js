@@ -55,6 +55,18 @@ const measure = (page) =>
     };
   }, form.name);
 
+/**
+ * Waits until the page has fitted the form to the window it has now: a
+ * browser tells the page of a new size at its next rendering, not at once.
+ * @param {import("playwright-core").Page} page
+ */
+const refitted = (page) =>
+  page.waitForFunction(([name, slack]) => {
+    const root = document.documentElement;
+    const box = /** @type {HTMLElement} */ (document.getElementById(name)).getBoundingClientRect();
+    return root.clientWidth - box.width <= slack || root.clientHeight - box.height <= slack;
+  }, /** @type {[string, number]} */ ([form.name, Slack]));
+
 /** @param {Awaited<ReturnType<typeof measure>>} at */
 function assertFills(at, where = "") {
   const { form: box, window } = at;
@@ -186,6 +198,7 @@ test("the page fits the window again when it changes, sharp at any pixel ratio",
   ]) {
     await page.setViewportSize({ width, height });
     await page.keyboard.press("F2");
+    await refitted(page);
     assertFills(await measure(page), `${width} x ${height}`);
     await page.keyboard.press("F2");
     const shown = await measure(page);
