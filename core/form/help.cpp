@@ -21,6 +21,7 @@ Help help(Face face)
                  {words::SpaceKey, words::SpaceDoes},
                  {words::HelpKey, words::HelpDoes},
                  {words::MotionKey, words::MotionDoes},
+                 {words::EventsKey, words::EventsDoes},
                  {words::PauseKeys, words::PauseDoes},
                  {words::StepKey, words::StepDoes}},
         .close = words::Close,
