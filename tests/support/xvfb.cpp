@@ -50,13 +50,22 @@ pid_t startOn(int display, const std::string& screen)
         throw std::runtime_error(std::string("cannot start Xvfb: ") + std::strerror(spawned));
     }
     std::string number;
-    char c = 0;
-    while (read(ready[0], &c, 1) == 1 && c != '\n')
+    for (char c = 0;;) {
+        const ssize_t got = read(ready[0], &c, 1);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got != 1 || c == '\n')
+            break;
         number += c;
+    }
     close(ready[0]);
     if (!number.empty())
         return pid;
-    waitpid(pid, nullptr, 0);
+    // It exited first (the display is taken), or it never said it was
+    // ready: either way it must not outlive the attempt, nor hold the
+    // pipes that it inherited from the test's runner.
+    kill(pid, SIGTERM);
+    while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {}
     return 0;
 }
 
@@ -83,8 +92,7 @@ Xvfb::Xvfb(int width, int height)
 Xvfb::~Xvfb()
 {
     kill(pid_, SIGTERM);
-    int status = 0;
-    waitpid(pid_, &status, 0);
+    while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {}
 }
 
 } // namespace test_support
