@@ -2,7 +2,6 @@
 
 #include "core/texts/number_texts.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>

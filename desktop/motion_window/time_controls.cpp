@@ -42,31 +42,24 @@ protected:
     }
 };
 
-// The fields take any text while it is typed; once typing ends it is read by
-// the core's rule, and an empty or unreadable text keeps the value.
-class IntervalBox : public QSpinBox {
+// A field that takes any text while it is typed; once typing ends the text
+// is read by the core's rule (read), and an empty or unreadable text keeps
+// the value.
+template <class Box, class Value, std::optional<Value> (*read)(std::string_view)>
+class CoreReadBox : public Box {
 public:
-    using QSpinBox::QSpinBox;
+    using Box::Box;
 
 protected:
     QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
-    int valueFromText(const QString& text) const override
+    Value valueFromText(const QString& text) const override
     {
-        return motion::readIntervalMs(text.toStdString()).value_or(value());
+        return read(text.toStdString()).value_or(this->value());
     }
 };
 
-class StoreyHeightBox : public QDoubleSpinBox {
-public:
-    using QDoubleSpinBox::QDoubleSpinBox;
-
-protected:
-    QValidator::State validate(QString&, int&) const override { return QValidator::Acceptable; }
-    double valueFromText(const QString& text) const override
-    {
-        return motion::readStoreyHeight(text.toStdString()).value_or(value());
-    }
-};
+using IntervalBox = CoreReadBox<QSpinBox, int, motion::readIntervalMs>;
+using StoreyHeightBox = CoreReadBox<QDoubleSpinBox, double, motion::readStoreyHeight>;
 
 QAction* windowAction(QWidget& window, const QList<QKeySequence>& keys)
 {
