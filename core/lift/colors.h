@@ -26,6 +26,11 @@ constexpr Rgb toRgb(Color color)
             static_cast<std::uint8_t>((color >> 16) & 0xFFu)};
 }
 
+constexpr Color toColor(Rgb rgb)
+{
+    return Color{rgb.red} | Color{rgb.green} << 8 | Color{rgb.blue} << 16;
+}
+
 // "#RRGGBB" in upper-case hex, red first: the one way a colour is written.
 std::string hexRgb(Rgb rgb);
 inline std::string toHexRgb(Color color)

@@ -5,6 +5,7 @@
 #include "core/model/window_model.h"
 #include "core/texts/events_view_texts.h"
 #include "core/texts/number_texts.h"
+#include "core/trace/sketch_style.h"
 #include "core/trace/trace_texts.h"
 
 #include <map>
@@ -73,12 +74,16 @@ WindowSketch sketchAfter(const EventTrace& trace, std::size_t row)
         if (!control.visible || control.kind == ControlKind::Timer
             || control.kind == ControlKind::ListBox)
             continue;
+        const lift::Color face = control.background.value_or(form.background);
         SketchShape shape{SketchShape::Kind::Label,
                           left,
                           top,
                           control.rect.width / TwipsPerPixel,
                           control.rect.height / TwipsPerPixel,
-                          control.background.value_or(form.background),
+                          face,
+                          sketch_style::frameEdge(face),
+                          sketch_style::bevelLit(face),
+                          sketch_style::bevelShaded(face),
                           std::string(control.text),
                           control.selected};
         switch (control.kind) {
@@ -93,6 +98,7 @@ WindowSketch sketchAfter(const EventTrace& trace, std::size_t row)
         case ControlKind::TextBox:
             shape.kind = SketchShape::Kind::TextBox;
             shape.fill = control.background.value_or(White);
+            shape.edge = lift::toColor(sketch_style::TextBoxEdge);
             break;
         default:
             break;

@@ -21,9 +21,12 @@ struct SketchShape {
     int top;
     int width;
     int height;
-    lift::Color fill; // the face's colour; white for a text box
-    std::string text; // the caption, or the text box's whole text (CR LF line ends)
-    bool selected;    // an option button's selection
+    lift::Color fill;   // the face's colour; white for a text box
+    lift::Color edge;   // a frame's or a text box's edge
+    lift::Color lit;    // a floor button's lit bevel (its shaded one when pressed)
+    lift::Color shaded; // and its shaded bevel
+    std::string text;   // the caption, or the text box's whole text (CR LF line ends)
+    bool selected;      // an option button's selection
 };
 
 struct WindowSketch {

@@ -2,6 +2,7 @@
 
 #include "core/texts/events_view_texts.h"
 #include "core/texts/number_texts.h"
+#include "core/trace/sketch_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -13,21 +14,26 @@ namespace lodarix {
 namespace {
 
 using Kind = trace::SketchShape::Kind;
+namespace style = trace::sketch_style;
 
-QColor colorOf(lift::Color color)
+QColor colorOf(lift::Rgb rgb)
 {
-    const lift::Rgb rgb = lift::toRgb(color);
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// A raised face, or a pressed one.
-void drawBevel(QPainter& painter, const QRectF& rect, const QColor& face, bool pressed)
+QColor colorOf(lift::Color color)
 {
-    const QColor light = face.lighter(160);
-    const QColor dark = face.darker(220);
-    painter.setPen(QPen(pressed ? dark : light, 1.5));
+    return colorOf(lift::toRgb(color));
+}
+
+// A raised face, or a pressed one.
+void drawBevel(QPainter& painter, const QRectF& rect, const trace::SketchShape& shape, double scale)
+{
+    const QColor lit = colorOf(shape.selected ? shape.shaded : shape.lit);
+    const QColor shaded = colorOf(shape.selected ? shape.lit : shape.shaded);
+    painter.setPen(QPen(lit, style::BevelWidth * scale));
     painter.drawPolyline(QPolygonF({rect.bottomLeft(), rect.topLeft(), rect.topRight()}));
-    painter.setPen(QPen(pressed ? light : dark, 1.5));
+    painter.setPen(QPen(shaded, style::BevelWidth * scale));
     painter.drawPolyline(QPolygonF({rect.topRight(), rect.bottomRight(), rect.bottomLeft()}));
 }
 
@@ -90,58 +96,62 @@ void WindowSketchView::paintEvent(QPaintEvent*)
     const QRectF form(origin(), QSizeF(sketch_->width * s, sketch_->height * s));
     painter.fillRect(form, colorOf(sketch_->background));
     QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(std::max(6, int(16 * s)));
+    font.setPixelSize(std::max(6, int(style::FontPx * s)));
     painter.setFont(font);
     for (const trace::SketchShape& shape : sketch_->shapes) {
         const QRectF box = placed(shape);
         const QColor face = colorOf(shape.fill);
+        const QColor ink = colorOf(style::Ink);
         painter.save();
         // The form's client area clips its controls, as on the screen.
         painter.setClipRect(box.adjusted(-1, -1, 1, 1).intersected(form));
         switch (shape.kind) {
         case Kind::Frame:
             painter.fillRect(box, face);
-            painter.setPen(face.darker(160));
+            painter.setPen(colorOf(shape.edge));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
             break;
         case Kind::Label:
             painter.fillRect(box, face);
-            painter.setPen(Qt::black);
+            painter.setPen(ink);
             painter.drawText(box, Qt::AlignCenter, toQString(shape.text));
             break;
-        case Kind::FloorButton:
+        case Kind::FloorButton: {
+            const double inset = style::BevelInset * s;
             painter.fillRect(box, face);
-            drawBevel(painter, box.adjusted(0.75, 0.75, -0.75, -0.75), face, shape.selected);
-            painter.setPen(Qt::black);
+            drawBevel(painter, box.adjusted(inset, inset, -inset, -inset), shape, s);
+            painter.setPen(ink);
             painter.drawText(box, Qt::AlignCenter, toQString(shape.text));
             break;
+        }
         case Kind::RadioButton: {
             painter.fillRect(box, face);
-            const double d = std::min(box.height() * 0.6, 13 * s);
-            const QRectF mark(box.left() + 2 * s, box.center().y() - d / 2, d, d);
-            painter.setPen(QPen(Qt::black, 1));
-            painter.setBrush(Qt::white);
+            const double d = std::min(box.height() * style::MarkShare, style::MarkWidth * s);
+            const QRectF mark(box.left() + style::MarkLeft * s, box.center().y() - d / 2, d, d);
+            painter.setPen(QPen(ink, 1));
+            painter.setBrush(colorOf(style::MarkFill));
             painter.drawEllipse(mark);
             if (shape.selected) {
-                painter.setBrush(Qt::black);
+                painter.setBrush(ink);
                 painter.drawEllipse(mark.adjusted(d / 4, d / 4, -d / 4, -d / 4));
             }
-            painter.drawText(box.adjusted(d + 6 * s, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             toQString(shape.text));
+            painter.drawText(box.adjusted(mark.right() - box.left() + style::MarkGap * s, 0, 0, 0),
+                             Qt::AlignLeft | Qt::AlignVCenter, toQString(shape.text));
             break;
         }
         case Kind::TextBox: {
             painter.fillRect(box, face);
-            painter.setPen(QColor(0x7a, 0x7a, 0x7a));
+            painter.setPen(colorOf(shape.edge));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
-            painter.setPen(Qt::black);
+            painter.setPen(ink);
             // From the top while it fits; else its end, as a box scrolled
             // to its last line shows it.
             QString text =
                 toQString(shape.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (text.endsWith(QLatin1Char('\n')))
                 text.chop(1);
-            const QRectF inside = box.adjusted(3 * s, 1 * s, -3 * s, -1 * s);
+            const double padding = style::TextPadding * s;
+            const QRectF inside = box.adjusted(padding, 1 * s, -padding, -1 * s);
             const QRectF needed =
                 painter.boundingRect(inside, Qt::AlignLeft | Qt::TextWordWrap, text);
             const Qt::Alignment from =

@@ -3,6 +3,7 @@
 #include "core/json/json_object.h"
 #include "core/texts/events_view_texts.h"
 #include "core/trace/example_scripts.h"
+#include "core/trace/sketch_style.h"
 #include "core/trace/trace_texts.h"
 #include "web/facts/named_texts.h"
 
@@ -38,6 +39,21 @@ std::string eventsFactsJson()
             json::Array numbers(columns.key("numbers"));
             numbers.number(trace::NumberColumn);
             numbers.number(trace::TimeColumn);
+        }
+        {
+            namespace style = trace::sketch_style;
+            json::Object sketch(facts.key("sketch"));
+            sketch.number("fontPx", style::FontPx);
+            sketch.decimal("textLineHeight", style::TextLineHeight);
+            sketch.number("textPadding", style::TextPadding);
+            sketch.decimal("bevelWidth", style::BevelWidth);
+            sketch.decimal("bevelInset", style::BevelInset);
+            sketch.decimal("markWidth", style::MarkWidth);
+            sketch.decimal("markShare", style::MarkShare);
+            sketch.decimal("markLeft", style::MarkLeft);
+            sketch.decimal("markGap", style::MarkGap);
+            sketch.text("ink", lift::hexRgb(style::Ink));
+            sketch.text("markFill", lift::hexRgb(style::MarkFill));
         }
         json::Array examples(facts.key("examples"));
         for (const trace::ExampleScript& example : trace::exampleScripts()) {

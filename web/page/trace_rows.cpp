@@ -86,6 +86,9 @@ std::string TraceRows::sketchJson(int row) const
             one.number("width", shape.width);
             one.number("height", shape.height);
             one.text("fill", lift::toHexRgb(shape.fill));
+            one.text("edge", lift::toHexRgb(shape.edge));
+            one.text("lit", lift::toHexRgb(shape.lit));
+            one.text("shaded", lift::toHexRgb(shape.shaded));
             one.text("text", toLineFeeds(shape.text));
             one.boolean("selected", shape.selected);
         }

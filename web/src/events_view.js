@@ -25,6 +25,7 @@ let views = 0;
 export class EventsView {
   #lesson;
   #texts;
+  #sketchStyle;
   /** @type {PageScript | null} */
   #script = null;
   /** @type {ShownTrace} */
@@ -43,6 +44,7 @@ export class EventsView {
   constructor(document, core, lesson, texts, facts) {
     this.#lesson = lesson;
     this.#texts = texts;
+    this.#sketchStyle = facts.sketch;
     this.#shown = lesson;
     const t = texts;
     this.element = document.createElement("section");
@@ -191,6 +193,6 @@ export class EventsView {
     this.sketch.setAttribute("aria-label", sketch ? sketch.name : this.#texts.DrawingOfNone);
     if (sketch) this.sketch.setAttribute("aria-description", sketch.description);
     else this.sketch.removeAttribute("aria-description");
-    if (this.shown) drawSketch(this.sketch, sketch);
+    if (this.shown) drawSketch(this.sketch, sketch, this.#sketchStyle);
   }
 }

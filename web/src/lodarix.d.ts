@@ -199,7 +199,24 @@ export interface PageScript extends TraceRows {
 // What the events view is built with besides its words.
 export interface EventsFacts {
   columns: { headings: string[]; numbers: number[] };
+  sketch: SketchStyle;
   examples: { name: string; fileName: string; text: string }[];
+}
+
+// How the window's sketch is drawn: sizes in the window's pixels, colours
+// "#RRGGBB" (core/trace/sketch_style.h).
+export interface SketchStyle {
+  fontPx: number;
+  textLineHeight: number;
+  textPadding: number;
+  bevelWidth: number;
+  bevelInset: number;
+  markWidth: number;
+  markShare: number;
+  markLeft: number;
+  markGap: number;
+  ink: string;
+  markFill: string;
 }
 
 // What the teacher's controls need of the step timer (step_timer.js).

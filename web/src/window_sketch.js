@@ -1,6 +1,6 @@
 // The small drawing of the window after a row of a trace, on a canvas: the
 // core's sketch (web/page/trace_rows.h) scaled to the canvas's box, sharp at
-// any zoom: the form, its frames, the floor buttons in their colours, the
+// any zoom, in the core's sizes and colours (SketchStyle): the form, its frames, the floor buttons in their colours, the
 // grille buttons and the status box showing the end of its text, as a box
 // scrolled to its last line does. The canvas is an image whose description
 // says what it shows.
@@ -13,6 +13,9 @@
  * @property {number} width
  * @property {number} height
  * @property {string} fill
+ * @property {string} edge a frame's or a text box's
+ * @property {string} lit a floor button's lit bevel, its shaded one when pressed
+ * @property {string} shaded
  * @property {string} text
  * @property {boolean} selected
  */
@@ -26,8 +29,6 @@
  * @property {string} description what it shows, in words
  * @property {SketchShape[]} shapes
  */
-
-const FontPx = 16; // the form's 12 pt at 96 dots per inch
 
 /**
  * Where the sketch lands on a canvas of the given CSS size: its scale and
@@ -69,38 +70,23 @@ function wrapped(context, text, width) {
 }
 
 /**
- * The colour share parts of color and the rest of other, as "rgb(...)".
- * @param {string} color "#RRGGBB"
- * @param {number} share 0 to 1
- * @param {string} other "#RRGGBB"
- */
-function mixed(color, share, other) {
-  const parts = (/** @type {string} */ hex) =>
-    [1, 3, 5].map((at) => parseInt(hex.slice(at, at + 2), 16));
-  const [a, b] = [parts(color), parts(other)];
-  return `rgb(${a.map((value, at) => Math.round(value * share + b[at] * (1 - share))).join(",")})`;
-}
-
-/**
+ * A floor button's raised or pressed edge.
  * @param {CanvasRenderingContext2D} c
- * @param {number} x
- * @param {number} y
- * @param {number} w
- * @param {number} h
- * @param {string} face
- * @param {boolean} pressed
+ * @param {SketchShape} shape
+ * @param {import("./lodarix.js").SketchStyle} style
  */
-function bevel(c, x, y, w, h, face, pressed) {
-  const light = mixed(face, 0.4, "#ffffff");
-  const dark = mixed(face, 0.45, "#000000");
-  c.lineWidth = 1.5;
-  c.strokeStyle = pressed ? dark : light;
+function bevel(c, shape, style) {
+  const inset = style.bevelInset;
+  const [x, y] = [shape.left + inset, shape.top + inset];
+  const [w, h] = [shape.width - 2 * inset, shape.height - 2 * inset];
+  c.lineWidth = style.bevelWidth;
+  c.strokeStyle = shape.selected ? shape.shaded : shape.lit;
   c.beginPath();
   c.moveTo(x, y + h);
   c.lineTo(x, y);
   c.lineTo(x + w, y);
   c.stroke();
-  c.strokeStyle = pressed ? light : dark;
+  c.strokeStyle = shape.selected ? shape.lit : shape.shaded;
   c.beginPath();
   c.moveTo(x + w, y);
   c.lineTo(x + w, y + h);
@@ -112,8 +98,9 @@ function bevel(c, x, y, w, h, face, pressed) {
  * Draws the sketch, or clears the canvas for none.
  * @param {HTMLCanvasElement} canvas
  * @param {Sketch | null} sketch
+ * @param {import("./lodarix.js").SketchStyle} style
  */
-export function drawSketch(canvas, sketch) {
+export function drawSketch(canvas, sketch, style) {
   const ratio = window.devicePixelRatio || 1;
   const box = canvas.getBoundingClientRect();
   canvas.width = Math.max(1, Math.round(box.width * ratio));
@@ -127,7 +114,7 @@ export function drawSketch(canvas, sketch) {
   c.scale(scale, scale);
   c.fillStyle = sketch.background;
   c.fillRect(0, 0, sketch.width, sketch.height);
-  c.font = `${FontPx}px "Lodarix Serif", serif`;
+  c.font = `${style.fontPx}px "Lodarix Serif", serif`;
   c.textBaseline = "middle";
   for (const shape of sketch.shapes) {
     const { left: x, top: y, width: w, height: h, fill } = shape;
@@ -141,10 +128,10 @@ export function drawSketch(canvas, sketch) {
     c.clip();
     c.fillStyle = fill;
     c.fillRect(x, y, w, h);
-    c.fillStyle = "black";
+    c.fillStyle = style.ink;
     switch (shape.kind) {
       case "frame":
-        c.strokeStyle = mixed(fill, 0.71, "#000000");
+        c.strokeStyle = shape.edge;
         c.lineWidth = 1;
         c.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
         break;
@@ -153,48 +140,48 @@ export function drawSketch(canvas, sketch) {
         c.fillText(shape.text, x + w / 2, y + h / 2);
         break;
       case "floorButton":
-        bevel(c, x + 1, y + 1, w - 2, h - 2, fill, shape.selected);
-        c.fillStyle = "black";
+        bevel(c, shape, style);
+        c.fillStyle = style.ink;
         c.textAlign = "center";
         c.fillText(shape.text, x + w / 2, y + h / 2);
         break;
       case "radioButton": {
-        const radius = Math.min(h * 0.3, 6.5);
-        const cx = x + 2 + radius;
+        const radius = Math.min(h * style.markShare, style.markWidth) / 2;
+        const cx = x + style.markLeft + radius;
         c.beginPath();
         c.arc(cx, y + h / 2, radius, 0, 2 * Math.PI);
-        c.fillStyle = "white";
+        c.fillStyle = style.markFill;
         c.fill();
-        c.strokeStyle = "black";
+        c.strokeStyle = style.ink;
         c.lineWidth = 1;
         c.stroke();
         if (shape.selected) {
           c.beginPath();
           c.arc(cx, y + h / 2, radius / 2, 0, 2 * Math.PI);
-          c.fillStyle = "black";
+          c.fillStyle = style.ink;
           c.fill();
         }
-        c.fillStyle = "black";
+        c.fillStyle = style.ink;
         c.textAlign = "left";
-        c.fillText(shape.text, cx + radius + 4, y + h / 2);
+        c.fillText(shape.text, cx + radius + style.markGap, y + h / 2);
         break;
       }
       case "textBox": {
-        c.strokeStyle = "#7a7a7a";
+        c.strokeStyle = shape.edge;
         c.lineWidth = 1;
         c.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
-        c.fillStyle = "black";
+        c.fillStyle = style.ink;
         c.textAlign = "left";
         const text = shape.text.endsWith("\n") ? shape.text.slice(0, -1) : shape.text;
         // From the top while it fits; else its last lines, as a box
         // scrolled to its end shows them.
-        const lines = wrapped(c, text, w - 6);
-        const lineHeight = FontPx * 1.15;
+        const lines = wrapped(c, text, w - 2 * style.textPadding);
+        const lineHeight = style.fontPx * style.textLineHeight;
         const room = Math.max(1, Math.floor((h - 2) / lineHeight));
         const shown = lines.slice(-room);
         const first = lines.length > room ? y + h - 1 - shown.length * lineHeight : y + 1;
         shown.forEach((line, at) => {
-          c.fillText(line, x + 3, first + (at + 0.5) * lineHeight);
+          c.fillText(line, x + style.textPadding, first + (at + 0.5) * lineHeight);
         });
         break;
       }

@@ -10,6 +10,7 @@
 #include "core/trace/trace_texts.h"
 #include "core/trace/window_sketch.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <random>
@@ -163,6 +164,30 @@ private slots:
                                                "Решетката: затворена. Текст в полето: "
                                                "Асансьорът се качва! Етаж I Етаж II")));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, trace::sketchAfter(watched.trace, 5));
+    }
+
+    // A floor button's bevel and a frame's edge follow the control's own
+    // colour; a text box's edge is the fixed grey.
+    void theSketchsShadesFollowEachControlsFace()
+    {
+        WatchedWindow watched;
+        watched.clickGrille(true);
+        QSet<QString> seen;
+        for (const trace::SketchShape& shape : trace::sketchAfter(watched.trace, 0).shapes) {
+            const QString line = QStringLiteral("%1 %2 %3 %4")
+                                     .arg(QString::fromStdString(lift::toHexRgb(shape.fill)),
+                                          QString::fromStdString(lift::toHexRgb(shape.edge)),
+                                          QString::fromStdString(lift::toHexRgb(shape.lit)),
+                                          QString::fromStdString(lift::toHexRgb(shape.shaded)));
+            if (shape.kind == trace::SketchShape::Kind::FloorButton
+                && shape.fill == lift::ColorCabin)
+                seen << QStringLiteral("cabin ") + line;
+            if (shape.kind == trace::SketchShape::Kind::TextBox)
+                seen << QStringLiteral("box edge ") + line.section(u' ', 1, 1);
+        }
+        QCOMPARE(seen,
+                 (QSet<QString>{QStringLiteral("cabin #FF8080 #9F5050 #FFCCCC #733A3A"),
+                                QStringLiteral("box edge #7A7A7A")}));
     }
 
     void typingInTheBoxStaysInFrontOfTheNextLine()
