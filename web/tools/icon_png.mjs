@@ -3,20 +3,7 @@
 // largest whole factor that leaves a margin, nearest neighbour, so that its
 // pixels stay sharp, and centred on a background of one colour, since a home
 // screen may fill what is transparent with black.
-import { deflateSync } from "node:zlib";
-
-const CrcTable = Array.from({ length: 256 }, (_, byte) => {
-  let crc = byte;
-  for (let bit = 0; bit < 8; ++bit) crc = crc & 1 ? 0xedb88320 ^ (crc >>> 1) : crc >>> 1;
-  return crc >>> 0;
-});
-
-/** The CRC-32 that PNG chunks end with. @param {Buffer} bytes */
-function crc32(bytes) {
-  let crc = 0xffffffff;
-  for (const byte of bytes) crc = CrcTable[(crc ^ byte) & 0xff] ^ (crc >>> 8);
-  return (crc ^ 0xffffffff) >>> 0;
-}
+import { crc32, deflateSync } from "node:zlib";
 
 /**
  * The pixels of an XPM drawing with one character a pixel, as "#RRGGBB" or
