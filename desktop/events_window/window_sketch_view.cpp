@@ -3,6 +3,7 @@
 #include "core/texts/events_view_texts.h"
 #include "core/texts/number_texts.h"
 #include "core/trace/sketch_style.h"
+#include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -16,21 +17,11 @@ namespace {
 using Kind = trace::SketchShape::Kind;
 namespace style = trace::sketch_style;
 
-QColor colorOf(lift::Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
-QColor colorOf(lift::Color color)
-{
-    return colorOf(lift::toRgb(color));
-}
-
 // A raised face, or a pressed one.
 void drawBevel(QPainter& painter, const QRectF& rect, const trace::SketchShape& shape, double scale)
 {
-    const QColor lit = colorOf(shape.selected ? shape.shaded : shape.lit);
-    const QColor shaded = colorOf(shape.selected ? shape.lit : shape.shaded);
+    const QColor lit = toQColor(shape.selected ? shape.shaded : shape.lit);
+    const QColor shaded = toQColor(shape.selected ? shape.lit : shape.shaded);
     painter.setPen(QPen(lit, style::BevelWidth * scale));
     painter.drawPolyline(QPolygonF({rect.bottomLeft(), rect.topLeft(), rect.topRight()}));
     painter.setPen(QPen(shaded, style::BevelWidth * scale));
@@ -94,21 +85,21 @@ void WindowSketchView::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = scale();
     const QRectF form(origin(), QSizeF(sketch_->width * s, sketch_->height * s));
-    painter.fillRect(form, colorOf(sketch_->background));
+    painter.fillRect(form, toQColor(sketch_->background));
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(std::max(6, int(style::FontPx * s)));
     painter.setFont(font);
     for (const trace::SketchShape& shape : sketch_->shapes) {
         const QRectF box = placed(shape);
-        const QColor face = colorOf(shape.fill);
-        const QColor ink = colorOf(style::Ink);
+        const QColor face = toQColor(shape.fill);
+        const QColor ink = toQColor(style::Ink);
         painter.save();
         // The form's client area clips its controls, as on the screen.
         painter.setClipRect(box.adjusted(-1, -1, 1, 1).intersected(form));
         switch (shape.kind) {
         case Kind::Frame:
             painter.fillRect(box, face);
-            painter.setPen(colorOf(shape.edge));
+            painter.setPen(toQColor(shape.edge));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
             break;
         case Kind::Label:
@@ -129,7 +120,7 @@ void WindowSketchView::paintEvent(QPaintEvent*)
             const double d = std::min(box.height() * style::MarkShare, style::MarkWidth * s);
             const QRectF mark(box.left() + style::MarkLeft * s, box.center().y() - d / 2, d, d);
             painter.setPen(QPen(ink, 1));
-            painter.setBrush(colorOf(style::MarkFill));
+            painter.setBrush(toQColor(style::MarkFill));
             painter.drawEllipse(mark);
             if (shape.selected) {
                 painter.setBrush(ink);
@@ -141,7 +132,7 @@ void WindowSketchView::paintEvent(QPaintEvent*)
         }
         case Kind::TextBox: {
             painter.fillRect(box, face);
-            painter.setPen(colorOf(shape.edge));
+            painter.setPen(toQColor(shape.edge));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
             painter.setPen(ink);
             // From the top while it fits; else its end, as a box scrolled

@@ -4,7 +4,11 @@ namespace lodarix {
 
 QColor toQColor(lift::Color color)
 {
-    const lift::Rgb rgb = lift::toRgb(color);
+    return toQColor(lift::toRgb(color));
+}
+
+QColor toQColor(lift::Rgb rgb)
+{
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 

@@ -11,6 +11,7 @@
 namespace lodarix {
 
 QColor toQColor(lift::Color color);
+QColor toQColor(lift::Rgb rgb);
 
 // A rule for the widget's own class, e.g. "QLabel { background-color: #FFC080; ... }".
 QString flatFill(const char* widgetClass, lift::Color background, const QString& border);
