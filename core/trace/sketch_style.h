@@ -11,6 +11,7 @@ namespace lodarix::trace::sketch_style {
 inline constexpr int FontPx = 16;              // the form's 12 pt at 96 dots per inch
 inline constexpr double TextLineHeight = 1.15; // a status box line, in FontPx
 inline constexpr int TextPadding = 3;          // between the status box's edge and its text
+inline constexpr double EdgeWidth = 1;         // a frame's, a text box's and a mark's edge
 inline constexpr double BevelWidth = 1.5;      // a floor button's raised or pressed edge
 inline constexpr double BevelInset = 0.75;     // from the button's bounds to the bevel's middle
 inline constexpr double MarkWidth = 13;        // a grille button's round mark, at most

@@ -99,7 +99,7 @@ void WindowSketchView::paintEvent(QPaintEvent*)
         switch (shape.kind) {
         case Kind::Frame:
             painter.fillRect(box, face);
-            painter.setPen(toQColor(shape.edge));
+            painter.setPen(QPen(toQColor(shape.edge), style::EdgeWidth * s));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
             break;
         case Kind::Label:
@@ -119,7 +119,7 @@ void WindowSketchView::paintEvent(QPaintEvent*)
             painter.fillRect(box, face);
             const double d = std::min(box.height() * style::MarkShare, style::MarkWidth * s);
             const QRectF mark(box.left() + style::MarkLeft * s, box.center().y() - d / 2, d, d);
-            painter.setPen(QPen(ink, 1));
+            painter.setPen(QPen(ink, style::EdgeWidth * s));
             painter.setBrush(toQColor(style::MarkFill));
             painter.drawEllipse(mark);
             if (shape.selected) {
@@ -132,7 +132,7 @@ void WindowSketchView::paintEvent(QPaintEvent*)
         }
         case Kind::TextBox: {
             painter.fillRect(box, face);
-            painter.setPen(toQColor(shape.edge));
+            painter.setPen(QPen(toQColor(shape.edge), style::EdgeWidth * s));
             painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
             painter.setPen(ink);
             // From the top while it fits; else its end, as a box scrolled

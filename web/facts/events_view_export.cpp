@@ -46,6 +46,7 @@ std::string eventsFactsJson()
             sketch.number("fontPx", style::FontPx);
             sketch.decimal("textLineHeight", style::TextLineHeight);
             sketch.number("textPadding", style::TextPadding);
+            sketch.decimal("edgeWidth", style::EdgeWidth);
             sketch.decimal("bevelWidth", style::BevelWidth);
             sketch.decimal("bevelInset", style::BevelInset);
             sketch.decimal("markWidth", style::MarkWidth);

@@ -209,6 +209,7 @@ export interface SketchStyle {
   fontPx: number;
   textLineHeight: number;
   textPadding: number;
+  edgeWidth: number;
   bevelWidth: number;
   bevelInset: number;
   markWidth: number;

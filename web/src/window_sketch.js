@@ -132,7 +132,7 @@ export function drawSketch(canvas, sketch, style) {
     switch (shape.kind) {
       case "frame":
         c.strokeStyle = shape.edge;
-        c.lineWidth = 1;
+        c.lineWidth = style.edgeWidth;
         c.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
         break;
       case "label":
@@ -153,7 +153,7 @@ export function drawSketch(canvas, sketch, style) {
         c.fillStyle = style.markFill;
         c.fill();
         c.strokeStyle = style.ink;
-        c.lineWidth = 1;
+        c.lineWidth = style.edgeWidth;
         c.stroke();
         if (shape.selected) {
           c.beginPath();
@@ -168,7 +168,7 @@ export function drawSketch(canvas, sketch, style) {
       }
       case "textBox": {
         c.strokeStyle = shape.edge;
-        c.lineWidth = 1;
+        c.lineWidth = style.edgeWidth;
         c.strokeRect(x + 0.5, y + 0.5, w - 1, h - 1);
         c.fillStyle = style.ink;
         c.textAlign = "left";
