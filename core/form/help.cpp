@@ -16,20 +16,12 @@ Help help(Face face)
                      {lift::ColorTarget, words::LightBlue, texts::FloorOfTarget}}},
         .grilleRule = words::GrilleRule,
         .keysHeading = words::KeysHeading,
-        .keys = {{words::TabKeys, words::TabDoes},
-                 {words::ArrowKeys, words::ArrowsDo},
-                 {words::SpaceKey, words::SpaceDoes},
-                 {words::HelpKey, words::HelpDoes},
-                 {words::MotionKey, words::MotionDoes},
-                 {words::EventsKey, words::EventsDoes},
-                 {words::PauseKeys, words::PauseDoes},
-                 {words::StepKey, words::StepDoes}},
         .close = words::Close,
     };
-    if (face == Face::Desktop)
-        help.keys.push_back({words::MenuKeys, words::MenuDoes});
-    else
-        help.keys.push_back({words::EscapeKey, words::EscapeDoes});
+    for (const KeyRow& row : KeyTable) {
+        if (has(row.faces, face))
+            help.keys.push_back({row.keysWords, row.does});
+    }
     return help;
 }
 

@@ -1,9 +1,10 @@
 // The short help, in order, for each face: its title, the floor buttons'
 // colours with what each means (the same meanings that assistive technology
-// is told), the grille's rule, and the keys, those both faces share first.
-// Words from core/texts/help_texts.h.
+// is told), the grille's rule, and the face's rows of the keys' table
+// (key_table.h), in its order. Words from core/texts/help_texts.h.
 #pragma once
 
+#include "core/form/key_table.h"
 #include "core/lift/colors.h"
 
 #include <array>
@@ -32,8 +33,6 @@ struct Help {
     std::vector<HelpKey> keys;
     std::string_view close;
 };
-
-enum class Face { Desktop, Page };
 
 Help help(Face face);
 

@@ -1,7 +1,8 @@
 // The short help of both faces (F1, and the page's "?" button): what a floor
 // button's colour says, the grille's rule, and which keys do what, first
-// those both faces share, then each face's own. core/form/help.h puts them
-// in order, with the colours.
+// those both faces share, then each face's own. core/form/key_table.h pairs
+// the keys' words with the keys, and core/form/help.h puts them in order,
+// with the colours.
 #pragma once
 
 #include <string_view>

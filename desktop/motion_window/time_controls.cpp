@@ -3,6 +3,7 @@
 #include "core/motion/speed.h"
 #include "core/motion/teacher_controls.h"
 #include "core/texts/motion_window_texts.h"
+#include "desktop/window/key_sequences.h"
 #include "desktop/window/qt_text.h"
 
 #include <QAction>
@@ -14,19 +15,21 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <utility>
+
 namespace lodarix {
 
 namespace {
 
-const QKeySequence PauseKey(Qt::Key_P);
-const QKeySequence PauseKeyToo(Qt::Key_Pause);
-const QKeySequence StepKey(Qt::Key_S);
-
-// A spin box takes every letter as typing; the window's letter shortcuts
-// pass through it all the same, as they pass through every other control.
-class LetterShortcutsPass : public QObject {
+// A spin box takes every letter as typing; the window's keys pass through
+// it all the same, as they pass through every other control.
+class WindowKeysPass : public QObject {
 public:
-    using QObject::QObject;
+    WindowKeysPass(QList<QKeySequence> keys, QObject* parent)
+        : QObject(parent)
+        , keys_(std::move(keys))
+    {
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -35,11 +38,14 @@ protected:
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        if (pressed != PauseKey && pressed != StepKey)
+        if (!keys_.contains(pressed))
             return false;
         key->ignore();
         return true;
     }
+
+private:
+    QList<QKeySequence> keys_;
 };
 
 // A field that takes any text while it is typed; once typing ends the text
@@ -94,19 +100,20 @@ QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
 TimeControls buildTimeControls(QWidget& window, int intervalMs)
 {
     TimeControls controls{};
-    controls.pause = windowAction(window, {PauseKey, PauseKeyToo});
-    controls.step = windowAction(window, {StepKey});
+    controls.pause = windowAction(window, desktopShortcuts(form::KeyAction::Pause));
+    controls.step = windowAction(window, desktopShortcuts(form::KeyAction::Step));
     controls.step->setText(toQString(motion_texts::Step));
     controls.step->setToolTip(toQString(motion_texts::StepTip));
 
-    auto* letters = new LetterShortcutsPass(&window);
+    auto* keysPass =
+        new WindowKeysPass(controls.pause->shortcuts() + controls.step->shortcuts(), &window);
     controls.interval = new IntervalBox(&window);
     controls.interval->setObjectName(QStringLiteral("intervalBox"));
     controls.interval->setRange(motion::ShortestIntervalMs, motion::LongestIntervalMs);
     controls.interval->setSingleStep(motion::IntervalStepMs);
     controls.interval->setValue(intervalMs);
     controls.interval->setKeyboardTracking(false);
-    controls.interval->installEventFilter(letters);
+    controls.interval->installEventFilter(keysPass);
 
     controls.storeyHeight = new StoreyHeightBox(&window);
     controls.storeyHeight->setObjectName(QStringLiteral("storeyHeightBox"));
@@ -115,7 +122,7 @@ TimeControls buildTimeControls(QWidget& window, int intervalMs)
     controls.storeyHeight->setDecimals(1);
     controls.storeyHeight->setValue(motion::StoreyHeight::Default);
     controls.storeyHeight->setKeyboardTracking(false);
-    controls.storeyHeight->installEventFilter(letters);
+    controls.storeyHeight->installEventFilter(keysPass);
 
     controls.wholeSession = new QCheckBox(toQString(motion_texts::WholeSession), &window);
     controls.wholeSession->setObjectName(QStringLiteral("wholeSessionBox"));

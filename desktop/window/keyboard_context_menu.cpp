@@ -1,5 +1,7 @@
 #include "desktop/window/keyboard_context_menu.h"
 
+#include "desktop/window/key_sequences.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QShortcut>
@@ -9,7 +11,8 @@ namespace lodarix {
 
 void openContextMenusWithShiftF10(QWidget& window)
 {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &window);
+    auto* shortcut = new QShortcut(&window);
+    shortcut->setKeys(desktopShortcuts(form::KeyAction::WindowMenu));
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, &window, [&window] {
         QWidget* target = QApplication::focusWidget();

@@ -4,6 +4,7 @@
 #include "core/texts/help_texts.h"
 #include "core/texts/main_window_texts.h"
 #include "desktop/window/help_box.h"
+#include "desktop/window/key_sequences.h"
 #include "desktop/window/keyboard_context_menu.h"
 #include "desktop/window/qt_text.h"
 
@@ -21,13 +22,13 @@ MainWindowMenu::MainWindowMenu(QWidget& form)
     , statement_(new QAction(toQString(texts::ShowStatement), this))
     , help_(new QAction(toQString(help_texts::Title), this))
 {
-    motionWindow_->setShortcut(QKeySequence(Qt::Key_F2));
+    motionWindow_->setShortcuts(desktopShortcuts(form::KeyAction::MotionView));
     motionWindow_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(motionWindow_);
-    eventsWindow_->setShortcut(QKeySequence(Qt::Key_F3));
+    eventsWindow_->setShortcuts(desktopShortcuts(form::KeyAction::EventsView));
     eventsWindow_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(eventsWindow_);
-    help_->setShortcut(QKeySequence(Qt::Key_F1));
+    help_->setShortcuts(desktopShortcuts(form::KeyAction::Help));
     help_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(help_);
     connect(help_, &QAction::triggered, this, [this] { showHelp(form_); });

@@ -1,11 +1,12 @@
 // lodarix-page-facts: what the page takes from the core once, when it is
 // built, rather than at every start: one JSON object, {form, storedForm,
-// motionTexts, motionControls, motionGraph, help, screenTexts, eventsTexts,
-// eventsFacts, pageTexts}: the window's description as it stands once loaded
-// (what the page shows first) and as stored, the motion view's words,
-// controls and graphs, the short help, the page's screen controls' words,
-// the events view's words and facts, and the page's own texts for its start
-// (form_export.h, motion_view_export.h, help_export.h, events_view_export.h,
+// motionTexts, motionControls, motionGraph, help, keys, screenTexts,
+// eventsTexts, eventsFacts, pageTexts}: the window's description as it
+// stands once loaded (what the page shows first) and as stored, the motion
+// view's words, controls and graphs, the short help and the keys the page
+// binds, the page's screen controls' words, the events view's words and
+// facts, and the page's own texts for its start (form_export.h,
+// motion_view_export.h, help_export.h, events_view_export.h,
 // page_texts_export.h).
 
 #include "core/json/json_object.h"
@@ -30,6 +31,7 @@ int main()
         object.key("motionControls") += motionControlsJson();
         object.key("motionGraph") += motionGraphJson();
         object.key("help") += helpJson();
+        object.key("keys") += pageKeysJson();
         object.key("screenTexts") += screenTextsJson();
         object.key("eventsTexts") += eventsTextsJson();
         object.key("eventsFacts") += eventsFactsJson();

@@ -1,7 +1,7 @@
 // What the user does to the form before its rules are loaded: the form is
 // there from the page's first frame, and the core comes behind it. Each
 // click on a control of the form (a floor button, a grille button) and each
-// of the page's keys (F1, F2, F3) is kept unapplied, with the time it was
+// of the page's keys given (F1, F2, F3) is kept unapplied, with the time it was
 // made: the grille button does not change its selection yet. An edit of a
 // text box is refused meanwhile, since the load writes the box anew. Once the rules
 // have run the load, the page takes what was kept, in order, and from then
@@ -17,14 +17,13 @@
  * @property {number} timeMs when it was made, on the page's clock
  */
 
-var PageKeys = ["F1", "F2", "F3"];
-
 /**
  * Keeps the form's clicks and the page's keys until release() is called.
  * @param {Document} document
+ * @param {string[]} keys the page's keys, by KeyboardEvent.key
  * @returns {import("./lodarix.js").KeptInput}
  */
-export function keepInput(document) {
+export function keepInput(document, keys) {
   /** @type {KeptEvent[]} */
   var kept = [];
   /** @param {MouseEvent} event */
@@ -43,7 +42,7 @@ export function keepInput(document) {
   };
   /** @param {KeyboardEvent} event */
   var onKey = function (event) {
-    if (PageKeys.indexOf(event.key) < 0 || event.altKey || event.ctrlKey || event.metaKey) return;
+    if (keys.indexOf(event.key) < 0 || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
     event.stopPropagation();
     kept.push({ control: "", key: event.key, detail: 0, timeMs: event.timeStamp });

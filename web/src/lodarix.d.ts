@@ -121,6 +121,7 @@ export interface MotionFacts {
   texts: Record<string, string>;
   controls: MotionControls;
   graph: MotionGraphFacts;
+  keys: PageKeys;
 }
 
 // The page's controls as the core reaches them by name and index
@@ -287,10 +288,22 @@ export interface HelpFacts {
   close: string;
 }
 
+// The keys the page binds, by the core's table (core/form/key_table.h): for
+// each thing they do, their KeyboardEvent.key names.
+export interface PageKeys {
+  help: string[];
+  motionView: string[];
+  eventsView: string[];
+  pause: string[];
+  step: string[];
+  close: string[];
+}
+
 // What lodarix-page-facts prints (web/facts/page_facts.cpp): the window's
 // description as it stands once loaded and as stored, the motion view's words
 // by the names of core/texts/motion_window_texts.h, its controls' ranges, and
-// its graphs' and table's facts; the short help, the words of the page's
+// its graphs' and table's facts; the short help and the keys the page
+// binds, the words of the page's
 // screen controls by the names of core/texts/page_screen_texts.h, the
 // events view's words by the names of core/texts/events_view_texts.h and its
 // facts, and the page's own texts by the names of core/texts/page_texts.h.
@@ -301,6 +314,7 @@ export interface PageFacts {
   motionControls: MotionControls;
   motionGraph: MotionGraphFacts;
   help: HelpFacts;
+  keys: PageKeys;
   screenTexts: Record<string, string>;
   eventsTexts: Record<string, string>;
   eventsFacts: EventsFacts;
@@ -313,6 +327,8 @@ declare global {
   const lodarixForm: FormDescription;
   const lodarixScreenTexts: Record<string, string>;
   const lodarixOpeners: { motion: string; events: string };
+  // In the start-up check, the page's script and the motion view's.
+  const lodarixKeys: PageKeys;
   // Each late module's, in its own bundle (src/late/).
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;

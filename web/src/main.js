@@ -4,7 +4,7 @@
 // the form and the page goes no further; otherwise the page host takes the
 // page over (page_host.js). The build places what the core says of the window
 // and of the page's tools before this script (lodarixForm,
-// lodarixScreenTexts, lodarixOpeners, lodarixPageTexts); the core, the views
+// lodarixScreenTexts, lodarixOpeners, lodarixPageTexts, lodarixKeys); the core, the views
 // and the help come later (late_modules.js), each with its own facts.
 //
 // The page fits the window unless the address asks for the original size
@@ -21,4 +21,5 @@ if (!noticeShown(document))
     screenTexts: lodarixScreenTexts,
     pageTexts: lodarixPageTexts,
     openers: lodarixOpeners,
+    keys: lodarixKeys,
   });

@@ -22,6 +22,7 @@ export class MotionView {
   #document;
   #motion;
   #texts;
+  #keys;
   #settings;
   #graph;
   /** @type {number | undefined} */
@@ -38,12 +39,13 @@ export class MotionView {
    * @param {Document} document
    * @param {PageMotion} motion
    * @param {StepTimer} timer
-   * @param {MotionFacts} facts the view's words, its controls' ranges, its graphs and table
+   * @param {MotionFacts} facts the view's words, its controls' ranges, its graphs and table, its keys
    */
   constructor(document, motion, timer, facts) {
     this.#document = document;
     this.#motion = motion;
     this.#texts = facts.texts;
+    this.#keys = facts.keys;
     this.#settings = facts.controls;
     this.#graph = facts.graph;
     this.#pacing = new RedrawPacing(timer);
@@ -274,9 +276,10 @@ export class MotionView {
   /** @param {KeyboardEvent} event */
   #key(event) {
     if (event.altKey || event.ctrlKey || event.metaKey) return;
-    const key = event.key.toLowerCase();
-    if (key === "p" || event.key === "Pause") this.setPaused(!this.paused);
-    else if (key === "s") this.step();
+    const is = (/** @type {string[]} */ keys) =>
+      keys.includes(event.key) || keys.includes(event.key.toLowerCase());
+    if (is(this.#keys.pause)) this.setPaused(!this.paused);
+    else if (is(this.#keys.step)) this.step();
     else return;
     event.preventDefault();
   }

@@ -26,6 +26,7 @@ import { windowControls } from "./window_controls.js";
  * @property {Record<string, string>} screenTexts the words of the page's screen controls
  * @property {Record<string, string>} pageTexts the page's own texts for its start
  * @property {{ motion: string, events: string }} openers the views' openers' names
+ * @property {import("./lodarix.js").PageKeys} keys the keys the page binds
  */
 
 /**
@@ -60,8 +61,8 @@ export async function startPage(document, facts) {
   let lessonReady = () => {};
   /** @type {Promise<import("./page_views.js").Lesson>} */
   const lesson = new Promise((resolve) => (lessonReady = resolve));
-  const views = addViews(document, layout, late, lesson, facts.openers);
-  addScreenTools(document, layout, facts.screenTexts, late);
+  const views = addViews(document, layout, late, lesson, facts.openers, facts.keys);
+  addScreenTools(document, layout, facts.screenTexts, late, facts.keys.help);
   layout.fit();
   await frameDrawn();
 

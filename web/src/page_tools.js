@@ -59,8 +59,9 @@ export function toolButton(document, name, icon) {
  * @param {PageLayout} layout
  * @param {Record<string, string>} texts the core's page_screen_texts
  * @param {LateModules} late
+ * @param {string[]} helpKeys the keys that open the help, by KeyboardEvent.key
  */
-export function addScreenTools(document, layout, texts, late) {
+export function addScreenTools(document, layout, texts, late, helpKeys) {
   layout.tools.setAttribute("aria-label", texts.Tools);
   const fit = toolButton(document, texts.FitToWindow, "fit");
   fit.title = texts.FitToWindowTip;
@@ -101,12 +102,12 @@ export function addScreenTools(document, layout, texts, late) {
   };
   const open = toolButton(document, texts.Help, { mark: "?" });
   open.title = texts.HelpTip;
-  open.setAttribute("aria-keyshortcuts", "F1");
+  open.setAttribute("aria-keyshortcuts", helpKeys.join(" "));
   open.setAttribute("aria-haspopup", "dialog");
   open.addEventListener("click", showHelp);
   layout.tools.append(open);
   document.addEventListener("keydown", (event) => {
-    if (event.key !== "F1" || event.altKey || event.ctrlKey || event.metaKey) return;
+    if (!helpKeys.includes(event.key) || event.altKey || event.ctrlKey || event.metaKey) return;
     event.preventDefault();
     showHelp();
   });

@@ -76,32 +76,33 @@ class ViewOpener {
  * @param {LateModules} late
  * @param {Promise<Lesson>} lesson
  * @param {{ motion: string, events: string }} names the openers' names
+ * @param {import("./lodarix.js").PageKeys} keys
  * @returns {{ refresh: () => void }}
  */
-export function addViews(document, layout, late, lesson, names) {
+export function addViews(document, layout, late, lesson, names, keys) {
   /**
    * @param {string} name
    * @param {string} className
    * @param {"graph" | "events"} icon
-   * @param {string} key
+   * @param {string[]} viewKeys
    * @param {() => Promise<View>} make
    */
-  const opener = (name, className, icon, key, make) => {
+  const opener = (name, className, icon, viewKeys, make) => {
     const button = toolButton(document, name, icon);
     button.className = className;
-    button.setAttribute("aria-keyshortcuts", key);
+    button.setAttribute("aria-keyshortcuts", viewKeys.join(" "));
     button.setAttribute("aria-expanded", "false");
     layout.tools.append(button);
     return new ViewOpener(button, layout, make);
   };
-  const motion = opener(names.motion, "motion-opener", "graph", "F2", async () => {
+  const motion = opener(names.motion, "motion-opener", "graph", keys.motionView, async () => {
     const [{ MotionView, facts }, { motion, timer }] = await Promise.all([
       late.load("motion"),
       lesson,
     ]);
     return new MotionView(document, motion, timer, facts);
   });
-  const events = opener(names.events, "events-opener", "events", "F3", async () => {
+  const events = opener(names.events, "events-opener", "events", keys.eventsView, async () => {
     const [{ EventsView, texts, facts }, { core, trace }] = await Promise.all([
       late.load("events"),
       lesson,
@@ -110,11 +111,12 @@ export function addViews(document, layout, late, lesson, names) {
   });
   document.addEventListener("keydown", (event) => {
     const inEvents = events.made?.element.contains(document.activeElement);
-    if (event.key === "F2") motion.show(!motion.shown);
-    else if (event.key === "F3") events.show(!events.shown);
-    else if (event.key === "Escape" && inEvents) events.show(false);
-    else if (event.key === "Escape" && motion.shown) motion.show(false);
-    else if (event.key === "Escape" && events.shown) events.show(false);
+    const closing = keys.close.includes(event.key);
+    if (keys.motionView.includes(event.key)) motion.show(!motion.shown);
+    else if (keys.eventsView.includes(event.key)) events.show(!events.shown);
+    else if (closing && inEvents) events.show(false);
+    else if (closing && motion.shown) motion.show(false);
+    else if (closing && events.shown) events.show(false);
     else return;
     event.preventDefault();
   });

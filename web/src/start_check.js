@@ -10,7 +10,7 @@
 // start, and a module that never ran (a browser that cannot parse it) the
 // notice of a browser too old; and it keeps what the user does to the form
 // until the rules are loaded (kept_input.js). The build places the page's
-// texts (lodarixPageTexts) before it.
+// texts (lodarixPageTexts) and keys (lodarixKeys) before it.
 
 import { keepInput } from "./kept_input.js";
 import { noticeShown, showStartFailure, showTooOld } from "./start_notice.js";
@@ -190,5 +190,8 @@ var missing = missingNeeds(lodarixPageTexts);
 if (missing.length) showTooOld(document, lodarixPageTexts, missing);
 else {
   watchTheStart(lodarixPageTexts);
-  window.lodarixKeptInput = keepInput(document);
+  window.lodarixKeptInput = keepInput(
+    document,
+    lodarixKeys.help.concat(lodarixKeys.motionView, lodarixKeys.eventsView),
+  );
 }

@@ -5,8 +5,9 @@
 //   and the font (Lodarix Serif, from FONT.woff2) as a data URL, so that the
 //   form is drawn in it from the first frame;
 // - the start-up check (start_check.js), a classic script in ES5 that runs in
-//   any browser, with the page's own texts; before the form, so that it
-//   keeps what the user does to the form from the form's first frame;
+//   any browser, with the page's own texts and keys; before the form, so
+//   that it keeps what the user does to the form from the form's first
+//   frame;
 // - the window as it stands once loaded, written as markup from what the
 //   core says of it (lodarix-page-facts, FACTS.js), in the page's layout;
 // - the notice that a page whose script does not run shows (noscript, or a
@@ -64,7 +65,9 @@ const check = scriptText(
   bundle("start_check.js", {
     format: "iife",
     target: "es5",
-    banner: `var lodarixPageTexts=${JSON.stringify(facts.pageTexts)};`,
+    banner:
+      `var lodarixPageTexts=${JSON.stringify(facts.pageTexts)};` +
+      `var lodarixKeys=${JSON.stringify(facts.keys)};`,
   }),
 );
 // The module marks its first line, so that the start-up check can tell a
@@ -81,6 +84,7 @@ const script = scriptText(
           events: facts.eventsTexts.ShowEventsView,
         },
         lodarixPageTexts: facts.pageTexts,
+        lodarixKeys: facts.keys,
       }),
   }),
 );
@@ -94,6 +98,7 @@ const late = {
       lodarixMotionTexts: facts.motionTexts,
       lodarixMotionControls: facts.motionControls,
       lodarixMotionGraph: facts.motionGraph,
+      lodarixKeys: facts.keys,
     }),
   }),
   events: bundle("late/events.js", {

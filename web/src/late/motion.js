@@ -1,8 +1,13 @@
-// The motion view as a late module, with its words, controls and graphs.
+// The motion view as a late module, with its words, controls, graphs and keys.
 import { MotionView } from "../motion_view.js";
 import { announceLate } from "../late_modules.js";
 
 announceLate("motion", {
   MotionView,
-  facts: { texts: lodarixMotionTexts, controls: lodarixMotionControls, graph: lodarixMotionGraph },
+  facts: {
+    texts: lodarixMotionTexts,
+    controls: lodarixMotionControls,
+    graph: lodarixMotionGraph,
+    keys: lodarixKeys,
+  },
 });

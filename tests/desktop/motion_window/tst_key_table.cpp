@@ -1,0 +1,102 @@
+// The keys' table against the desktop: each row the desktop has is in its
+// help, and its bound keys are bound in the window that acts on them; the
+// page's own rows are in neither; and the windows bind no key the table
+// does not list, so the help cannot leave out a key that works.
+
+#include "core/form/help.h"
+#include "core/form/key_table.h"
+#include "desktop/window/key_sequences.h"
+#include "motion_session.h"
+
+#include <QAction>
+#include <QShortcut>
+
+#include <algorithm>
+
+using namespace lodarix;
+
+using motion_test::MotionSession;
+
+namespace {
+
+QList<QKeySequence> boundIn(const QWidget& window)
+{
+    QList<QKeySequence> keys;
+    for (const QAction* action : window.actions())
+        keys += action->shortcuts();
+    for (const QShortcut* shortcut : window.findChildren<QShortcut*>(Qt::FindDirectChildrenOnly))
+        keys += shortcut->keys();
+    return keys;
+}
+
+bool inHelp(const form::KeyRow& row)
+{
+    const form::Help help = form::help(form::Face::Desktop);
+    return std::ranges::any_of(help.keys, [&row](const form::HelpKey& key) {
+        return key.keys == row.keysWords && key.does == row.does;
+    });
+}
+
+} // namespace
+
+class TestKeyTable : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aRowIsInTheHelpAndBoundWhereItActsOrInNeither_data()
+    {
+        QTest::addColumn<form::KeyAction>("action");
+        QTest::addColumn<QStringList>("actsIn"); // the windows that bind its keys
+        const auto row = [](form::KeyAction action, const QStringList& actsIn) {
+            QTest::newRow(form::keyRow(action).id.data()) << action << actsIn;
+        };
+        const QString main = QStringLiteral("main");
+        const QString motion = QStringLiteral("motion");
+        row(form::KeyAction::NextControl, {});
+        row(form::KeyAction::Arrows, {});
+        row(form::KeyAction::Choose, {});
+        row(form::KeyAction::Help, {main});
+        row(form::KeyAction::MotionView, {main});
+        row(form::KeyAction::EventsView, {main});
+        row(form::KeyAction::Pause, {motion});
+        row(form::KeyAction::Step, {motion});
+        row(form::KeyAction::WindowMenu, {main, motion});
+        row(form::KeyAction::Close, {});
+    }
+
+    void aRowIsInTheHelpAndBoundWhereItActsOrInNeither()
+    {
+        QFETCH(form::KeyAction, action);
+        QFETCH(QStringList, actsIn);
+        MotionSession session;
+        const QList<QKeySequence> main = boundIn(session.window.form());
+        const QList<QKeySequence> motion = boundIn(session.openMotionWindow());
+        const form::KeyRow& row = form::keyRow(action);
+        const bool desktop = form::has(row.faces, form::Face::Desktop);
+        QCOMPARE(inHelp(row), desktop);
+        QCOMPARE(!actsIn.isEmpty(), desktop && std::ranges::any_of(row.keys, &form::Key::bound));
+        for (const form::Key& key : row.keys) {
+            const QKeySequence keys = keySequence(key);
+            QVERIFY2(!keys.isEmpty(), key.name.data());
+            const bool bound = desktop && key.bound;
+            QCOMPARE(main.contains(keys), bound && actsIn.contains(QLatin1String("main")));
+            QCOMPARE(motion.contains(keys), bound && actsIn.contains(QLatin1String("motion")));
+        }
+    }
+
+    void theWindowsBindOnlyTheTablesKeys()
+    {
+        MotionSession session;
+        QList<QKeySequence> listed;
+        for (const form::KeyRow& row : form::KeyTable)
+            listed += desktopShortcuts(row.action);
+        for (const QWidget* window : {static_cast<QWidget*>(&session.window.form()),
+                                      static_cast<QWidget*>(&session.openMotionWindow())}) {
+            for (const QKeySequence& keys : boundIn(*window))
+                QVERIFY2(listed.contains(keys), qPrintable(keys.toString()));
+        }
+    }
+};
+
+QTEST_MAIN(TestKeyTable)
+#include "tst_key_table.moc"
