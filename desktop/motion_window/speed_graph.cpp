@@ -52,13 +52,13 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     // speed changes; a jump breaks it. A dense stretch, a column or two wide,
     // spans its speeds where it begins and runs on at the speed it ends at,
     // so that a trip's level goes on through it.
-    std::vector<QLineF> segments;
+    std::vector<motion::LineSegment> segments;
     segments.reserve(2 * path.size());
     std::vector<QPointF> jumps;
-    std::optional<QPointF> last;
-    const auto to = [&segments, &last](QPointF point) {
+    std::optional<motion::LinePoint> last;
+    const auto to = [&segments, &last](motion::LinePoint point) {
         if (last)
-            segments.emplace_back(*last, point);
+            segments.push_back({*last, point});
         last = point;
     };
     for (std::size_t i = 0; i < path.size(); ++i) {
@@ -72,12 +72,12 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
             continue;
         }
         const motion::SpeedRange range = *speeds[i];
-        to(QPointF(fromX, y(range.low)));
+        to({fromX, y(range.low)});
         if (stretch.kind == motion::StretchKind::Dense) {
-            to(QPointF(fromX, y(range.high)));
-            to(QPointF(fromX, y(range.last)));
+            to({fromX, y(range.high)});
+            to({fromX, y(range.last)});
         }
-        to(QPointF(toX, y(range.last)));
+        to({toX, y(range.last)});
     }
     drawGraphLine(painter, segments, plot,
                   QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
