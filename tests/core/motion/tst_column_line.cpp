@@ -1,12 +1,15 @@
 // A graph's line as the faces draw it: few segments as they are, many thinned
 // to the plot's pixel columns with every column's lowest and highest value
 // in the order reached, the columns joined while the segments are, a break
-// ending a polyline; and the same line as the page's numbers.
+// ending a polyline; the same line as the page's numbers; and the speed
+// graph's segments through a path.
 
 #include "core/motion/column_line.h"
+#include "core/motion/graph_line.h"
 
 #include <QTest>
 
+#include <optional>
 #include <vector>
 
 using namespace lodarix;
@@ -104,6 +107,21 @@ private slots:
         const auto line = motion::columnLine(segments("1,2 3,4 | 5,6 7,8 9,10"), {0, 10});
         QCOMPARE(motion::lineNumbers(line),
                  (std::vector<double>{2, 1, 2, 3, 4, 3, 5, 6, 7, 8, 9, 10}));
+    }
+
+    void theSpeedLineRunsThroughTheStretchesEndsAndBreaksAtAJump()
+    {
+        using motion::StretchKind;
+        const std::vector<motion::Stretch> path{{0, 800, 1, 2, StretchKind::Motion, 1, 1},
+                                                {800, 800, 2, 5, StretchKind::Jump, 2, 2},
+                                                {800, 1600, 5, 5, StretchKind::Rest, 2, 2},
+                                                {1600, 2400, 5, 6, StretchKind::Dense, 3, 9}};
+        const std::vector<std::optional<motion::SpeedRange>> speeds{
+            motion::SpeedRange{3.75, 3.75, 3.75}, std::nullopt, motion::SpeedRange{0, 0, 0},
+            motion::SpeedRange{-1, 2, 1}};
+        const motion::PlotScale scale{0, 0, 2400, 8, {0, 2400}, -4, 4};
+        QCOMPARE(describe(motion::columnLine(motion::speedLine(path, speeds, scale), {0, 2400})),
+                 QStringLiteral("0,0.25 800,0.25 | 800,4 1600,4 1600,5 1600,2 1600,3 2400,3"));
     }
 };
 
