@@ -173,7 +173,8 @@ DrawnLine columnLine(std::span<const LineSegment> segments, const PlotColumns& p
 std::vector<double> lineNumbers(const DrawnLine& line)
 {
     std::vector<double> numbers;
-    numbers.reserve(line.ends.size() + 2 * line.points.size());
+    numbers.reserve(1 + line.ends.size() + 2 * line.points.size());
+    numbers.push_back(line.thinned ? 1 : 0);
     std::size_t begin = 0;
     for (const std::size_t end : line.ends) {
         numbers.push_back(static_cast<double>(end - begin));

@@ -11,7 +11,11 @@
 // while it costs the same however many segments lie behind a column. A break
 // in the segments (one that starts elsewhere than where the one before
 // ended) ends a polyline, unless it falls within one column; a polyline of
-// one column at one value is drawn as a level across that column.
+// one column at one value is drawn as a level across that column. A
+// column's values take in where the line crosses its edges, so that each
+// join lies within the spans of the two columns it joins: a face may draw a
+// thinned line as one vertical a column, over its values, at a fraction of
+// the cost of stroking its joins, and show the same pixels.
 #pragma once
 
 #include <cstddef>
@@ -55,8 +59,9 @@ int columnCount(const PlotColumns& plot);
 // within plot; empty for no segments. A segment wholly outside plot adds nothing.
 DrawnLine columnLine(std::span<const LineSegment> segments, const PlotColumns& plot);
 
-// The line as plain numbers, for a face that reads one array (the page): for
-// each polyline, its count of points, then each point's x and y.
+// The line as plain numbers, for a face that reads one array (the page):
+// whether it is thinned (1 or 0), then for each polyline its count of
+// points, then each point's x and y.
 std::vector<double> lineNumbers(const DrawnLine& line);
 
 } // namespace lodarix::motion

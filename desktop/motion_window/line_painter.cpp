@@ -5,37 +5,29 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace lodarix {
 
 namespace {
 
-// Each step of the thinned line filled over the pixel columns it crosses
-// (the one it stands in, when it stands in one), unsmoothed: the same
-// pixels as a line, at a fraction of a stroke's cost.
+// The thinned line one column at a time, each filled over its values,
+// unsmoothed: the same pixels as its polylines at a fraction of a stroke's cost.
 void fillColumns(QPainter& painter, const motion::DrawnLine& line, double column, const QPen& pen)
 {
     const double half = pen.widthF() / 2;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    std::size_t begin = 0;
-    for (const std::size_t end : line.ends) {
-        for (std::size_t i = begin + 1; i < end; ++i) {
-            const motion::LinePoint& from = line.points[i - 1];
-            const motion::LinePoint& to = line.points[i];
-            double left = std::min(from.x, to.x);
-            double width = std::abs(to.x - from.x);
-            if (width < column) {
-                left += (width - column) / 2;
-                width = column;
-            }
-            painter.fillRect(QRectF(left, std::min(from.y, to.y) - half, width,
-                                    std::abs(to.y - from.y) + 2 * half),
-                             pen.color());
+    for (std::size_t i = 0; i < line.points.size();) {
+        const double x = line.points[i].x;
+        double top = line.points[i].y;
+        double bottom = top;
+        for (++i; i < line.points.size() && line.points[i].x == x; ++i) {
+            top = std::min(top, line.points[i].y);
+            bottom = std::max(bottom, line.points[i].y);
         }
-        begin = end;
+        painter.fillRect(QRectF(x - column / 2, top - half, column, bottom - top + 2 * half),
+                         pen.color());
     }
     painter.restore();
 }

@@ -82,7 +82,8 @@ export interface MotionGraph {
   frame: string;
   // Laid out as MotionGraphFacts.path names it.
   path: Float64Array;
-  // In the plot: each polyline's count of points, then their x and y.
+  // In the plot: whether thinned (1 or 0), then each polyline's count of
+  // points, then their x and y.
   line: Float64Array;
 }
 

@@ -102,11 +102,13 @@ private slots:
         QCOMPARE(line.thinned, thinned);
     }
 
-    void thePageReadsEachPolylineAsItsCountThenItsPoints()
+    void thePageReadsWhetherThinnedThenEachPolylineAsItsCountThenItsPoints()
     {
         const auto line = motion::columnLine(segments("1,2 3,4 | 5,6 7,8 9,10"), {0, 10});
         QCOMPARE(motion::lineNumbers(line),
-                 (std::vector<double>{2, 1, 2, 3, 4, 3, 5, 6, 7, 8, 9, 10}));
+                 (std::vector<double>{0, 2, 1, 2, 3, 4, 3, 5, 6, 7, 8, 9, 10}));
+        const auto thinned = motion::columnLine(segments("0,1 0.5,3 1,2"), {0, 1});
+        QCOMPARE(motion::lineNumbers(thinned), (std::vector<double>{1, 2, 0.5, 1, 0.5, 3}));
     }
 
     void theSpeedLineRunsThroughTheStretchesEndsAndBreaksAtAJump()

@@ -148,8 +148,8 @@ private slots:
             numbers::pathNumbers(rows, trips.trips(),
                                  {{0, 60'000}, 1000, 4600, std::nullopt, 800, {10, 0, 1000, 110}})
                 .line;
-        QCOMPARE(line[1], 10.0);
-        QCOMPARE(line[2], 105.0); // floor 1 of 0,5 to 11,5
+        QCOMPARE(line[2], 10.0);
+        QCOMPARE(line[3], 105.0); // floor 1 of 0,5 to 11,5
 
         const auto speed =
             numbers::pathNumbers(rows, trips.trips(),
