@@ -1,15 +1,18 @@
 #include "core/motion/path_numbers.h"
 
+#include "core/motion/column_line.h"
 #include "core/motion/decimation.h"
+#include "core/motion/graph_line.h"
 #include "core/motion/graph_path.h"
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace lodarix::motion::path_numbers {
 
-std::vector<double> pathNumbers(std::span<const Row> rows, const std::vector<Trip>& trips,
-                                const Request& request)
+Numbers pathNumbers(std::span<const Row> rows, const std::vector<Trip>& trips,
+                    const Request& request)
 {
     const int columns = std::max(1, request.columns);
     const auto points = decimate(rows, request.span.fromMs, request.span.toMs, columns);
@@ -52,7 +55,15 @@ std::vector<double> pathNumbers(std::span<const Row> rows, const std::vector<Tri
         *field++ = static_cast<double>(point.timeMs);
         *field++ = point.floor;
     }
-    return numbers;
+
+    const PlotArea& plot = request.plot;
+    const Axis values = request.speedsAt ? speedAxis(numbers[Fastest]) : floorAxis();
+    const PlotScale scale{plot.left,    plot.top,   plot.width, plot.height,
+                          request.span, values.low, values.high};
+    const std::vector<LineSegment> segments =
+        request.speedsAt ? speedLine(stretches, speeds, scale) : positionLine(stretches, scale);
+    return {std::move(numbers),
+            lineNumbers(columnLine(segments, {plot.left, plot.width, plot.ratio}))};
 }
 
 } // namespace lodarix::motion::path_numbers

@@ -1,7 +1,8 @@
-// A graph of the record as plain numbers, for a face that draws it from one
-// array of numbers (the page): a header, then each stretch of the path
+// A graph of the record as plain numbers, for a face that draws it from
+// arrays of numbers (the page): a header, then each stretch of the path
 // (graph_path.h), then each step point the position graph marks, every one a
-// fixed count of fields in the order below. The page reads the fields by the
+// fixed count of fields in the order below, and apart from them the line
+// through the path in the face's plot. The page reads the fields by the
 // names its build-time facts give it, so the order is kept here alone.
 #pragma once
 
@@ -39,6 +40,16 @@ enum StretchField {
 // A step point: its time and floor.
 enum PointField { PointMs, PointFloor, PointSize };
 
+// Where the face draws the graph's line: the plot's rectangle in the face's
+// units, y down, and the device pixels a unit spans.
+struct PlotArea {
+    double left = 0;
+    double top = 0;
+    double width = 1;
+    double height = 1;
+    double ratio = 1;
+};
+
 struct Request {
     TimeSpan span;
     int columns;          // the plot's width in the face's pixel columns, at least 1
@@ -47,9 +58,17 @@ struct Request {
     // has none and marks the step points instead.
     std::optional<StoreyHeight> speedsAt;
     int intervalMs; // the step interval in force
+    PlotArea plot = {};
 };
 
-std::vector<double> pathNumbers(std::span<const Row> rows, const std::vector<Trip>& trips,
-                                const Request& request);
+// The path laid out as above, and the graph's line in request.plot
+// (graph_line.h) laid out as lineNumbers (column_line.h) says.
+struct Numbers {
+    std::vector<double> path;
+    std::vector<double> line;
+};
+
+Numbers pathNumbers(std::span<const Row> rows, const std::vector<Trip>& trips,
+                    const Request& request);
 
 } // namespace lodarix::motion::path_numbers

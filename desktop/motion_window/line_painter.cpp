@@ -1,83 +1,59 @@
 #include "desktop/motion_window/line_painter.h"
 
+#include <QLineF>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
+#include <vector>
 
 namespace lodarix {
 
 namespace {
 
-struct Span {
-    double top = std::numeric_limits<double>::max();
-    double bottom = std::numeric_limits<double>::lowest();
-
-    void cover(double y)
-    {
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-    }
-    bool empty() const { return top > bottom; }
-};
-
-// Each column's span of the segments, columns counted from the plot's left.
-std::vector<Span> columnSpans(const std::vector<QLineF>& segments, const QRectF& plot)
+// The thinned line one column at a time, each filled over its values,
+// unsmoothed: the same pixels as its polylines at a fraction of a stroke's cost.
+void fillColumns(QPainter& painter, const motion::DrawnLine& line, double column, const QPen& pen)
 {
-    const int columns = std::max(1, static_cast<int>(std::ceil(plot.width())));
-    std::vector<Span> spans(static_cast<std::size_t>(columns));
-    for (QLineF segment : segments) {
-        if (segment.x1() > segment.x2())
-            segment = QLineF(segment.p2(), segment.p1());
-        const double from = std::max(segment.x1() - plot.left(), 0.0);
-        const double to = std::min(segment.x2() - plot.left(), plot.width());
-        if (from > to)
-            continue;
-        const double dx = segment.x2() - segment.x1();
-        const auto yAt = [&segment, &plot, dx](double x) {
-            return dx <= 0 ? segment.y1()
-                           : segment.y1() + (x + plot.left() - segment.x1()) / dx * segment.dy();
-        };
-        const int first = std::min(static_cast<int>(from), columns - 1);
-        const int last = std::min(static_cast<int>(to), columns - 1);
-        for (int column = first; column <= last; ++column) {
-            Span& span = spans[static_cast<std::size_t>(column)];
-            if (dx <= 0) {
-                span.cover(segment.y1());
-                span.cover(segment.y2());
-                continue;
-            }
-            span.cover(yAt(std::max(from, double(column))));
-            span.cover(yAt(std::min(to, double(column + 1))));
+    const double half = pen.widthF() / 2;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (std::size_t i = 0; i < line.points.size();) {
+        const double x = line.points[i].x;
+        double top = line.points[i].y;
+        double bottom = top;
+        for (++i; i < line.points.size() && line.points[i].x == x; ++i) {
+            top = std::min(top, line.points[i].y);
+            bottom = std::max(bottom, line.points[i].y);
         }
+        painter.fillRect(QRectF(x - column / 2, top - half, column, bottom - top + 2 * half),
+                         pen.color());
     }
-    return spans;
+    painter.restore();
 }
 
 } // namespace
 
-void drawGraphLine(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
-                   const QPen& pen)
+void drawGraphLine(QPainter& painter, std::span<const motion::LineSegment> segments,
+                   const QRectF& plot, const QPen& pen)
 {
-    if (segments.size() <= static_cast<std::size_t>(plot.width())) {
-        painter.setPen(pen);
-        painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const motion::DrawnLine line = motion::columnLine(segments, {plot.left(), plot.width(), ratio});
+    if (line.thinned) {
+        fillColumns(painter, line, 1 / ratio, pen);
         return;
     }
-    const std::vector<Span> spans = columnSpans(segments, plot);
-    const double half = pen.widthF() / 2;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (std::size_t column = 0; column < spans.size(); ++column) {
-        const Span& span = spans[column];
-        if (span.empty())
-            continue;
-        painter.fillRect(QRectF(plot.left() + static_cast<double>(column), span.top - half, 1,
-                                span.bottom - span.top + 2 * half),
-                         pen.color());
+    std::vector<QLineF> lines;
+    lines.reserve(line.points.size());
+    std::size_t begin = 0;
+    for (const std::size_t end : line.ends) {
+        for (std::size_t i = begin + 1; i < end; ++i)
+            lines.emplace_back(line.points[i - 1].x, line.points[i - 1].y, line.points[i].x,
+                               line.points[i].y);
+        begin = end;
     }
-    painter.restore();
+    painter.setPen(pen);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 } // namespace lodarix

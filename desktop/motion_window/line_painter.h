@@ -1,21 +1,20 @@
-// Draws a graph's line, given as line segments in the plot's pixels. While
-// the segments are few they are drawn as smooth lines; when there are more
-// than the plot has pixel columns (a long record seen whole) each column is
-// filled over the span the segments cover in it, which costs the same
-// however many rows lie behind a column and looks the same at that density.
+// Draws a graph's line as the core lays it out (core/motion/column_line.h)
+// from segments in the plot's pixels: the segments as they are while they
+// are few, else the line thinned to the plot's device pixel columns.
 #pragma once
 
-#include <QLineF>
+#include "core/motion/column_line.h"
+
 #include <QPen>
 #include <QRectF>
 
-#include <vector>
+#include <span>
 
 class QPainter;
 
 namespace lodarix {
 
-void drawGraphLine(QPainter& painter, const std::vector<QLineF>& segments, const QRectF& plot,
-                   const QPen& pen);
+void drawGraphLine(QPainter& painter, std::span<const motion::LineSegment> segments,
+                   const QRectF& plot, const QPen& pen);
 
 } // namespace lodarix

@@ -54,15 +54,14 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
     const int columns = std::max(1, static_cast<int>(plot.width()));
     const auto points = motion::decimate(rows, span().fromMs, span().toMs, columns);
     const auto path = motion::graphPath(rows, points, presentMs);
-    std::vector<QLineF> lines;
     std::vector<QLineF> jumps;
-    lines.reserve(path.size());
     for (const motion::Stretch& stretch : path) {
-        const QLineF line(QPointF(xOf(stretch.fromMs, plot), y(stretch.fromFloor)),
-                          QPointF(xOf(stretch.toMs, plot), y(stretch.toFloor)));
-        (stretch.kind == motion::StretchKind::Jump ? jumps : lines).push_back(line);
+        if (stretch.kind == motion::StretchKind::Jump)
+            jumps.emplace_back(xOf(stretch.fromMs, plot), y(stretch.fromFloor),
+                               xOf(stretch.toMs, plot), y(stretch.toFloor));
     }
-    drawGraphLine(painter, lines, plot, QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
+    drawGraphLine(painter, motion::positionLine(path, scaleOf(plot, axis.axis)), plot,
+                  QPen(PathColor, line, Qt::SolidLine, Qt::RoundCap));
     painter.setPen(QPen(JumpColor, line, Qt::DashLine));
     painter.drawLines(jumps.data(), static_cast<int>(jumps.size()));
 

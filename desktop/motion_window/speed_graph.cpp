@@ -48,45 +48,16 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     painter.setPen(QPen(colorOf(motion::graph_colors::Zero), 1));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
-    // The line runs through the stretches' ends, vertically where the
-    // speed changes; a jump breaks it. A dense stretch, a column or two wide,
-    // spans its speeds where it begins and runs on at the speed it ends at,
-    // so that a trip's level goes on through it.
-    std::vector<QLineF> segments;
-    segments.reserve(2 * path.size());
-    std::vector<QPointF> jumps;
-    std::optional<QPointF> last;
-    const auto to = [&segments, &last](QPointF point) {
-        if (last)
-            segments.emplace_back(*last, point);
-        last = point;
-    };
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const motion::Stretch& stretch = path[i];
-        const double fromX = xOf(stretch.fromMs, plot);
-        const double toX = xOf(stretch.toMs, plot);
-        if (!speeds[i]) {
-            if (stretch.kind == motion::StretchKind::Jump)
-                jumps.emplace_back(fromX, y(0));
-            last.reset();
-            continue;
-        }
-        const motion::SpeedRange range = *speeds[i];
-        to(QPointF(fromX, y(range.low)));
-        if (stretch.kind == motion::StretchKind::Dense) {
-            to(QPointF(fromX, y(range.high)));
-            to(QPointF(fromX, y(range.last)));
-        }
-        to(QPointF(toX, y(range.last)));
-    }
-    drawGraphLine(painter, segments, plot,
+    drawGraphLine(painter, motion::speedLine(path, speeds, scaleOf(plot, axis.axis)), plot,
                   QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
 
     painter.setPen(QPen(colorOf(motion::graph_colors::SpeedJump), line));
     painter.setBrush(Qt::white);
     const double radius = 4 * scale();
-    for (const QPointF& jump : jumps)
-        painter.drawEllipse(jump, radius, radius);
+    for (const motion::Stretch& stretch : path) {
+        if (stretch.kind == motion::StretchKind::Jump)
+            painter.drawEllipse(QPointF(xOf(stretch.fromMs, plot), y(0)), radius, radius);
+    }
     return axis;
 }
 

@@ -47,16 +47,20 @@ double TimeGraph::scale() const
     return std::clamp(std::min(width() / 720.0, window()->height() / 600.0), 1.0, 4.0);
 }
 
+motion::PlotScale TimeGraph::scaleOf(const QRectF& plot, const motion::Axis& axis) const
+{
+    return {plot.left(), plot.top(), plot.width(), plot.height(), span_, axis.low, axis.high};
+}
+
 double TimeGraph::xOf(std::int64_t ms, const QRectF& plot) const
 {
-    const double part =
-        static_cast<double>(ms - span_.fromMs) / static_cast<double>(span_.toMs - span_.fromMs);
-    return plot.left() + part * plot.width();
+    return scaleOf(plot, {0, 1, 1, 0}).x(ms);
 }
 
 double TimeGraph::yOf(double value, double low, double high, const QRectF& plot)
 {
-    return plot.bottom() - (value - low) / (high - low) * plot.height();
+    return motion::PlotScale{plot.left(), plot.top(), plot.width(), plot.height(), {}, low, high}.y(
+        value);
 }
 
 QFont TimeGraph::axisFont() const

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/motion/graph_frame.h"
+#include "core/motion/graph_line.h"
 #include "core/motion/motion_recorder.h"
 
 #include <QWidget>
@@ -47,6 +48,8 @@ protected:
     virtual ValueAxis paintValues(QPainter& painter, const QRectF& plot) = 0;
 
     const motion::MotionRecorder& record() const { return record_; }
+    // The core's scale of plot over the span and the axis's values.
+    motion::PlotScale scaleOf(const QRectF& plot, const motion::Axis& axis) const;
     double xOf(std::int64_t ms, const QRectF& plot) const;
     static double yOf(double value, double low, double high, const QRectF& plot);
     // The light lines at the axis's ticks, for paintValues to draw first.

@@ -99,17 +99,22 @@ void appendAxis(json::Object& frame, std::string_view name, const motion::Axis& 
 
 } // namespace
 
-emscripten::val PageMotion::graph(bool speeds, bool wholeSession, double pageMs, int columns,
-                                  double plotWidth, double labelWidth, double heightMetres)
+emscripten::val PageMotion::graph(bool speeds, bool wholeSession, double pageMs,
+                                  const emscripten::val& plot, double labelWidth,
+                                  double heightMetres)
 {
     namespace numbers = motion::path_numbers;
     const std::int64_t nowMs = wholeMs(this->nowMs(pageMs));
     const motion::TimeSpan span = motion::shownSpan(nowMs, wholeSession);
-    const std::vector<double> path = numbers::pathNumbers(
+    const auto field = [&plot](const char* name) { return plot[name].as<double>(); };
+    const numbers::PlotArea area{field("left"), field("top"), field("width"), field("height"),
+                                 field("ratio")};
+    const numbers::Numbers graph = numbers::pathNumbers(
         recorder_.rows(), recorder_.trips(),
-        {span, columns, nowMs,
+        {span, plot["columns"].as<int>(), nowMs,
          speeds ? std::optional(motion::StoreyHeight(heightMetres)) : std::nullopt,
-         recorder_.stepInterval()});
+         recorder_.stepInterval(), area});
+    const std::vector<double>& path = graph.path;
     std::string frame;
     {
         json::Object object(frame);
@@ -118,12 +123,13 @@ emscripten::val PageMotion::graph(bool speeds, bool wholeSession, double pageMs,
         object.decimal("nowMs", static_cast<double>(nowMs));
         appendAxis(object, "values",
                    speeds ? motion::speedAxis(path[numbers::Fastest]) : motion::floorAxis());
-        appendAxis(object, "times", motion::timeAxis(span, plotWidth, labelWidth));
+        appendAxis(object, "times", motion::timeAxis(span, area.width, labelWidth));
     }
-    emscripten::val graph = emscripten::val::object();
-    graph.set("frame", frame);
-    graph.set("path", numbersOf(path));
-    return graph;
+    emscripten::val drawn = emscripten::val::object();
+    drawn.set("frame", frame);
+    drawn.set("path", numbersOf(path));
+    drawn.set("line", numbersOf(graph.line));
+    return drawn;
 }
 
 std::string PageMotion::tripRowsJson(double heightMetres) const

@@ -4,8 +4,8 @@
 // page's time of the event at hand, which the page's script sets before each
 // event (setPageMs): the due time of a step, so that a step run late after
 // the page was held up stands at the time it fell due, else the moment now.
-// What the motion view draws and writes is computed here: the graphs' paths,
-// the trips, the clocks, the descriptions, the CSV and the workbook.
+// What the motion view draws and writes is computed here: the graphs' paths
+// and lines, the trips, the clocks, the descriptions, the CSV and the workbook.
 #pragma once
 
 #include "core/motion/model_clock.h"
@@ -58,15 +58,17 @@ public:
 
     // One graph as the motion view draws it at pageMs: speeds false for the
     // position graph, true for the speed graph (at heightMetres); the last
-    // 60 s, or the whole session; columns: the plot's width in device
-    // pixels; plotWidth and labelWidth (the width of the time axis's widest
-    // label, motion::TimeLabelSample, in the graph's font) in CSS pixels.
-    // Returns {frame, path}: the frame as JSON, {fromMs, toMs, nowMs,
-    // values, times}, the span and the present in model time and the value
-    // and time axes, each {low, high, ticks: [{value, label}]}; the path as
-    // a Float64Array laid out as core/motion/path_numbers.h says.
-    emscripten::val graph(bool speeds, bool wholeSession, double pageMs, int columns,
-                          double plotWidth, double labelWidth, double heightMetres);
+    // 60 s, or the whole session; plot: where it is drawn, {left, top,
+    // width, height} in units of the drawing, ratio device pixels a unit,
+    // and its width in device pixels, columns; labelWidth: the width of the
+    // time axis's widest label (motion::TimeLabelSample) in the graph's
+    // font, in those units. Returns {frame, path, line}: the frame as JSON,
+    // {fromMs, toMs, nowMs, values, times}, the span and the present in
+    // model time and the value and time axes, each {low, high, ticks:
+    // [{value, label}]}; the path and the line, in the plot's units, as
+    // Float64Arrays laid out as core/motion/path_numbers.h says.
+    emscripten::val graph(bool speeds, bool wholeSession, double pageMs,
+                          const emscripten::val& plot, double labelWidth, double heightMetres);
 
     // The trips table's rows as JSON, an array of texts a trip, column by
     // column (core/motion/record_texts.h).

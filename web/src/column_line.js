@@ -1,56 +1,49 @@
-// A long record puts many stretches into one pixel column; drawn one by
-// one, each would cover the same pixels again. ColumnLine draws them as one
-// vertical line a column, over all they reach.
+// A graph's line as the core lays it out in the plot (PageMotion.graph's
+// line, core/motion/column_line.h): the segments as they are while they are
+// few, else the line thinned to the canvas's pixel columns, which is drawn
+// as one vertical a column over the column's values.
 
-export class ColumnLine {
-  #context;
-  #ratio;
-  /** @type {number | undefined} */
-  #column;
-  #top = 0;
-  #bottom = 0;
-
-  /** @param {CanvasRenderingContext2D} context @param {number} ratio */
-  constructor(context, ratio) {
-    this.#context = context;
-    this.#ratio = ratio;
-  }
-
-  /**
-   * Whether a stretch from x to toX is narrower than a pixel column.
-   * @param {number} x @param {number} toX
-   */
-  fits(x, toX) {
-    return (toX - x) * this.#ratio < 1;
-  }
-
-  /** @param {number} x @param {number} y @param {number} toY */
-  add(x, y, toY) {
-    const column = Math.floor(x * this.#ratio);
-    if (column !== this.#column) {
-      this.flush();
-      this.#column = column;
-      this.#top = Math.min(y, toY);
-      this.#bottom = Math.max(y, toY);
-      return;
+/**
+ * Strokes the line: whether it is thinned (1 or 0), then for each polyline
+ * its count of points, then each point's x and y.
+ * @param {CanvasRenderingContext2D} context
+ * @param {Float64Array} line
+ */
+export function strokeLine(context, line) {
+  const thinned = line[0] === 1;
+  context.lineCap = thinned ? "square" : "butt";
+  context.beginPath();
+  for (let at = 1; at < line.length;) {
+    const end = at + 1 + 2 * line[at];
+    if (thinned) columns(context, line, at + 1, end);
+    else {
+      context.moveTo(line[at + 1], line[at + 2]);
+      for (let point = at + 3; point < end; point += 2)
+        context.lineTo(line[point], line[point + 1]);
     }
-    this.#top = Math.min(this.#top, y, toY);
-    this.#bottom = Math.max(this.#bottom, y, toY);
+    at = end;
   }
+  context.stroke();
+  context.lineCap = "butt";
+}
 
-  /** Draws the column's line, if one is open; says whether one was. */
-  flush() {
-    if (this.#column === undefined) return false;
-    const left = this.#column / this.#ratio;
-    const pixel = 1 / this.#ratio;
-    if (this.#bottom - this.#top < pixel) {
-      this.#context.moveTo(left, this.#top);
-      this.#context.lineTo(left + pixel, this.#bottom);
-    } else {
-      this.#context.moveTo(left + pixel / 2, this.#top);
-      this.#context.lineTo(left + pixel / 2, this.#bottom);
+/**
+ * The points from first to end as one vertical a column.
+ * @param {CanvasRenderingContext2D} context
+ * @param {Float64Array} line
+ * @param {number} first
+ * @param {number} end
+ */
+function columns(context, line, first, end) {
+  for (let point = first; point < end;) {
+    const x = line[point];
+    let top = line[point + 1];
+    let bottom = top;
+    for (point += 2; point < end && line[point] === x; point += 2) {
+      top = Math.min(top, line[point + 1]);
+      bottom = Math.max(bottom, line[point + 1]);
     }
-    this.#column = undefined;
-    return true;
+    context.moveTo(x, top);
+    context.lineTo(x, bottom);
   }
 }

@@ -25,11 +25,10 @@ export function partsOf(path, layout) {
 }
 
 /**
- * What a graph's line is drawn with: the canvas's context at its device-pixel
- * ratio, the graph and its facts, and the plot's scales.
+ * What a graph's line is drawn with: the canvas's context, the graph and its
+ * facts, and the plot's scales.
  * @typedef {object} Plot
  * @property {CanvasRenderingContext2D} context
- * @property {number} ratio
  * @property {Float64Array} path
  * @property {DrawnGraph} graph
  * @property {MotionGraphFacts} facts

@@ -66,15 +66,29 @@ export interface GraphFrame {
   times: GraphAxis;
 }
 
+// Where a graph is drawn: its plot in units of the drawing, the device
+// pixels a unit spans, and the plot's width in device pixels.
+export interface GraphPlot {
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+  ratio: number;
+  columns: number;
+}
+
 export interface MotionGraph {
   // A GraphFrame as JSON.
   frame: string;
   // Laid out as MotionGraphFacts.path names it.
   path: Float64Array;
+  // In the plot: whether thinned (1 or 0), then each polyline's count of
+  // points, then their x and y.
+  line: Float64Array;
 }
 
-// A graph as the view draws it: its frame read, and its path.
-export type DrawnGraph = GraphFrame & { path: Float64Array };
+// A graph as the view draws it: its frame read, its path and its line.
+export type DrawnGraph = GraphFrame & { path: Float64Array; line: Float64Array };
 
 // The graphs' colours ("#RRGGBB"), the layout of their numbers (each
 // field's position, and how many a part has), and the trips table's columns.
@@ -255,8 +269,7 @@ export interface PageMotion {
     speeds: boolean,
     wholeSession: boolean,
     pageMs: number,
-    columns: number,
-    plotWidth: number,
+    plot: GraphPlot,
     labelWidth: number,
     heightMetres: number,
   ): MotionGraph;

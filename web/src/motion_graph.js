@@ -47,26 +47,51 @@ function unitRatio(canvas) {
 }
 
 /**
+ * Where the plot lies on the canvas, in units of the drawing, and the device
+ * pixels a unit spans.
+ * @param {HTMLCanvasElement} canvas
+ */
+function plotOf(canvas) {
+  const ratio = unitRatio(canvas);
+  const width = canvas.width / ratio;
+  const height = canvas.height / ratio;
+  return {
+    ratio,
+    width,
+    height,
+    left: Margin.left,
+    top: Margin.top,
+    plotWidth: Math.max(1, width - Margin.left - Margin.right),
+    plotHeight: Math.max(1, height - Margin.top - Margin.bottom),
+  };
+}
+
+/**
  * The canvas's backing store sized to what it shows, and what the core
- * needs to lay its graph out: the plot's width in device pixels (the columns
- * it decimates to) and in units of the drawing, and the width of the time
+ * needs to lay its graph out: the plot (PageMotion.graph's plot, its width
+ * in device pixels the columns it decimates to) and the width of the time
  * axis's widest label.
  * @param {HTMLCanvasElement} canvas
  * @param {MotionGraphFacts} facts
  */
 export function fitCanvas(canvas, facts) {
   const screen = window.devicePixelRatio || 1;
-  const ratio = unitRatio(canvas);
   const width = Math.max(1, Math.round(canvas.clientWidth * screen));
   const height = Math.max(1, Math.round(canvas.clientHeight * screen));
   if (canvas.width !== width) canvas.width = width;
   if (canvas.height !== height) canvas.height = height;
   const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
   context.font = Font;
-  const plotWidth = Math.max(1, (canvas.clientWidth * screen) / ratio - Margin.left - Margin.right);
+  const { ratio, left, top, plotWidth, plotHeight } = plotOf(canvas);
   return {
-    columns: Math.max(1, Math.round(plotWidth * ratio)),
-    plotWidth,
+    plot: {
+      left,
+      top,
+      width: plotWidth,
+      height: plotHeight,
+      ratio,
+      columns: Math.max(1, Math.round(plotWidth * ratio)),
+    },
     labelWidth: widthOf(context, facts.timeLabelSample),
   };
 }
@@ -79,16 +104,12 @@ export function fitCanvas(canvas, facts) {
  * @param {{ TimeAxis: string, FloorAxis: string, SpeedAxis: string }} texts
  */
 export function drawGraph(canvas, kind, graph, facts, texts) {
-  const ratio = unitRatio(canvas);
+  const { ratio, width, height, plotWidth, plotHeight } = plotOf(canvas);
   const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
-  const width = canvas.width / ratio;
-  const height = canvas.height / ratio;
   const { colors } = facts;
   context.setTransform(ratio, 0, 0, ratio, 0, 0);
   context.fillStyle = "white";
   context.fillRect(0, 0, width, height);
-  const plotWidth = Math.max(1, width - Margin.left - Margin.right);
-  const plotHeight = Math.max(1, height - Margin.top - Margin.bottom);
   const { values, times } = graph;
   const spanMs = Math.max(1, graph.toMs - graph.fromMs);
   /** @param {number} ms */
@@ -135,7 +156,7 @@ export function drawGraph(canvas, kind, graph, facts, texts) {
   context.beginPath();
   context.rect(Margin.left, Margin.top, plotWidth, plotHeight);
   context.clip();
-  const plot = { context, ratio, path: graph.path, graph, facts, x, y };
+  const plot = { context, path: graph.path, graph, facts, x, y };
   if (kind === "position") drawPosition(plot);
   else drawSpeed(plot);
   context.restore();

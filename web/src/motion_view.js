@@ -227,17 +227,16 @@ export class MotionView {
    */
   drawGraph(kind) {
     const canvas = kind === "position" ? this.positionGraph : this.speedGraph;
-    const { columns, plotWidth, labelWidth } = fitCanvas(canvas, this.#graph);
-    const { frame, path } = this.#motion.graph(
+    const { plot, labelWidth } = fitCanvas(canvas, this.#graph);
+    const { frame, path, line } = this.#motion.graph(
       kind === "speed",
       this.wholeSession.checked,
       performance.now(),
-      columns,
-      plotWidth,
+      plot,
       labelWidth,
       this.storeyHeight,
     );
-    const graph = { ...JSON.parse(frame), path };
+    const graph = { ...JSON.parse(frame), path, line };
     drawGraph(canvas, kind, graph, this.#graph, {
       TimeAxis: this.#texts.TimeAxis,
       FloorAxis: this.#texts.FloorAxis,

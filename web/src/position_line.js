@@ -2,13 +2,13 @@
 // point while they stand apart, a jump dashed, and the running trip's final
 // stop as a dashed level from its pick to the present.
 
-import { ColumnLine } from "./column_line.js";
+import { strokeLine } from "./column_line.js";
 import { partsOf } from "./graph_path.js";
 
 /** @typedef {import("./graph_path.js").Plot} Plot */
 
 /** @param {Plot} plot */
-export function drawPosition({ context, ratio, path, graph, facts, x, y }) {
+export function drawPosition({ context, path, graph, facts, x, y }) {
   const { colors } = facts;
   const { header, stretch: field, point: pointField, kinds } = facts.path;
   const { stretches, points } = partsOf(path, facts.path);
@@ -25,21 +25,7 @@ export function drawPosition({ context, ratio, path, graph, facts, x, y }) {
   context.setLineDash([]);
   context.strokeStyle = colors.position;
   context.lineWidth = 2;
-  context.beginPath();
-  const narrow = new ColumnLine(context, ratio);
-  for (let at = stretches.first; at < stretches.end; at += stretches.size) {
-    if (path[at + field.kind] === kinds.jump) continue;
-    const [fromX, toX] = [x(path[at + field.fromMs]), x(path[at + field.toMs])];
-    if (narrow.fits(fromX, toX)) {
-      narrow.add(fromX, y(path[at + field.fromFloor]), y(path[at + field.toFloor]));
-      continue;
-    }
-    narrow.flush();
-    context.moveTo(fromX, y(path[at + field.fromFloor]));
-    context.lineTo(toX, y(path[at + field.toFloor]));
-  }
-  narrow.flush();
-  context.stroke();
+  strokeLine(context, graph.line);
 
   context.setLineDash([6, 4]);
   context.strokeStyle = colors.positionJump;

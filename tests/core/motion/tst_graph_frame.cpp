@@ -123,7 +123,8 @@ private slots:
         motion::TripLog trips;
         trips.update(rows);
         const auto position =
-            numbers::pathNumbers(rows, trips.trips(), {{0, 60'000}, 1000, 4600, std::nullopt, 800});
+            numbers::pathNumbers(rows, trips.trips(), {{0, 60'000}, 1000, 4600, std::nullopt, 800})
+                .path;
         const auto stretches = static_cast<std::size_t>(position[numbers::StretchCount]);
         QVERIFY(stretches > 0);
         QCOMPARE(position[numbers::PointCount], 5.0);
@@ -143,8 +144,17 @@ private slots:
         QCOMPARE(point[numbers::PointMs], 800.0);
         QCOMPARE(point[numbers::PointFloor], 2.0);
 
-        const auto speed = numbers::pathNumbers(
-            rows, trips.trips(), {{0, 60'000}, 1000, 4600, motion::StoreyHeight(3.0), 800});
+        const auto line =
+            numbers::pathNumbers(rows, trips.trips(),
+                                 {{0, 60'000}, 1000, 4600, std::nullopt, 800, {10, 0, 1000, 110}})
+                .line;
+        QCOMPARE(line[2], 10.0);
+        QCOMPARE(line[3], 105.0); // floor 1 of 0,5 to 11,5
+
+        const auto speed =
+            numbers::pathNumbers(rows, trips.trips(),
+                                 {{0, 60'000}, 1000, 4600, motion::StoreyHeight(3.0), 800})
+                .path;
         QCOMPARE(speed[numbers::PointCount], 0.0);
         QCOMPARE(speed[numbers::Fastest], 3.75);
         const double* moving = speed.data() + numbers::HeaderSize;
