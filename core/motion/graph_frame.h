@@ -88,6 +88,7 @@ inline constexpr int ColumnsPerStepPoint = 6;
 using lift::Rgb;
 
 namespace graph_colors {
+inline constexpr Rgb Ground{255, 255, 255}; // the plot's, and inside a jump's ring
 inline constexpr Rgb Grid{225, 225, 225};
 inline constexpr Rgb Axis{90, 90, 90};
 inline constexpr Rgb Text{30, 30, 30};
@@ -98,5 +99,14 @@ inline constexpr Rgb Speed{170, 40, 40};
 inline constexpr Rgb Zero{120, 120, 120};
 inline constexpr Rgb SpeedJump{230, 130, 0};
 } // namespace graph_colors
+
+// The graphs' strokes and marks, in pixels at the original size; a face
+// scales them with its own zoom.
+namespace graph_sizes {
+inline constexpr double Line = 2;        // the lines, the final stop's level, a jump
+inline constexpr double Rule = 1;        // the grid, the axes and the zero line
+inline constexpr double StepPoint = 2.5; // a marked step's radius
+inline constexpr double JumpRing = 4;    // the radius of a jump's ring on the zero line
+} // namespace graph_sizes
 
 } // namespace lodarix::motion

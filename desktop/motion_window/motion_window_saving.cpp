@@ -13,6 +13,7 @@
 #include "desktop/motion_window/save_dialog.h"
 #include "desktop/motion_window/speed_graph.h"
 #include "desktop/motion_window/step_pacer.h"
+#include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -27,7 +28,7 @@ QImage MotionWindow::graphsImage() const
     const QSize bottom = speed_->size();
     QImage image(std::max(top.width(), bottom.width()), top.height() + bottom.height(),
                  QImage::Format_RGB32);
-    image.fill(Qt::white);
+    image.fill(toQColor(motion::graph_colors::Ground));
     QPainter painter(&image);
     position_->render(&painter, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
     speed_->render(&painter, QPoint(0, top.height()), QRegion(), QWidget::DrawChildren);

@@ -5,6 +5,7 @@
 #include "core/motion/graph_path.h"
 #include "core/texts/motion_window_texts.h"
 #include "desktop/motion_window/line_painter.h"
+#include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QLineF>
@@ -16,12 +17,12 @@ namespace lodarix {
 
 namespace {
 
-const QColor JumpColor = colorOf(motion::graph_colors::PositionJump);
-const QColor TargetColor = colorOf(motion::graph_colors::Target);
+const QColor JumpColor = toQColor(motion::graph_colors::PositionJump);
+const QColor TargetColor = toQColor(motion::graph_colors::Target);
 
 } // namespace
 
-const QColor PositionGraph::PathColor = colorOf(motion::graph_colors::Position);
+const QColor PositionGraph::PathColor = toQColor(motion::graph_colors::Position);
 
 PositionGraph::PositionGraph(const motion::MotionRecorder& record, QWidget* parent)
     : TimeGraph(record, parent)
@@ -40,7 +41,7 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
         return yOf(floor, axis.axis.low, axis.axis.high, plot);
     };
     const std::int64_t presentMs = record().nowMs();
-    const double line = 2 * scale();
+    const double line = motion::graph_sizes::Line * scale();
 
     const auto& trips = record().trips();
     if (!trips.empty() && trips.back().running) {
@@ -67,7 +68,7 @@ TimeGraph::ValueAxis PositionGraph::paintValues(QPainter& painter, const QRectF&
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(PathColor);
-    const double radius = 2.5 * scale();
+    const double radius = motion::graph_sizes::StepPoint * scale();
     for (const motion::PlotPoint& point : motion::markedSteps(rows, points, columns))
         painter.drawEllipse(QPointF(xOf(point.timeMs, plot), y(point.floor)), radius, radius);
     return axis;

@@ -4,6 +4,7 @@
 #include "core/motion/graph_path.h"
 #include "core/texts/motion_window_texts.h"
 #include "desktop/motion_window/line_painter.h"
+#include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPainter>
@@ -44,16 +45,16 @@ TimeGraph::ValueAxis SpeedGraph::paintValues(QPainter& painter, const QRectF& pl
     const auto y = [&plot, &axis](double speed) {
         return yOf(speed, axis.axis.low, axis.axis.high, plot);
     };
-    const double line = 2 * scale();
-    painter.setPen(QPen(colorOf(motion::graph_colors::Zero), 1));
+    const double line = motion::graph_sizes::Line * scale();
+    painter.setPen(QPen(toQColor(motion::graph_colors::Zero), motion::graph_sizes::Rule));
     painter.drawLine(QPointF(plot.left(), y(0)), QPointF(plot.right(), y(0)));
 
     drawGraphLine(painter, motion::speedLine(path, speeds, scaleOf(plot, axis.axis)), plot,
-                  QPen(colorOf(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
+                  QPen(toQColor(motion::graph_colors::Speed), line, Qt::SolidLine, Qt::FlatCap));
 
-    painter.setPen(QPen(colorOf(motion::graph_colors::SpeedJump), line));
-    painter.setBrush(Qt::white);
-    const double radius = 4 * scale();
+    painter.setPen(QPen(toQColor(motion::graph_colors::SpeedJump), line));
+    painter.setBrush(toQColor(motion::graph_colors::Ground));
+    const double radius = motion::graph_sizes::JumpRing * scale();
     for (const motion::Stretch& stretch : path) {
         if (stretch.kind == motion::StretchKind::Jump)
             painter.drawEllipse(QPointF(xOf(stretch.fromMs, plot), y(0)), radius, radius);

@@ -2,6 +2,7 @@
 
 #include "core/texts/motion_window_texts.h"
 #include "core/texts/number_texts.h"
+#include "desktop/window/color_style.h"
 #include "desktop/window/qt_text.h"
 
 #include <QPaintEvent>
@@ -14,16 +15,11 @@ namespace lodarix {
 
 namespace {
 
-const QColor GridColor = colorOf(motion::graph_colors::Grid);
-const QColor AxisColor = colorOf(motion::graph_colors::Axis);
-const QColor TextColor = colorOf(motion::graph_colors::Text);
+const QColor GridColor = toQColor(motion::graph_colors::Grid);
+const QColor AxisColor = toQColor(motion::graph_colors::Axis);
+const QColor TextColor = toQColor(motion::graph_colors::Text);
 
 } // namespace
-
-QColor colorOf(lift::Rgb color)
-{
-    return QColor(color.red, color.green, color.blue);
-}
 
 TimeGraph::TimeGraph(const motion::MotionRecorder& record, QWidget* parent)
     : QWidget(parent)
@@ -89,7 +85,7 @@ void TimeGraph::paintEvent(QPaintEvent*)
     const QRectF plot = plotArea(metrics);
     if (plot.width() < 10 || plot.height() < 10)
         return;
-    painter.fillRect(plot, Qt::white);
+    painter.fillRect(plot, toQColor(motion::graph_colors::Ground));
     drawTimeAxis(painter, plot, metrics);
 
     painter.save();
@@ -99,7 +95,7 @@ void TimeGraph::paintEvent(QPaintEvent*)
     painter.restore();
 
     drawValueAxis(painter, plot, metrics, axis);
-    painter.setPen(QPen(AxisColor, 1));
+    painter.setPen(QPen(AxisColor, motion::graph_sizes::Rule));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
     if (hasFocus()) {
@@ -123,7 +119,7 @@ void TimeGraph::drawTimeAxis(QPainter& painter, const QRectF& plot,
     painter.drawText(QPointF(titleLeft, labelY), title);
     for (const motion::Tick& tick : motion::ticks(axis)) {
         const double x = xOf(static_cast<std::int64_t>(tick.value), plot);
-        painter.setPen(QPen(GridColor, 1));
+        painter.setPen(QPen(GridColor, motion::graph_sizes::Rule));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
         const QString label = toQString(tick.label);
         const double half = metrics.horizontalAdvance(label) / 2;
@@ -138,7 +134,7 @@ void TimeGraph::drawValueGrid(QPainter& painter, const QRectF& plot, const Value
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(GridColor, 1));
+    painter.setPen(QPen(GridColor, motion::graph_sizes::Rule));
     for (const motion::Tick& tick : motion::ticks(axis.axis)) {
         const double y = yOf(tick.value, axis.axis.low, axis.axis.high, plot);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));

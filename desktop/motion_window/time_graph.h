@@ -69,7 +69,4 @@ private:
     TimeSpan span_;
 };
 
-// A colour of the core's graphs.
-QColor colorOf(lift::Rgb color);
-
 } // namespace lodarix

@@ -72,6 +72,7 @@ std::string motionGraphJson()
         json::Object facts(out);
         {
             json::Object object(facts.key("colors"));
+            color(object, "ground", colors::Ground);
             color(object, "grid", colors::Grid);
             color(object, "axis", colors::Axis);
             color(object, "text", colors::Text);
@@ -81,6 +82,14 @@ std::string motionGraphJson()
             color(object, "speed", colors::Speed);
             color(object, "zero", colors::Zero);
             color(object, "speedJump", colors::SpeedJump);
+        }
+        {
+            namespace sizes = motion::graph_sizes;
+            json::Object object(facts.key("sizes"));
+            object.decimal("line", sizes::Line);
+            object.decimal("rule", sizes::Rule);
+            object.decimal("stepPoint", sizes::StepPoint);
+            object.decimal("jumpRing", sizes::JumpRing);
         }
         {
             json::Object path(facts.key("path"));

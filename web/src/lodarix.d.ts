@@ -94,6 +94,7 @@ export type DrawnGraph = GraphFrame & { path: Float64Array; line: Float64Array }
 // field's position, and how many a part has), and the trips table's columns.
 export interface MotionGraphFacts {
   colors: Record<
+    | "ground"
     | "grid"
     | "axis"
     | "text"
@@ -105,6 +106,8 @@ export interface MotionGraphFacts {
     | "speedJump",
     string
   >;
+  // Strokes and marks in CSS pixels at the original size.
+  sizes: Record<"line" | "rule" | "stepPoint" | "jumpRing", number>;
   path: {
     header: Record<
       "stretchCount" | "pointCount" | "finalStop" | "finalStopFromMs" | "fastest" | "size",

@@ -106,9 +106,9 @@ export function fitCanvas(canvas, facts) {
 export function drawGraph(canvas, kind, graph, facts, texts) {
   const { ratio, width, height, plotWidth, plotHeight } = plotOf(canvas);
   const context = /** @type {CanvasRenderingContext2D} */ (canvas.getContext("2d"));
-  const { colors } = facts;
+  const { colors, sizes } = facts;
   context.setTransform(ratio, 0, 0, ratio, 0, 0);
-  context.fillStyle = "white";
+  context.fillStyle = colors.ground;
   context.fillRect(0, 0, width, height);
   const { values, times } = graph;
   const spanMs = Math.max(1, graph.toMs - graph.fromMs);
@@ -119,7 +119,7 @@ export function drawGraph(canvas, kind, graph, facts, texts) {
     Margin.top + ((values.high - value) / (values.high - values.low)) * plotHeight;
 
   context.font = Font;
-  context.lineWidth = 1;
+  context.lineWidth = sizes.rule;
   context.setLineDash([]);
   context.strokeStyle = colors.grid;
   context.beginPath();
@@ -161,6 +161,6 @@ export function drawGraph(canvas, kind, graph, facts, texts) {
   else drawSpeed(plot);
   context.restore();
   context.strokeStyle = colors.axis;
-  context.lineWidth = 1;
+  context.lineWidth = sizes.rule;
   context.strokeRect(Margin.left, Margin.top, plotWidth, plotHeight);
 }

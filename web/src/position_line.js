@@ -9,14 +9,14 @@ import { partsOf } from "./graph_path.js";
 
 /** @param {Plot} plot */
 export function drawPosition({ context, path, graph, facts, x, y }) {
-  const { colors } = facts;
+  const { colors, sizes } = facts;
   const { header, stretch: field, point: pointField, kinds } = facts.path;
   const { stretches, points } = partsOf(path, facts.path);
   const finalStop = path[header.finalStop];
   if (finalStop) {
     context.setLineDash([6, 4]);
     context.strokeStyle = colors.target;
-    context.lineWidth = 2;
+    context.lineWidth = sizes.line;
     context.beginPath();
     context.moveTo(x(path[header.finalStopFromMs]), y(finalStop));
     context.lineTo(x(graph.nowMs), y(finalStop));
@@ -24,7 +24,7 @@ export function drawPosition({ context, path, graph, facts, x, y }) {
   }
   context.setLineDash([]);
   context.strokeStyle = colors.position;
-  context.lineWidth = 2;
+  context.lineWidth = sizes.line;
   strokeLine(context, graph.line);
 
   context.setLineDash([6, 4]);
@@ -42,8 +42,8 @@ export function drawPosition({ context, path, graph, facts, x, y }) {
   context.beginPath();
   for (let at = points.first; at < points.end; at += points.size) {
     const [pointX, pointY] = [x(path[at + pointField.ms]), y(path[at + pointField.floor])];
-    context.moveTo(pointX + 2.5, pointY);
-    context.arc(pointX, pointY, 2.5, 0, 2 * Math.PI);
+    context.moveTo(pointX + sizes.stepPoint, pointY);
+    context.arc(pointX, pointY, sizes.stepPoint, 0, 2 * Math.PI);
   }
   context.fill();
 }

@@ -8,27 +8,27 @@ import { partsOf } from "./graph_path.js";
 
 /** @param {Plot} plot */
 export function drawSpeed({ context, path, graph, facts, x, y }) {
-  const { colors } = facts;
+  const { colors, sizes } = facts;
   const { stretch: field, kinds } = facts.path;
   const { stretches } = partsOf(path, facts.path);
   context.strokeStyle = colors.zero;
-  context.lineWidth = 1;
+  context.lineWidth = sizes.rule;
   context.beginPath();
   context.moveTo(x(Number.MIN_SAFE_INTEGER / 2), y(0));
   context.lineTo(x(Number.MAX_SAFE_INTEGER / 2), y(0));
   context.stroke();
 
   context.strokeStyle = colors.speed;
-  context.lineWidth = 2;
+  context.lineWidth = sizes.line;
   strokeLine(context, graph.line);
 
   context.strokeStyle = colors.speedJump;
-  context.fillStyle = "white";
+  context.fillStyle = colors.ground;
   context.beginPath();
   for (let at = stretches.first; at < stretches.end; at += stretches.size) {
     if (path[at + field.kind] !== kinds.jump) continue;
-    context.moveTo(x(path[at + field.fromMs]) + 4, y(0));
-    context.arc(x(path[at + field.fromMs]), y(0), 4, 0, 2 * Math.PI);
+    context.moveTo(x(path[at + field.fromMs]) + sizes.jumpRing, y(0));
+    context.arc(x(path[at + field.fromMs]), y(0), sizes.jumpRing, 0, 2 * Math.PI);
   }
   context.fill();
   context.stroke();
