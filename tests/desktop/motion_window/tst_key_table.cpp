@@ -1,10 +1,13 @@
 // The keys' table against the desktop: each row the desktop has is in its
 // help, and its bound keys are bound in the window that acts on them; the
 // page's own rows are in neither; and the windows bind no key the table
-// does not list, so the help cannot leave out a key that works.
+// does not list, so the help cannot leave out a key that works. A control's
+// tip that names its keys names the table's.
 
 #include "core/form/help.h"
 #include "core/form/key_table.h"
+#include "core/texts/motion_window_texts.h"
+#include "core/texts/page_screen_texts.h"
 #include "desktop/window/key_sequences.h"
 #include "motion_session.h"
 
@@ -95,6 +98,30 @@ private slots:
             for (const QKeySequence& keys : boundIn(*window))
                 QVERIFY2(listed.contains(keys), qPrintable(keys.toString()));
         }
+    }
+
+    void aTipNamesItsKeysAsTheTableDoes_data()
+    {
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<int>("action");
+        const auto row = [](const char* name, std::string_view tip, form::KeyAction action) {
+            QTest::newRow(name) << QString::fromUtf8(tip.data(), qsizetype(tip.size()))
+                                << int(action);
+        };
+        row("pause", motion_texts::PauseTip, form::KeyAction::Pause);
+        row("continue", motion_texts::ContinueTip, form::KeyAction::Pause);
+        row("step", motion_texts::StepTip, form::KeyAction::Step);
+        row("help", page_screen_texts::HelpTip, form::KeyAction::Help);
+    }
+
+    void aTipNamesItsKeysAsTheTableDoes()
+    {
+        QFETCH(QString, tip);
+        QFETCH(int, action);
+        const std::string_view keys = form::keyRow(form::KeyAction(action)).keysWords;
+        QVERIFY2(tip.endsWith(QStringLiteral(" (%1)").arg(
+                     QString::fromUtf8(keys.data(), qsizetype(keys.size())))),
+                 qPrintable(tip));
     }
 };
 
