@@ -6,6 +6,7 @@
 // session to a graph's pixel columns, whole and for a window of 60 s.
 
 #include "bench/long_session.h"
+#include "core/form/lodarix_form.h"
 #include "core/lift/trip_controller.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/decimation.h"
@@ -41,6 +42,13 @@ public:
         return std::string{lift::FloorTable::Names[static_cast<std::size_t>(floor)]};
     }
     void hideFloorNames() override {}
+    std::string floorCaption(lift::FloorIndex floor) const override
+    {
+        return std::string(lift::FloorTable::caption(floor));
+    }
+    int floorNameCount() const override { return lift::FloorTable::Count; }
+    int stepPeriod() const override { return stepPeriodMs(); }
+    void setStepPeriod(int) override {}
 
     bool running() const { return running_; }
 

@@ -1,19 +1,26 @@
-// lodarix-replay [--motion | --xlsx WORKBOOK] [FILE]: loads the model window,
-// runs the script's commands in order and prints the state after load and
-// after each command as JSON Lines, or with --motion the motion record as CSV,
-// each row as soon as it is made, or with --xlsx writes the motion record as
-// a workbook once the script has run. A bad line or an unreadable file ends
-// the run with one line on standard error and exit status 2; the lines
-// already printed stand, and no workbook is written. A workbook that cannot
-// be written is exit status 1, and leaves no file behind.
+// lodarix-replay [--motion | --xlsx WORKBOOK | --lines] [--program CODE] [FILE]:
+// loads the model window, runs the script's commands in order and prints the
+// state after load and after each command as JSON Lines, or with --motion the
+// motion record as CSV, each row as soon as it is made, or with --xlsx writes
+// the motion record as a workbook once the script has run, or with --lines
+// prints each statement of the form's code that ran. With --program the
+// form's code in CODE runs the events in place of the built-in rules. A bad
+// line or an unreadable file ends the run with one line on standard error and
+// exit status 2; the lines already printed stand, and no workbook is written.
+// An error in the form's code, and a workbook that cannot be written, are
+// exit status 1, and leave no file behind.
 
 #include "core/files/whole_file.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_csv.h"
+#include "core/program/form_code.h"
+#include "core/program/form_program.h"
+#include "core/program/reader.h"
 #include "core/replay/motion_session.h"
 #include "core/replay/runner.h"
 #include "core/replay/script.h"
 #include "core/replay/state_json.h"
+#include "core/replay/statement_json.h"
 #include "core/workbook/motion_workbook.h"
 
 #include <cerrno>
@@ -23,7 +30,9 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -35,6 +44,7 @@ namespace {
 
 constexpr int BadInput = 2;
 constexpr int CannotWrite = 1;
+constexpr int ProgramFailed = 1;
 
 void write(std::string_view text)
 {
@@ -63,6 +73,13 @@ Options:
   --xlsx WORKBOOK
               Write the motion record, on the same clock, as a workbook for a
               spreadsheet (.xlsx) to WORKBOOK, and print nothing.
+  --lines     Print each statement of the form's code that ran, one JSON object
+              a line: the event's number, the procedure, the line, the form's
+              variables after it and the window's state.
+  --program CODE
+              Run the events with the form's code in the file CODE (UTF-8) in
+              place of the built-in rules. An error in it ends the run with
+              exit status 1 and the error on standard error.
 
 Arguments:
   FILE        The script; standard input when absent or -.
@@ -85,7 +102,9 @@ int fail(std::string_view message, int status = BadInput)
 struct Options {
     bool help = false;
     bool motion = false;
+    bool lines = false;
     std::optional<std::string> workbook;
+    std::optional<std::string> program;
     std::vector<std::string> files;
 };
 
@@ -104,20 +123,23 @@ std::variant<Options, std::string> parseArguments(int argc, char* argv[])
         } else if (argument.starts_with("--")) {
             const std::size_t equals = argument.find('=');
             const std::string_view name = argument.substr(2, equals - 2);
-            if (name == "xlsx") {
+            if (name == "xlsx" || name == "program") {
+                auto& value = name == "xlsx" ? options.workbook : options.program;
                 if (equals != std::string_view::npos)
-                    options.workbook = std::string(argument.substr(equals + 1));
+                    value = std::string(argument.substr(equals + 1));
                 else if (i + 1 < argc)
-                    options.workbook = argv[++i];
+                    value = argv[++i];
                 else
-                    return std::string("Missing value after '--xlsx'.");
+                    return "Missing value after '--" + std::string(name) + "'.";
                 continue;
             }
-            if (name != "help" && name != "motion")
+            if (name != "help" && name != "motion" && name != "lines")
                 return "Unknown option '" + std::string(name) + "'.";
             if (equals != std::string_view::npos)
                 return "Unexpected value after '--" + std::string(name) + "'.";
-            (name == "help" ? options.help : options.motion) = true;
+            (name == "help"         ? options.help
+                 : name == "motion" ? options.motion
+                                    : options.lines) = true;
         } else {
             for (const char letter : argument.substr(1)) {
                 if (letter != 'h')
@@ -129,39 +151,112 @@ std::variant<Options, std::string> parseArguments(int argc, char* argv[])
     return options;
 }
 
+// The form's code that runs the events, or none for the built-in rules.
+struct FormCode {
+    std::shared_ptr<const program::Program> program;
+    std::string path; // where it was read, for its errors
+};
+
+int programFailed(const FormCode& code, const program::ProgramError& error)
+{
+    return fail(code.path + ": " + program::programErrorReport(error), ProgramFailed);
+}
+
 // Hands each command of the script to run, in order, until the end or the
-// first bad line.
-int runScript(std::istream& script, const std::string& path,
+// first bad line, or an error in the form's code.
+int runScript(std::istream& script, const std::string& path, const FormCode& code,
               const std::function<void(const lodarix::replay::Command&)>& run)
 {
     std::string line;
-    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
-        const auto parsed = lodarix::replay::parseLine(line);
-        if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed)) {
-            return fail("line " + std::to_string(lineNumber) + ": " + error->message);
+    try {
+        for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+            const auto parsed = lodarix::replay::parseLine(line);
+            if (const auto* error = std::get_if<lodarix::replay::ScriptError>(&parsed)) {
+                return fail("line " + std::to_string(lineNumber) + ": " + error->message);
+            }
+            if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
+                run(*command);
         }
-        if (const auto* command = std::get_if<lodarix::replay::Command>(&parsed))
-            run(*command);
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
     }
     if (script.bad())
         return fail("cannot read " + path);
     return 0;
 }
 
-int printStates(std::istream& script, const std::string& path)
+// The engine for the model, when the form's code runs it; listener hears each statement.
+lift::RuleRunner::EngineMaker engineOf(const FormCode& code,
+                                       program::FormProgram::Listener listener = {})
+{
+    if (!code.program)
+        return {};
+    return [program = code.program, listener](lift::WindowOperations& window) {
+        return std::make_unique<program::FormProgram>(program, window, listener);
+    };
+}
+
+// Counts the events that reach the form, a grille click among them.
+class EventCounter final : public lift::RuleObserver {
+public:
+    int event() const { return event_; }
+    void loaded(const lift::FormState&) override {}
+    void floorPicked(const lift::FormState&, bool) override {}
+    void stepRan(const lift::FormState&) override {}
+    void procedureStarting(lift::Procedure, lift::FloorIndex) override { ++event_; }
+    void grilleSelected(bool, const std::string&) override { ++event_; }
+
+private:
+    int event_ = 0;
+};
+
+int printLines(std::istream& script, const std::string& path, const FormCode& code)
 {
     lodarix::LodarixModel model;
-    model.load();
+    EventCounter counter;
+    std::string command = "load";
+    model.setRuleObserver(&counter);
+    model.setEngine(engineOf(code, [&](const program::Ran& ran, const program::Machine& machine) {
+        writeLine(lodarix::replay::statementLine(counter.event(), ran, machine, model, command));
+    }));
+    try {
+        model.load();
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
+    }
+    return runScript(script, path, code, [&](const lodarix::replay::Command& next) {
+        command = next.text;
+        lodarix::replay::run(next, model);
+    });
+}
+
+int printStates(std::istream& script, const std::string& path, const FormCode& code)
+{
+    lodarix::LodarixModel model;
+    if (code.program)
+        model.setEngine(engineOf(code));
+    try {
+        model.load();
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
+    }
     writeLine(lodarix::replay::stateLine(model, "load"));
-    return runScript(script, path, [&model](const lodarix::replay::Command& command) {
+    return runScript(script, path, code, [&model](const lodarix::replay::Command& command) {
         lodarix::replay::run(command, model);
         writeLine(lodarix::replay::stateLine(model, command.text));
     });
 }
 
-int printMotion(std::istream& script, const std::string& path)
+int printMotion(std::istream& script, const std::string& path, const FormCode& code)
 {
-    lodarix::replay::MotionSession session;
+    lodarix::replay::MotionSession session(lodarix::replay::MotionSession::NotLoaded{});
+    if (code.program)
+        session.setEngine(engineOf(code));
+    try {
+        session.load();
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
+    }
     std::size_t printed = 0;
     const auto printNewRows = [&session, &printed] {
         const auto rows = session.recorder().rows();
@@ -170,7 +265,7 @@ int printMotion(std::istream& script, const std::string& path)
     };
     write(motion::CsvHeader);
     printNewRows();
-    return runScript(script, path,
+    return runScript(script, path, code,
                      [&session, &printNewRows](const lodarix::replay::Command& command) {
                          session.run(command);
                          printNewRows();
@@ -178,12 +273,20 @@ int printMotion(std::istream& script, const std::string& path)
 }
 
 // The workbook of the session, once the whole script ran.
-int writeWorkbook(std::istream& script, const std::string& path, const std::string& workbook)
+int writeWorkbook(std::istream& script, const std::string& path, const FormCode& code,
+                  const std::string& workbook)
 {
-    lodarix::replay::MotionSession session;
-    const int status = runScript(script, path, [&session](const lodarix::replay::Command& command) {
-        session.run(command);
-    });
+    lodarix::replay::MotionSession session(lodarix::replay::MotionSession::NotLoaded{});
+    if (code.program)
+        session.setEngine(engineOf(code));
+    try {
+        session.load();
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
+    }
+    const int status =
+        runScript(script, path, code,
+                  [&session](const lodarix::replay::Command& command) { session.run(command); });
     if (status != 0)
         return status;
     const auto& recorder = session.recorder();
@@ -205,8 +308,8 @@ int main(int argc, char* argv[])
         write(Help);
         return 0;
     }
-    if (options.motion && options.workbook)
-        return fail("--motion and --xlsx cannot be used together");
+    if (int(options.motion) + int(bool(options.workbook)) + int(options.lines) > 1)
+        return fail("--motion, --xlsx and --lines cannot be used together");
     if (options.files.size() > 1)
         return fail("expected at most one script file, got "
                     + std::to_string(options.files.size()));
@@ -223,8 +326,28 @@ int main(int argc, char* argv[])
         if (!file)
             return fail("cannot read " + path + ": " + std::strerror(errno));
     }
+    FormCode code;
+    if (options.program || options.lines) {
+        std::string source(program::formCode());
+        code.path = options.program.value_or("form_code.bas");
+        if (options.program) {
+            std::ifstream programFile(*options.program, std::ios::binary);
+            std::ostringstream text;
+            text << programFile.rdbuf();
+            if (!programFile || std::filesystem::is_directory(*options.program))
+                return fail("cannot read " + *options.program);
+            source = text.str();
+        }
+        try {
+            code.program = std::make_shared<const program::Program>(program::read(source));
+        } catch (const program::ProgramError& error) {
+            return programFailed(code, error);
+        }
+    }
     std::istream& script = fromStdin ? std::cin : file;
     if (options.workbook)
-        return writeWorkbook(script, path, *options.workbook);
-    return options.motion ? printMotion(script, path) : printStates(script, path);
+        return writeWorkbook(script, path, code, *options.workbook);
+    if (options.lines)
+        return printLines(script, path, code);
+    return options.motion ? printMotion(script, path, code) : printStates(script, path, code);
 }

@@ -7,8 +7,18 @@ namespace lodarix::lift {
 RuleRunner::RuleRunner(WindowOperations& window)
     : window_(window)
     , watched_(window, observers_)
-    , controller_(watched_)
+    , engine_(std::make_unique<TripController>(watched_))
 {
+}
+
+void RuleRunner::setEngine(const EngineMaker& make)
+{
+    engine_ = make(watched_);
+}
+
+void RuleRunner::useBuiltInRules()
+{
+    engine_ = std::make_unique<TripController>(watched_);
 }
 
 void RuleRunner::setObserver(RuleObserver* observer)
@@ -31,8 +41,8 @@ void RuleRunner::removeObserver(RuleObserver* observer)
 void RuleRunner::load()
 {
     tell([](RuleObserver& observer) { observer.procedureStarting(Procedure::FormLoad, 0); });
-    controller_.Form_Load();
-    tell([this](RuleObserver& observer) { observer.loaded(controller_); });
+    engine_->Form_Load();
+    tell([this](RuleObserver& observer) { observer.loaded(*engine_); });
 }
 
 void RuleRunner::pick(FloorIndex floor)
@@ -41,15 +51,15 @@ void RuleRunner::pick(FloorIndex floor)
     tell([floor](RuleObserver& observer) {
         observer.procedureStarting(Procedure::Option1Click, floor);
     });
-    controller_.Option1_Click(floor);
-    tell([&](RuleObserver& observer) { observer.floorPicked(controller_, grilleWasClosed); });
+    engine_->Option1_Click(floor);
+    tell([&](RuleObserver& observer) { observer.floorPicked(*engine_, grilleWasClosed); });
 }
 
 void RuleRunner::step()
 {
     tell([](RuleObserver& observer) { observer.procedureStarting(Procedure::Timer1Timer, 0); });
-    controller_.Timer1_Timer();
-    tell([this](RuleObserver& observer) { observer.stepRan(controller_); });
+    engine_->Timer1_Timer();
+    tell([this](RuleObserver& observer) { observer.stepRan(*engine_); });
 }
 
 void RuleRunner::grilleClicked()

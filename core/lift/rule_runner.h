@@ -13,6 +13,8 @@
 #include "core/lift/watched_window.h"
 #include "core/lift/window_operations.h"
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace lodarix::lift {
@@ -31,6 +33,13 @@ public:
     void addObserver(RuleObserver* observer);
     void removeObserver(RuleObserver* observer);
 
+    // What runs the events from now on, made on the window that the runner
+    // hands it (the observers hear its operations); the built-in
+    // TripController until then. Change it only between events.
+    using EngineMaker = std::function<std::unique_ptr<FormEngine>(WindowOperations&)>;
+    void setEngine(const EngineMaker& make);
+    void useBuiltInRules();
+
     // Form_Load, then the observers.
     void load();
     // Option1_Click(floor), then the observers with the grille as it was before.
@@ -41,7 +50,7 @@ public:
     // runs; the observers hear the grille and the status text as they are now.
     void grilleClicked();
 
-    const TripController& controller() const { return controller_; }
+    const FormState& controller() const { return *engine_; }
 
 private:
     template <class Tell> void tell(Tell tell)
@@ -53,7 +62,7 @@ private:
     WindowOperations& window_;
     std::vector<RuleObserver*> observers_;
     WatchedWindow watched_;
-    TripController controller_;
+    std::unique_ptr<FormEngine> engine_;
 };
 
 } // namespace lodarix::lift

@@ -9,30 +9,31 @@
 #pragma once
 
 #include "core/lift/floor_table.h"
+#include "core/lift/form_state.h"
 #include "core/lift/window_operations.h"
 
 #include <string_view>
 
 namespace lodarix::lift {
 
-class TripController {
+class TripController final : public FormEngine {
 public:
     // The window must outlive the controller.
     explicit TripController(WindowOperations& window);
 
     // The window was loaded: cabin and target at the ground floor, steps
     // stopped, floor names hidden, grille open. Paints nothing.
-    void Form_Load();
+    void Form_Load() override;
     // The user picked the floor button of index floor (0 to 10). Refused with
     // a warning while the grille is open; otherwise starts a trip from the
     // previous final stop.
-    void Option1_Click(FloorIndex floor);
+    void Option1_Click(FloorIndex floor) override;
     // One step of the timer: the cabin moves one floor toward the target and
     // the trip ends when it gets there.
-    void Timer1_Timer();
+    void Timer1_Timer() override;
 
-    FloorIndex CurrentFloor() const { return currentFloor_; }
-    FloorIndex TargetFloor() const { return targetFloor_; }
+    FloorIndex CurrentFloor() const override { return currentFloor_; }
+    FloorIndex TargetFloor() const override { return targetFloor_; }
 
 private:
     void LogCurrentFloor();

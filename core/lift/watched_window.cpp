@@ -55,4 +55,25 @@ void WatchedWindow::hideFloorNames()
     tell([](RuleObserver& observer) { observer.floorNamesHidden(); });
 }
 
+std::string WatchedWindow::floorCaption(FloorIndex floor) const
+{
+    return window_.floorCaption(floor);
+}
+
+int WatchedWindow::floorNameCount() const
+{
+    return window_.floorNameCount();
+}
+
+int WatchedWindow::stepPeriod() const
+{
+    return window_.stepPeriod();
+}
+
+void WatchedWindow::setStepPeriod(int periodMs)
+{
+    window_.setStepPeriod(periodMs);
+    tell([&](RuleObserver& observer) { observer.stepPeriodSet(periodMs); });
+}
+
 } // namespace lodarix::lift

@@ -23,6 +23,10 @@ public:
     void setStatusText(const std::string& text) override;
     std::string floorName(FloorIndex floor) const override;
     void hideFloorNames() override;
+    std::string floorCaption(FloorIndex floor) const override;
+    int floorNameCount() const override;
+    int stepPeriod() const override;
+    void setStepPeriod(int periodMs) override;
 
 private:
     template <class Tell> void tell(Tell tell) const

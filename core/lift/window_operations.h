@@ -11,6 +11,11 @@
 
 namespace lodarix::lift {
 
+// The range of the step timer's period, Timer1.Interval, in ms, that the
+// form's code and the teacher's interval field may set.
+constexpr int ShortestStepPeriodMs = 200;
+constexpr int LongestStepPeriodMs = 2000;
+
 class WindowOperations {
 public:
     virtual ~WindowOperations() = default;
@@ -30,6 +35,14 @@ public:
     virtual std::string floorName(FloorIndex floor) const = 0;
     // List1.Visible := false; the items stay readable.
     virtual void hideFloorNames() = 0;
+    // Option1(floor).Caption: the floor button's text.
+    virtual std::string floorCaption(FloorIndex floor) const = 0;
+    // List1.ListCount: the items of the floor-name list.
+    virtual int floorNameCount() const = 0;
+    // Timer1.Interval: the period of the step event, within
+    // ShortestStepPeriodMs..LongestStepPeriodMs; a face shows the change.
+    virtual int stepPeriod() const = 0;
+    virtual void setStepPeriod(int periodMs) = 0;
 
 protected:
     WindowOperations() = default;

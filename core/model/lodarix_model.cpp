@@ -36,8 +36,29 @@ void LodarixModel::clickGrilleButton(Grille grille)
 
 void LodarixModel::timerPeriod()
 {
-    if (window_.isEnabled(controls::StepTimer))
+    passTime(stepPeriodMs());
+}
+
+void LodarixModel::passTime(int ms, const std::function<void(int)>& atStep)
+{
+    if (timerStarts_ != window_.timerStarts()) {
+        timerStarts_ = window_.timerStarts();
+        sinceTimerStartMs_ = 0;
+    }
+    int passed = 0;
+    while (window_.isEnabled(controls::StepTimer)) {
+        const int due = window_.stepPeriod() - sinceTimerStartMs_;
+        if (due > ms - passed)
+            break;
+        passed += due;
+        sinceTimerStartMs_ = 0;
+        if (atStep)
+            atStep(passed);
         rules_.step();
+        timerStarts_ = window_.timerStarts();
+    }
+    sinceTimerStartMs_ =
+        window_.isEnabled(controls::StepTimer) ? sinceTimerStartMs_ + ms - passed : 0;
 }
 
 Grille LodarixModel::grille() const

@@ -29,6 +29,8 @@ WindowModel::WindowModel(const FormDescription& form)
     statusBox_ = search(TextBoxes, StatusBox);
     floorNameList_ = search(FloorNameList, std::nullopt);
     stepTimer_ = search(StepTimer, std::nullopt);
+    if (stepTimer_ != None)
+        stepPeriod_ = controls_[stepTimer_].description->intervalMs;
 }
 
 std::size_t WindowModel::positionOf(std::string_view control, std::optional<int> index) const
@@ -104,6 +106,8 @@ void WindowModel::openGrille()
 void WindowModel::setStepsRunning(bool running)
 {
     at(stepTimer_, StepTimer, std::nullopt, "Enabled").enabled = running;
+    if (running)
+        ++timerStarts_;
 }
 
 std::string WindowModel::statusText() const
@@ -127,6 +131,30 @@ std::string WindowModel::floorName(lift::FloorIndex floor) const
 void WindowModel::hideFloorNames()
 {
     at(floorNameList_, FloorNameList, std::nullopt, "Visible").visible = false;
+}
+
+std::string WindowModel::floorCaption(lift::FloorIndex floor) const
+{
+    return std::string{at(floorButton(floor), FloorButtons, floor, "Caption").description->text};
+}
+
+int WindowModel::floorNameCount() const
+{
+    return int(
+        at(floorNameList_, FloorNameList, std::nullopt, "ListCount").description->items.size());
+}
+
+int WindowModel::stepPeriod() const
+{
+    at(stepTimer_, StepTimer, std::nullopt, "Interval");
+    return stepPeriod_;
+}
+
+void WindowModel::setStepPeriod(int periodMs)
+{
+    at(stepTimer_, StepTimer, std::nullopt, "Interval");
+    stepPeriod_ = periodMs;
+    ++timerStarts_;
 }
 
 void WindowModel::select(std::string_view control, int index)

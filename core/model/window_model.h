@@ -27,6 +27,10 @@ public:
     void setStatusText(const std::string& text) override;
     std::string floorName(lift::FloorIndex floor) const override;
     void hideFloorNames() override;
+    std::string floorCaption(lift::FloorIndex floor) const override;
+    int floorNameCount() const override;
+    int stepPeriod() const override;
+    void setStepPeriod(int periodMs) override;
 
     // Selects an option button and deselects the others of its container.
     void select(std::string_view control, int index);
@@ -37,6 +41,9 @@ public:
     std::string text(std::string_view control, std::optional<int> index) const;
     bool isVisible(std::string_view control) const;
     bool isEnabled(std::string_view control) const;
+    // How often the step timer has been started, or its period set: each
+    // starts its period anew.
+    std::uint64_t timerStarts() const { return timerStarts_; }
     // Every control's description, in stored order, with its state as it
     // stands now: colour, text, selection, visibility and switch. The texts
     // are valid while the model lives and stays as it is.
@@ -78,6 +85,8 @@ private:
     std::size_t statusBox_ = None;
     std::size_t floorNameList_ = None;
     std::size_t stepTimer_ = None;
+    int stepPeriod_ = 0;
+    std::uint64_t timerStarts_ = 0;
 };
 
 } // namespace lodarix

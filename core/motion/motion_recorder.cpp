@@ -24,7 +24,7 @@ MotionRecorder::MotionRecorder(Clock clock, int intervalMs)
     setStepInterval(intervalMs);
 }
 
-void MotionRecorder::loaded(const lift::TripController& controller)
+void MotionRecorder::loaded(const lift::FormState& controller)
 {
     rows_.clear();
     trips_.clear();
@@ -34,7 +34,7 @@ void MotionRecorder::loaded(const lift::TripController& controller)
     append(controller, Event::Start);
 }
 
-void MotionRecorder::floorPicked(const lift::TripController& controller, bool grilleWasClosed)
+void MotionRecorder::floorPicked(const lift::FormState& controller, bool grilleWasClosed)
 {
     if (!loaded_)
         throw std::logic_error("a floor pick recorded before the load");
@@ -44,7 +44,7 @@ void MotionRecorder::floorPicked(const lift::TripController& controller, bool gr
     append(controller, Event::Pick);
 }
 
-void MotionRecorder::stepRan(const lift::TripController& controller)
+void MotionRecorder::stepRan(const lift::FormState& controller)
 {
     if (!loaded_)
         throw std::logic_error("a step recorded before the load");
@@ -71,7 +71,7 @@ std::int64_t MotionRecorder::nowMs() const
     return rows_.empty() ? now : std::max(now, rows_.back().timeMs);
 }
 
-void MotionRecorder::append(const lift::TripController& controller, Event event)
+void MotionRecorder::append(const lift::FormState& controller, Event event)
 {
     rows_.push_back({event == Event::Start ? 0 : nowMs(), floorNumber(controller.CurrentFloor()),
                      floorNumber(controller.TargetFloor()), event, intervalMs_});

@@ -25,16 +25,16 @@ public:
     MotionRecorder(Clock clock, int intervalMs);
 
     // The window was loaded: a new record begins with its start row at time 0.
-    void loaded(const lift::TripController& controller) override;
+    void loaded(const lift::FormState& controller) override;
     // A click on a floor button was handed to the rules. grilleWasClosed: the
     // closed-grille button was selected when the click came, so the rules
     // accepted the pick; only then is a row made. Throws std::logic_error
     // before loaded().
-    void floorPicked(const lift::TripController& controller, bool grilleWasClosed) override;
+    void floorPicked(const lift::FormState& controller, bool grilleWasClosed) override;
     // A step of the timer ran; makes a step row, or the arrival row when the
     // cabin is now at the target. Throws std::logic_error before loaded() and
     // while no trip is under way (the timer runs only during a trip).
-    void stepRan(const lift::TripController& controller) override;
+    void stepRan(const lift::FormState& controller) override;
 
     // The step interval in force from now on, 1 to 65535 ms; throws
     // std::out_of_range outside.
@@ -54,7 +54,7 @@ public:
     std::size_t bytesHeld() const { return rows_.capacity() * sizeof(Row); }
 
 private:
-    void append(const lift::TripController& controller, Event event);
+    void append(const lift::FormState& controller, Event event);
 
     Clock clock_;
     std::int64_t origin_ = 0;

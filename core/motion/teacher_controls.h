@@ -5,13 +5,15 @@
 // clocks and graphs between the record's events.
 #pragma once
 
+#include "core/lift/window_operations.h"
+
 #include <optional>
 #include <string_view>
 
 namespace lodarix::motion {
 
-constexpr int ShortestIntervalMs = 200;
-constexpr int LongestIntervalMs = 2000;
+constexpr int ShortestIntervalMs = lift::ShortestStepPeriodMs;
+constexpr int LongestIntervalMs = lift::LongestStepPeriodMs;
 constexpr int IntervalStepMs = 100;
 constexpr double StoreyHeightStep = 0.1;
 constexpr int ViewUpdateMs = 100;

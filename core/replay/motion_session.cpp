@@ -31,8 +31,9 @@ void MotionSession::run(const Command& command)
 
 void MotionSession::timerPeriod()
 {
-    nowMs_ += periodMs_;
-    model_.timerPeriod();
+    const std::int64_t startMs = nowMs_;
+    model_.passTime(periodMs_, [this, startMs](int atMs) { nowMs_ = startMs + atMs; });
+    nowMs_ = startMs + periodMs_;
 }
 
 bool MotionSession::stepsRunning() const

@@ -25,6 +25,8 @@ public:
     // One observer more, told after the record; before load() to hear of the load too.
     void addRuleObserver(lift::RuleObserver* observer) { model_.addRuleObserver(observer); }
     void load() { model_.load(); }
+    // What runs the events, set before load() (LodarixModel::setEngine).
+    void setEngine(const lift::RuleRunner::EngineMaker& make) { model_.setEngine(make); }
     MotionSession(const MotionSession&) = delete;
     MotionSession& operator=(const MotionSession&) = delete;
 

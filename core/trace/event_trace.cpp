@@ -53,17 +53,17 @@ void EventTrace::procedureStarting(lift::Procedure procedure, lift::FloorIndex f
         selectedFloor_ = static_cast<std::int8_t>(floor);
 }
 
-void EventTrace::loaded(const lift::TripController& controller)
+void EventTrace::loaded(const lift::FormState& controller)
 {
     endProcedure(controller);
 }
 
-void EventTrace::floorPicked(const lift::TripController& controller, bool)
+void EventTrace::floorPicked(const lift::FormState& controller, bool)
 {
     endProcedure(controller);
 }
 
-void EventTrace::stepRan(const lift::TripController& controller)
+void EventTrace::stepRan(const lift::FormState& controller)
 {
     endProcedure(controller);
 }
@@ -140,7 +140,7 @@ void EventTrace::grilleSelected(bool closed, const std::string& statusText)
     addRow(EventKind::Grille, 0, record_.nowMs());
 }
 
-void EventTrace::endProcedure(const lift::TripController& controller)
+void EventTrace::endProcedure(const lift::FormState& controller)
 {
     current_ = static_cast<std::int8_t>(controller.CurrentFloor());
     target_ = static_cast<std::int8_t>(controller.TargetFloor());

@@ -45,9 +45,9 @@ public:
         listener_ = std::move(listener);
     }
 
-    void loaded(const lift::TripController& controller) override;
-    void floorPicked(const lift::TripController& controller, bool grilleWasClosed) override;
-    void stepRan(const lift::TripController& controller) override;
+    void loaded(const lift::FormState& controller) override;
+    void floorPicked(const lift::FormState& controller, bool grilleWasClosed) override;
+    void stepRan(const lift::FormState& controller) override;
     void procedureStarting(lift::Procedure procedure, lift::FloorIndex floor) override;
     void floorPainted(lift::FloorIndex floor, lift::Color color) override;
     void grilleOpened() override;
@@ -72,7 +72,7 @@ public:
     std::size_t textBytesHeld() const;
 
 private:
-    void endProcedure(const lift::TripController& controller);
+    void endProcedure(const lift::FormState& controller);
     void addRow(EventKind kind, std::int8_t floor, std::int64_t timeMs);
     std::uint8_t colorCode(lift::Color color);
     std::int64_t eventTime() const;

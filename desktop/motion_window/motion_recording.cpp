@@ -27,19 +27,19 @@ void MotionRecording::setStepInterval(int intervalMs)
     recorder_.setStepInterval(intervalMs);
 }
 
-void MotionRecording::loaded(const lift::TripController& controller)
+void MotionRecording::loaded(const lift::FormState& controller)
 {
     recorder_.loaded(controller);
     emit changed();
 }
 
-void MotionRecording::floorPicked(const lift::TripController& controller, bool grilleWasClosed)
+void MotionRecording::floorPicked(const lift::FormState& controller, bool grilleWasClosed)
 {
     recorder_.floorPicked(controller, grilleWasClosed);
     emit changed();
 }
 
-void MotionRecording::stepRan(const lift::TripController& controller)
+void MotionRecording::stepRan(const lift::FormState& controller)
 {
     recorder_.stepRan(controller);
     emit changed();

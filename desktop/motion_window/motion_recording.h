@@ -27,9 +27,9 @@ public:
     // The step interval that rows made from now on carry.
     void setStepInterval(int intervalMs);
 
-    void loaded(const lift::TripController& controller) override;
-    void floorPicked(const lift::TripController& controller, bool grilleWasClosed) override;
-    void stepRan(const lift::TripController& controller) override;
+    void loaded(const lift::FormState& controller) override;
+    void floorPicked(const lift::FormState& controller, bool grilleWasClosed) override;
+    void stepRan(const lift::FormState& controller) override;
 
 signals:
     // After each event of the rules: a row may have been added.

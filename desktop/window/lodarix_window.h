@@ -47,7 +47,7 @@ public:
 
     QWidget& form() { return *loaded_.form; }
     const ControlRegistry& controls() const { return loaded_.controls; }
-    const lift::TripController& controller() const { return rules_.controller(); }
+    const lift::FormState& controller() const { return rules_.controller(); }
     lift::WindowOperations& operations() { return operations_; }
     const StatusAnnouncer& announcer() const { return announcer_; }
 

@@ -75,4 +75,24 @@ void QtWindowOperations::hideFloorNames()
     controls_.get<QListWidget>(FloorNameList, std::nullopt, "Visible")->hide();
 }
 
+std::string QtWindowOperations::floorCaption(lift::FloorIndex floor) const
+{
+    return controls_.get<FloorButton>(FloorButtons, floor, "Caption")->text().toStdString();
+}
+
+int QtWindowOperations::floorNameCount() const
+{
+    return controls_.get<QListWidget>(FloorNameList, std::nullopt, "ListCount")->count();
+}
+
+int QtWindowOperations::stepPeriod() const
+{
+    return controls_.get<QTimer>(StepTimer, std::nullopt, "Interval")->interval();
+}
+
+void QtWindowOperations::setStepPeriod(int periodMs)
+{
+    controls_.get<QTimer>(StepTimer, std::nullopt, "Interval")->setInterval(periodMs);
+}
+
 } // namespace lodarix

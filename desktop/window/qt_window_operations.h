@@ -27,6 +27,10 @@ public:
     void setStatusText(const std::string& text) override;
     std::string floorName(lift::FloorIndex floor) const override;
     void hideFloorNames() override;
+    std::string floorCaption(lift::FloorIndex floor) const override;
+    int floorNameCount() const override;
+    int stepPeriod() const override;
+    void setStepPeriod(int periodMs) override;
 
 private:
     const ControlRegistry& controls_;

@@ -127,4 +127,34 @@ void PageOperations::hideFloorNames()
         missing(FloorNameList, std::nullopt, "Visible");
 }
 
+std::string PageOperations::floorCaption(lift::FloorIndex floor) const
+{
+    const val caption = controls_.call<val>("caption", std::string(FloorButtons), int(floor));
+    if (!caption.isString())
+        missing(FloorButtons, floor, "Caption");
+    return caption.as<std::string>();
+}
+
+int PageOperations::floorNameCount() const
+{
+    const val count = controls_.call<val>("listCount", std::string(FloorNameList));
+    if (!count.isNumber())
+        missing(FloorNameList, std::nullopt, "ListCount");
+    return count.as<int>();
+}
+
+int PageOperations::stepPeriod() const
+{
+    const val period = controls_.call<val>("period", std::string(StepTimer));
+    if (!period.isNumber())
+        missing(StepTimer, std::nullopt, "Interval");
+    return period.as<int>();
+}
+
+void PageOperations::setStepPeriod(int periodMs)
+{
+    if (!controls_.call<bool>("setPeriod", std::string(StepTimer), periodMs))
+        missing(StepTimer, std::nullopt, "Interval");
+}
+
 } // namespace lodarix::web

@@ -46,7 +46,7 @@ public:
     // record, whose times it takes; add it before load().
     void watch(PageTrace* trace);
 
-    const lift::TripController& controller() const { return rules_.controller(); }
+    const lift::FormState& controller() const { return rules_.controller(); }
 
 private:
     template <class Rule> bool handleEvent(Rule rule);

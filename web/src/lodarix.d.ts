@@ -157,6 +157,10 @@ export interface WindowControls {
   // null when there is no such list, undefined when it has no such item.
   listItem(name: string, item: number): string | null | undefined;
   hide(name: string): boolean;
+  caption(name: string, index: number): string | undefined;
+  listCount(name: string): number | null;
+  period(name: string): number | null;
+  setPeriod(name: string, periodMs: number): boolean;
   runTimeError(message: string): void;
 }
 

@@ -79,6 +79,24 @@ export function windowControls(registry, log, onRunTimeError, eventMs) {
       const items = find(name, null)?.items;
       return items ? items[item] : null;
     },
+    /** @param {string} name @param {number} index */
+    caption(name, index) {
+      return find(name, index)?.description.text;
+    },
+    /** @param {string} name */
+    listCount(name) {
+      return find(name, null)?.items?.length ?? null;
+    },
+    /** @param {string} name */
+    period(name) {
+      return find(name, null)?.timer?.periodMs ?? null;
+    },
+    /** @param {string} name @param {number} periodMs */
+    setPeriod(name, periodMs) {
+      const timer = find(name, null)?.timer;
+      timer?.setPeriod(periodMs);
+      return timer !== undefined;
+    },
     /** @param {string} name */
     hide(name) {
       const element = find(name, null)?.element;

@@ -47,6 +47,13 @@ public:
         return std::string(FloorTable::name(floor));
     }
     void hideFloorNames() override { log.push_back("hide names"); }
+    std::string floorCaption(FloorIndex floor) const override
+    {
+        return std::string(FloorTable::caption(floor));
+    }
+    int floorNameCount() const override { return FloorTable::Count; }
+    int stepPeriod() const override { return 800; }
+    void setStepPeriod(int) override {}
 
     std::vector<std::string> take() { return std::exchange(log, {}); }
 
