@@ -216,8 +216,9 @@ int printLines(std::istream& script, const std::string& path, const FormCode& co
     EventCounter counter;
     std::string command = "load";
     model.setRuleObserver(&counter);
-    model.setEngine(engineOf(code, [&](const program::Ran& ran, const program::Machine& machine) {
-        writeLine(lodarix::replay::statementLine(counter.event(), ran, machine, model, command));
+    model.setEngine(engineOf(code, [&](const program::StatementRan& ran) {
+        writeLine(
+            lodarix::replay::statementLine(counter.event(), ran.ran, ran.machine, model, command));
     }));
     try {
         model.load();

@@ -40,26 +40,54 @@ void RuleRunner::removeObserver(RuleObserver* observer)
 
 void RuleRunner::load()
 {
+    running_ = Procedure::FormLoad;
     tell([](RuleObserver& observer) { observer.procedureStarting(Procedure::FormLoad, 0); });
     engine_->Form_Load();
-    tell([this](RuleObserver& observer) { observer.loaded(*engine_); });
+    endEvent();
 }
 
 void RuleRunner::pick(FloorIndex floor)
 {
-    const bool grilleWasClosed = !observers_.empty() && window_.isGrilleClosed();
+    running_ = Procedure::Option1Click;
+    grilleWasClosed_ = !observers_.empty() && window_.isGrilleClosed();
     tell([floor](RuleObserver& observer) {
         observer.procedureStarting(Procedure::Option1Click, floor);
     });
     engine_->Option1_Click(floor);
-    tell([&](RuleObserver& observer) { observer.floorPicked(*engine_, grilleWasClosed); });
+    endEvent();
 }
 
 void RuleRunner::step()
 {
+    running_ = Procedure::Timer1Timer;
     tell([](RuleObserver& observer) { observer.procedureStarting(Procedure::Timer1Timer, 0); });
     engine_->Timer1_Timer();
-    tell([this](RuleObserver& observer) { observer.stepRan(*engine_); });
+    endEvent();
+}
+
+void RuleRunner::advance()
+{
+    if (!engine_->partWay())
+        return;
+    engine_->advance();
+    endEvent();
+}
+
+void RuleRunner::endEvent()
+{
+    if (engine_->partWay())
+        return;
+    switch (running_) {
+    case Procedure::FormLoad:
+        tell([this](RuleObserver& observer) { observer.loaded(*engine_); });
+        break;
+    case Procedure::Option1Click:
+        tell([this](RuleObserver& observer) { observer.floorPicked(*engine_, grilleWasClosed_); });
+        break;
+    case Procedure::Timer1Timer:
+        tell([this](RuleObserver& observer) { observer.stepRan(*engine_); });
+        break;
+    }
 }
 
 void RuleRunner::grilleClicked()

@@ -46,6 +46,11 @@ public:
     void pick(FloorIndex floor);
     // Timer1_Timer, then the observers. Call it only when the step timer fired.
     void step();
+    // With an engine that goes a statement at a time, the event begun is
+    // part-way until advance() has carried out its last statement; the
+    // observers hear of its end then. Begin no other event meanwhile.
+    bool partWay() const { return engine_->partWay(); }
+    void advance();
     // The user clicked a grille button and the face selected it: no rule
     // runs; the observers hear the grille and the status text as they are now.
     void grilleClicked();
@@ -59,8 +64,13 @@ private:
             tell(*observer);
     }
 
+    // Tells the observers that the event under way ended, unless it is part-way.
+    void endEvent();
+
     WindowOperations& window_;
     std::vector<RuleObserver*> observers_;
+    Procedure running_ = Procedure::FormLoad;
+    bool grilleWasClosed_ = false;
     WatchedWindow watched_;
     std::unique_ptr<FormEngine> engine_;
 };

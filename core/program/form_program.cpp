@@ -1,5 +1,6 @@
 #include "core/program/form_program.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace lodarix::program {
@@ -15,37 +16,89 @@ FormProgram::FormProgram(std::shared_ptr<const Program> program, lift::WindowOpe
 {
 }
 
+void FormProgram::takeOver(const lift::FormState& state)
+{
+    if (currentFloor_)
+        machine_.setVariable(*currentFloor_, Value::integer(state.CurrentFloor()));
+    if (targetFloor_)
+        machine_.setVariable(*targetFloor_, Value::integer(state.TargetFloor()));
+}
+
 void FormProgram::Form_Load()
 {
-    run(Event::Load);
+    begin(Event::Load);
 }
 
 void FormProgram::Option1_Click(lift::FloorIndex floor)
 {
-    run(Event::Click, floor);
+    begin(Event::Click, floor);
 }
 
 void FormProgram::Timer1_Timer()
 {
-    run(Event::Timer);
+    begin(Event::Timer);
 }
 
-void FormProgram::run(Event event, lift::FloorIndex floor)
+void FormProgram::begin(Event event, lift::FloorIndex floor)
 {
-    try {
-        if (!machine_.start(event, floor))
-            return;
-        if (listener_)
-            machine_.finish([this](const Ran& ran) { listener_(ran, machine_); });
-        else
-            machine_.finish();
-    } catch (const ProgramError&) {
+    if (stopped_ || !machine_.start(event, floor) || stepwise_)
+        return;
+    if (!listener_) {
         try {
-            window_.setStepsRunning(false);
-        } catch (const std::exception&) {
+            machine_.finish();
+        } catch (const ProgramError&) {
+            stop();
         }
-        throw;
+        return;
     }
+    while (machine_.running())
+        stepOnce();
+}
+
+void FormProgram::advance()
+{
+    if (machine_.running())
+        stepOnce();
+}
+
+void FormProgram::stepOnce()
+{
+    if (!listener_) {
+        try {
+            machine_.step();
+        } catch (const ProgramError&) {
+            stop();
+        }
+        return;
+    }
+    const int procedure = machine_.procedure();
+    before_ = machine_.variables();
+    const std::vector<Value>* locals = machine_.locals();
+    localsBefore_ = locals ? *locals : std::vector<Value>{};
+    Ran ran{};
+    try {
+        ran = machine_.step();
+    } catch (const ProgramError&) {
+        stop();
+    }
+    changes_ = changesBetween(program_->variables, before_, machine_.variables());
+    if (machine_.procedure() == procedure) {
+        const auto more = changesBetween(program_->procedures[std::size_t(procedure)].locals,
+                                         localsBefore_, *machine_.locals());
+        changes_.insert(changes_.end(), more.begin(), more.end());
+    }
+    listener_({ran, machine_, changes_});
+}
+
+void FormProgram::stop()
+{
+    stopped_ = true;
+    try {
+        window_.setStepsRunning(false);
+    } catch (const std::exception&) {
+        // The report of the program's own error is what the user needs.
+    }
+    throw;
 }
 
 lift::FloorIndex FormProgram::floorIn(std::optional<std::size_t> slot) const

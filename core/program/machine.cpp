@@ -88,6 +88,11 @@ std::optional<std::size_t> Machine::variableSlot(std::string_view name) const
     return std::nullopt;
 }
 
+void Machine::setVariable(std::size_t slot, const Value& value)
+{
+    variables_[slot] = convertTo(program_.variables[slot].type, value);
+}
+
 const std::vector<Value>* Machine::locals() const
 {
     return frames_.empty() ? nullptr : &frames_.back().locals;

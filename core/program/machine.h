@@ -66,6 +66,8 @@ public:
     int statementsRun() const { return statements_; }
     // The form-level variable of that name, if the program declares it.
     std::optional<std::size_t> variableSlot(std::string_view name) const;
+    // Stores value into a form-level variable, as an assignment would.
+    void setVariable(std::size_t slot, const Value& value);
 
 private:
     struct Cursor {

@@ -36,13 +36,13 @@ std::string_view runTimeText(int number)
 } // namespace
 
 ProgramError::ProgramError(int number)
-    : std::runtime_error(std::string(runTimeText(number)))
+    : lift::FormCodeFailure(std::string(runTimeText(number)))
     , number_(number)
 {
 }
 
 ProgramError::ProgramError(int line, const std::string& text)
-    : std::runtime_error(text)
+    : lift::FormCodeFailure(text)
     , number_(0)
     , line_(line)
 {

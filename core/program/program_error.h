@@ -3,7 +3,8 @@
 // as the error leaves the statement. Reading errors have number 0.
 #pragma once
 
-#include <stdexcept>
+#include "core/lift/form_state.h"
+
 #include <string>
 
 namespace lodarix::program {
@@ -20,7 +21,7 @@ inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int NoSuchProperty = 438;
 } // namespace errors
 
-class ProgramError : public std::runtime_error {
+class ProgramError : public lift::FormCodeFailure {
 public:
     // A running error; its text is the runtime's for that number.
     explicit ProgramError(int number);

@@ -191,9 +191,9 @@ std::vector<Token> tokenize(std::string_view source)
 
 bool sameName(std::string_view name, std::string_view word)
 {
-    return std::ranges::equal(name, word, [](unsigned char a, unsigned char b) {
-        return std::tolower(a) == std::tolower(b);
-    });
+    return std::equal(
+        name.begin(), name.end(), word.begin(), word.end(),
+        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
 } // namespace lodarix::program

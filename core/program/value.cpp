@@ -1,6 +1,7 @@
 #include "core/program/value.h"
 
 #include "core/program/program_error.h"
+#include "core/program/tokens.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,12 +24,6 @@ bool fitsInteger(std::int64_t n)
 bool fitsLong(std::int64_t n)
 {
     return n >= LongMin && n <= LongMax;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 // A number as arithmetic takes it: Integer or Long, Empty as 0, a Boolean as
@@ -166,9 +161,9 @@ std::int32_t toLong(const Value& value)
 bool toBoolean(const Value& value)
 {
     if (value.type == Type::String) {
-        if (equalsIgnoringCase(value.text, "True"))
+        if (sameName(value.text, "True"))
             return true;
-        if (equalsIgnoringCase(value.text, "False"))
+        if (sameName(value.text, "False"))
             return false;
     }
     return numeric(value).number != 0;
