@@ -2,7 +2,8 @@
 // build: the same bytes on standard output and standard error and the same
 // exit status for the project's scripts, the fuzz seeds, a seeded set of
 // random scripts (bad lines, CR LF, tabs, long and odd words), standard
-// input, and bad command lines and files.
+// input, bad command lines and files, and the form's code's statements and
+// errors (--lines, --program).
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
@@ -164,6 +165,30 @@ test("the workbooks of the project's scripts, byte for byte", async () => {
   }
   await same("a workbook after a bad line", ["--xlsx", join(work, "none.xlsx")], "close\nfly\n");
   await same("a workbook in a missing folder", ["--xlsx", join(work, "no/such.xlsx")], "tick\n");
+});
+
+test("the form's code, statement by statement, and programs with errors", async () => {
+  const programs = join(root, "tests/app/replay/programs");
+  const scripts = [
+    join(root, "tests/app/replay/scripts/worked_example.txt"),
+    join(work, "mid-trip.txt"),
+  ];
+  writeFileSync(scripts[1], "close\npick 1\ntick\nclose\npick 11\ntick\npick 3\ntick\nopen\n");
+  for (const script of scripts) {
+    await same(`${script} --lines`, ["--lines", script]);
+    for (const name of readdirSync(programs)) {
+      const program = join(programs, name);
+      await same(`${name} on ${script}`, ["--program", program, script]);
+      await same(`${name} --lines on ${script}`, ["--lines", "--program", program, script]);
+    }
+  }
+  const shipped = await same("the form's own code", [
+    "--program",
+    join(root, "core/program/form_code.bas"),
+    scripts[1],
+  ]);
+  const builtIn = await run([nativeTool, scripts[1]]);
+  assert.ok(shipped.stdout.equals(builtIn.stdout), "the form's own code differs from the rules");
 });
 
 test("bad command lines and files that cannot be read", async () => {

@@ -1,6 +1,7 @@
 // lodarix-replay end to end: a script in, JSON Lines or with --motion CSV out,
 // or with --xlsx a workbook written whole; bad input stops the run with one
-// line on standard error and status 2, and writes no workbook.
+// line on standard error and status 2, and writes no workbook. With
+// --program the form's code runs the events; its errors are status 1.
 
 #include "core/replay/motion_session.h"
 #include "core/replay/script.h"
@@ -37,6 +38,8 @@ QJsonArray colors(std::initializer_list<const char*> hex)
 }
 
 const QString WorkedExample = QStringLiteral(LODARIX_SCRIPTS "/worked_example.txt");
+const QString Programs = QStringLiteral(LODARIX_PROGRAMS);
+const QByteArray MidTripScript = "close\npick 1\ntick\nclose\npick 11\ntick\npick 3\ntick\nopen\n";
 
 } // namespace
 
@@ -137,6 +140,90 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.lines.size(), linesPrinted);
         QCOMPARE(run.errors, error);
+    }
+
+    void theFormsOwnCodeGivesTheBuiltInRulesOutput_data()
+    {
+        QTest::addColumn<QStringList>("mode");
+        QTest::newRow("states") << QStringList{};
+        QTest::newRow("motion") << QStringList{"--motion"};
+    }
+
+    void theFormsOwnCodeGivesTheBuiltInRulesOutput()
+    {
+        QFETCH(QStringList, mode);
+        QTemporaryDir dir;
+        const QString code = dir.filePath("form_code.bas");
+        QVERIFY(QFile::copy(QStringLiteral(LODARIX_FORM_CODE), code));
+        const Run rules = replay(mode, MidTripScript);
+        const Run program = replay(mode + QStringList{"--program", code}, MidTripScript);
+        QCOMPARE(program.exitCode, 0);
+        QCOMPARE(program.output, rules.output);
+    }
+
+    void linesFollowThePickStatementByStatement()
+    {
+        const Run run = replay({"--lines"}, "close\npick 2\n");
+        QCOMPARE(run.exitCode, 0);
+        QList<int> lines;
+        for (const QJsonObject& line : run.lines) {
+            if (line["procedure"].toString() != "Form_Load")
+                lines.append(line["line"].toInt());
+        }
+        // The grille's test; the pick's statements, the upward test with its
+        // message on the same line; then the log's one.
+        QCOMPARE(lines, (QList<int>{21, 25, 26, 27, 28, 29, 30, 31, 31, 32, 33, 17}));
+        const QJsonObject last = run.lines.last();
+        QCOMPARE(last["event"].toInt(), 3);
+        QCOMPARE(last["variables"].toObject()["TargetFloor"].toInt(), 1);
+        QCOMPARE(last["state"].toObject()["status"].toString(),
+                 QString::fromUtf8("Асансьорът се качва!\r\nЕтаж I\r\n"));
+    }
+
+    void aTimerOfAnotherPeriodFiresEachTimeItPasses()
+    {
+        const Run run = replay({"--motion", "--program", Programs + "/half_period.bas"},
+                               "close\npick 3\ntick\n");
+        QCOMPARE(run.output,
+                 QByteArray("time_s,floor,target,event\n0.000,1,1,start\n"
+                            "0.000,1,3,pick\n0.400,2,3,step\n0.800,3,3,arrive\n"));
+    }
+
+    void errorsInTheFormsCodeStopTheRun_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<int>("linesPrinted");
+        QTest::addColumn<QString>("error");
+        const auto row = [](const char* program, int printed, const char* error) {
+            QTest::newRow(program)
+                << QString::fromLatin1(program) << printed << QString::fromUtf8(error);
+        };
+        row("subscript_out_of_range", 5,
+            "Грешка 9 в Option1_Click, ред 5: Индексът е извън обхвата");
+        row("type_mismatch", 2, "Грешка 13 в Option1_Click, ред 5: Несъвместими типове");
+        row("overflow", 5, "Грешка 6 в Option1_Click, ред 6: Препълване");
+        row("division_by_zero", 2, "Грешка 11 в Option1_Click, ред 5: Деление на нула");
+        row("invalid_call", 2, "Грешка 5 в Option1_Click, ред 3: Невалидно извикване или аргумент");
+        row("no_such_property", 2, "Грешка 438 в Option1_Click, ред 5: Обектът няма това свойство");
+        row("value_out_of_range", 0,
+            "Грешка 380 в Form_Load, ред 3: Невалидна стойност на свойство");
+        row("endless_loop", 2,
+            "Грешка 18 в Option1_Click, ред 5: Събитието не свърши за 10 000 реда и беше спряно");
+        row("too_deep", 2, "Грешка 28 в Down, ред 3: Повече от 200 вложени извиквания");
+        row("reading_error", 0,
+            "Грешка при четене, ред 5: няма дробни числа: за деление с цяло частно пишете \\");
+    }
+
+    void errorsInTheFormsCodeStopTheRun()
+    {
+        QFETCH(QString, program);
+        QFETCH(int, linesPrinted);
+        QFETCH(QString, error);
+        const QString path = Programs + "/" + program + ".bas";
+        const Run run = replay({"--program", path}, MidTripScript);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.lines.size(), linesPrinted);
+        QCOMPARE(QString::fromUtf8(run.errors), "lodarix-replay: " + path + ": " + error + "\n");
     }
 
     void unreadableScripts_data()
