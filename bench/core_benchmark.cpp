@@ -1,7 +1,9 @@
 // Events per second through the trip rules: picks and timer steps through the
 // window model, with and without the motion recorded, and the same through a
 // window that does nothing, which leaves the rules' own cost. Each of these
-// reports items_per_second, one item per event (a pick or a step). Then the
+// reports items_per_second, one item per event (a pick or a step); the same
+// trips through the form's code on the window model report one item per
+// statement that the interpreter carried out. Then the
 // motion record itself: the bytes a row takes, and the reduction of a long
 // session to a graph's pixel columns, whole and for a window of 60 s.
 
@@ -12,6 +14,9 @@
 #include "core/motion/decimation.h"
 #include "core/motion/motion_recorder.h"
 #include "core/motion/time_range.h"
+#include "core/program/form_code.h"
+#include "core/program/form_program.h"
+#include "core/program/reader.h"
 #include "core/replay/motion_session.h"
 
 #include <benchmark/benchmark.h>
@@ -120,6 +125,31 @@ void tripsThroughTheRulesAlone(benchmark::State& state)
     state.SetItemsProcessed(events);
 }
 BENCHMARK(tripsThroughTheRulesAlone);
+
+void tripsThroughTheFormsCode(benchmark::State& state)
+{
+    lodarix::LodarixModel model;
+    std::int64_t statements = 0;
+    const auto code =
+        std::make_shared<const program::Program>(program::read(program::formCode()));
+    model.setEngine([&](lift::WindowOperations& window) {
+        auto engine = std::make_unique<program::FormProgram>(code, window);
+        engine->setListener([&statements](const program::StatementRan&) { ++statements; });
+        return engine;
+    });
+    model.load();
+    model.clickGrilleButton(lodarix::Grille::Closed);
+    std::size_t next = 0;
+    statements = 0;
+    for (auto _ : state) {
+        model.clickFloorButton(Picks[next++ % Picks.size()]);
+        while (model.window().isEnabled("Timer1"))
+            model.timerPeriod();
+        model.clickGrilleButton(lodarix::Grille::Closed);
+    }
+    state.SetItemsProcessed(statements);
+}
+BENCHMARK(tripsThroughTheFormsCode);
 
 // A long session of bench::LongSessionRows rows.
 const lodarix::replay::MotionSession& longSession()
