@@ -18,6 +18,7 @@
 #include "core/program/form_program.h"
 #include "core/program/reader.h"
 #include "core/replay/motion_session.h"
+#include "core/trace/statement_history.h"
 
 #include <benchmark/benchmark.h>
 
@@ -130,8 +131,7 @@ void tripsThroughTheFormsCode(benchmark::State& state)
 {
     lodarix::LodarixModel model;
     std::int64_t statements = 0;
-    const auto code =
-        std::make_shared<const program::Program>(program::read(program::formCode()));
+    const auto code = std::make_shared<const program::Program>(program::read(program::formCode()));
     model.setEngine([&](lift::WindowOperations& window) {
         auto engine = std::make_unique<program::FormProgram>(code, window);
         engine->setListener([&statements](const program::StatementRan&) { ++statements; });
@@ -150,6 +150,56 @@ void tripsThroughTheFormsCode(benchmark::State& state)
     state.SetItemsProcessed(statements);
 }
 BENCHMARK(tripsThroughTheFormsCode);
+
+// A history of 100,000 statements of the form's code, kept while trips run.
+struct KeptStatements {
+    KeptStatements()
+    {
+        model.setRuleObserver(&history);
+        model.setEngine([this](lift::WindowOperations& window) {
+            auto engine = std::make_unique<program::FormProgram>(code, window);
+            history.setMachine(&engine->machine());
+            engine->setListener(
+                [this](const program::StatementRan& ran) { history.statementRan(ran); });
+            return engine;
+        });
+        model.load();
+        for (std::size_t next = 0; history.size() < Statements; ++next) {
+            model.clickGrilleButton(lodarix::Grille::Closed);
+            model.clickFloorButton(Picks[next % Picks.size()]);
+            while (model.window().isEnabled("Timer1") && history.size() < Statements)
+                model.timerPeriod();
+        }
+    }
+
+    static constexpr std::size_t Statements = 100'000;
+    std::shared_ptr<const program::Program> code =
+        std::make_shared<const program::Program>(program::read(program::formCode()));
+    trace::StatementHistory history{code};
+    lodarix::LodarixModel model;
+};
+
+void statementHistoryBytes(benchmark::State& state)
+{
+    for (auto _ : state) {
+        KeptStatements kept;
+        state.counters["bytes_per_statement"] = static_cast<double>(kept.history.bytesHeld())
+            / static_cast<double>(kept.history.size());
+    }
+}
+BENCHMARK(statementHistoryBytes)->Iterations(1);
+
+// The form after a statement near the end of 100,000 kept, as a view shows it.
+void formAfterAKeptStatement(benchmark::State& state)
+{
+    static const KeptStatements kept;
+    std::size_t statement = KeptStatements::Statements - 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kept.history.momentAfter(statement));
+        statement = statement >= 7 ? statement - 7 : KeptStatements::Statements - 1;
+    }
+}
+BENCHMARK(formAfterAKeptStatement)->Unit(benchmark::kMicrosecond);
 
 // A long session of bench::LongSessionRows rows.
 const lodarix::replay::MotionSession& longSession()

@@ -104,6 +104,13 @@ void measureMotionRecord(Table& table, const CoreRuns& runs)
                   + std::to_string(rowSize) + " bytes",
               bytes, 1, "<= 32", bytes.max <= 32);
 
+    const Summary kept = summarize(field(runs, "statementHistoryBytes", "bytes_per_statement"));
+    table.add("a statement of the form's code kept for going back (bytes, 100,000 kept)", kept, 1,
+              "<= 48", kept.max <= 48);
+    const Summary moment = summarize(wallMs(runs, "formAfterAKeptStatement"));
+    table.add("the form after a kept statement, rebuilt (ms, 100,000 kept)", moment, 3,
+              "<= 16 (a frame)", moment.median <= 16);
+
     const Summary whole = summarize(wallMs(runs, "decimateWholeSession"));
     table.add("graph points of 100,000 rows for 1920 columns, whole session (ms)", whole, 3,
               "<= 4 (a quarter of a 16 ms repaint)", whole.median <= 4);

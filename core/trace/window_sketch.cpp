@@ -54,10 +54,15 @@ WindowSketch sketchAfter(const EventTrace& trace, std::size_t row)
 {
     if (row >= trace.size())
         throw std::out_of_range("no such row of the trace");
-    const FormDescription& form = lodarixForm();
-    WindowModel window(form);
+    WindowModel window(lodarixForm());
     standAsAfter(window, trace, row);
+    const TraceRow& at = trace.rows()[row];
+    return sketchOf(window, at.current, at.target);
+}
 
+WindowSketch sketchOf(const WindowModel& window, int current, int target)
+{
+    const FormDescription& form = lodarixForm();
     WindowSketch sketch{form.clientWidth / TwipsPerPixel,
                         form.clientHeight / TwipsPerPixel,
                         form.background,
@@ -106,10 +111,15 @@ WindowSketch sketchAfter(const EventTrace& trace, std::size_t row)
         sketch.shapes.push_back(std::move(shape));
     }
 
-    const TraceRow& at = trace.rows()[row];
+    const GrilleState grille =
+        window.isSelected(controls::GrilleButtons, controls::GrilleClosedButton)
+        ? GrilleState::Closed
+        : window.isSelected(controls::GrilleButtons, controls::GrilleOpenButton)
+        ? GrilleState::Open
+        : GrilleState::None;
     sketch.description = texts::fill(events_texts::DrawingSummary,
-                                     {std::to_string(at.current + 1), std::to_string(at.target + 1),
-                                      grilleText(at.grille()), spokenStatus(window.statusText())});
+                                     {std::to_string(current + 1), std::to_string(target + 1),
+                                      grilleText(grille), spokenStatus(window.statusText())});
     return sketch;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/lift/colors.h"
+#include "core/model/window_model.h"
 #include "core/trace/event_trace.h"
 
 #include <cstddef>
@@ -27,6 +28,8 @@ struct SketchShape {
     lift::Color shaded; // and its shaded bevel
     std::string text;   // the caption, or the text box's whole text (CR LF line ends)
     bool selected;      // an option button's selection
+
+    friend bool operator==(const SketchShape&, const SketchShape&) = default;
 };
 
 struct WindowSketch {
@@ -41,5 +44,7 @@ struct WindowSketch {
 
 // Throws std::out_of_range for a row the trace has not got.
 WindowSketch sketchAfter(const EventTrace& trace, std::size_t row);
+// The window model as it stands, with the form's two floors for its words.
+WindowSketch sketchOf(const WindowModel& window, int current, int target);
 
 } // namespace lodarix::trace

@@ -1,0 +1,125 @@
+// The statement history against the live form: for every statement of a
+// session that goes from floor 1 to 11 and back, with typing in the status
+// box, a refused pick and a pick mid-trip, the form rebuilt after it has the
+// variables, the window and the sketch that the live form had right then.
+// And it keeps no more than asked, dropping the oldest.
+
+#include "core/form/lodarix_controls.h"
+#include "core/model/lodarix_model.h"
+#include "core/program/form_code.h"
+#include "core/program/reader.h"
+#include "core/replay/state_json.h"
+#include "core/trace/statement_history.h"
+#include "core/trace/window_sketch.h"
+
+#include <QTest>
+
+using namespace lodarix;
+
+namespace {
+
+struct Seen {
+    std::vector<program::Value> variables;
+    std::string window; // the state line of the window model
+    std::vector<trace::SketchShape> shapes;
+};
+
+// The window's state as the replay tool writes it, without the form's floors.
+std::string windowState(const WindowModel& window)
+{
+    std::string state;
+    for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
+        state += std::to_string(window.backColor(controls::FloorButtons, floor)) + ",";
+    state += std::to_string(window.selectedIndex(controls::FloorButtons).value_or(-1)) + ","
+        + std::to_string(window.selectedIndex(controls::GrilleButtons).value_or(-1)) + ","
+        + (window.isEnabled(controls::StepTimer) ? "on," : "off,")
+        + (window.isVisible(controls::FloorNameList) ? "shown," : "hidden,") + window.statusText();
+    return state;
+}
+
+struct Session {
+    explicit Session(std::size_t maxKept)
+        : history(code, maxKept)
+    {
+        model.setRuleObserver(&history);
+        model.setEngine([this](lift::WindowOperations& window) {
+            auto engine = std::make_unique<program::FormProgram>(code, window);
+            history.setMachine(&engine->machine());
+            engine->setListener([this](const program::StatementRan& ran) {
+                history.statementRan(ran);
+                seen.push_back({ran.machine.variables(), windowState(model.window()),
+                                trace::sketchOf(model.window(), 0, 0).shapes});
+            });
+            return engine;
+        });
+        model.load();
+    }
+
+    void trip(int from, int to)
+    {
+        model.clickGrilleButton(Grille::Closed);
+        model.clickFloorButton(lift::FloorIndex(to - 1));
+        for (int i = 0; i < std::abs(to - from); ++i)
+            model.timerPeriod();
+    }
+
+    std::shared_ptr<const program::Program> code =
+        std::make_shared<const program::Program>(program::read(program::formCode()));
+    trace::StatementHistory history;
+    LodarixModel model;
+    std::vector<Seen> seen;
+};
+
+} // namespace
+
+class TestStatementHistory : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyStatementIsRebuiltAsTheLiveFormHadIt()
+    {
+        Session session(trace::StatementHistory::MaxKept);
+        session.model.clickFloorButton(4); // refused: the grille is open
+        session.trip(1, 11);
+        session.model.clickGrilleButton(Grille::Closed);
+        session.model.clickFloorButton(5);
+        session.model.timerPeriod();
+        session.model.clickFloorButton(0); // mid-trip: the cabin jumps to 6
+        session.model.clickGrilleButton(Grille::Open);
+        for (int i = 0; i < 3; ++i)
+            session.model.timerPeriod();
+        // Typing between two steps: the next step finds it when it appends.
+        const_cast<WindowModel&>(session.model.window()).setStatusText("typed by hand\r\n");
+        for (int i = 0; i < 3; ++i)
+            session.model.timerPeriod();
+        session.trip(1, 1);
+
+        const trace::StatementHistory& history = session.history;
+        QCOMPARE(history.size(), session.seen.size());
+        QVERIFY(history.size() > 150);
+        for (std::size_t k = 0; k < history.size(); ++k) {
+            const trace::Moment moment = history.momentAfter(k);
+            const Seen& seen = session.seen[k];
+            QVERIFY2(moment.variables == seen.variables, qPrintable(QString::number(k)));
+            QCOMPARE(windowState(*moment.window), seen.window);
+            QVERIFY(trace::sketchOf(*moment.window, 0, 0).shapes == seen.shapes);
+        }
+    }
+
+    void theOldestAreDroppedBeyondWhatIsKept()
+    {
+        Session session(100);
+        session.trip(1, 11);
+        session.trip(11, 1);
+        const trace::StatementHistory& history = session.history;
+        QCOMPARE(history.size(), std::size_t(100));
+        QCOMPARE(history.dropped(), session.seen.size() - 100);
+        const Seen& last = session.seen.back();
+        QCOMPARE(windowState(*history.momentAfter(99).window), last.window);
+        const Seen& oldest = session.seen[std::size_t(history.dropped())];
+        QCOMPARE(windowState(*history.momentAfter(0).window), oldest.window);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestStatementHistory)
+#include "tst_statement_history.moc"
