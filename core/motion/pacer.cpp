@@ -44,6 +44,15 @@ bool Pacer::setIntervalMs(int intervalMs)
     return true;
 }
 
+bool Pacer::followPeriod(int intervalMs)
+{
+    intervalMs = std::clamp(intervalMs, ShortestIntervalMs, LongestIntervalMs);
+    if (intervalMs == intervalMs_)
+        return false;
+    intervalMs_ = intervalMs;
+    return true;
+}
+
 bool Pacer::setStoreyHeight(double metres)
 {
     const StoreyHeight height(storeyHeightWithin(metres));

@@ -45,6 +45,9 @@ public:
     bool step();
     // Brought within ShortestIntervalMs..LongestIntervalMs.
     bool setIntervalMs(int intervalMs);
+    // The form's code set the step timer's period (Timer1.Interval): the
+    // interval shows it, and the timer, which has it already, is left alone.
+    bool followPeriod(int intervalMs);
     // Rounded to 0.1 m and brought within StoreyHeight's range.
     bool setStoreyHeight(double metres);
     // A control's arrows: steps of IntervalStepMs or StoreyHeightStep, up

@@ -89,6 +89,11 @@ private slots:
         QCOMPARE(pacer.intervalMs(), 950);
         QVERIFY(pacer.nudgeIntervalMs(-100));
         QCOMPARE(pacer.intervalMs(), motion::ShortestIntervalMs);
+        // The form's code set the period: the field follows, the timer has it.
+        QVERIFY(pacer.followPeriod(400));
+        QCOMPARE(pacer.intervalMs(), 400);
+        QCOMPARE(steps.periodMs, motion::ShortestIntervalMs);
+        QVERIFY(!pacer.followPeriod(400));
 
         QVERIFY(pacer.typeStoreyHeight("3,05"));
         QVERIFY(pacer.nudgeStoreyHeight(2));
