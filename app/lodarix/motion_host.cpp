@@ -43,6 +43,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
 {
     window_.addRuleObserver(&recording_);
     connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
+    connect(&recording_, &MotionRecording::periodSetByCode, &pacer_, &StepPacer::followPeriod);
     connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
     connect(menu_->statementAction(), &QAction::triggered, this, &MotionHost::showStatement);
 }

@@ -30,10 +30,13 @@ public:
     void loaded(const lift::FormState& controller) override;
     void floorPicked(const lift::FormState& controller, bool grilleWasClosed) override;
     void stepRan(const lift::FormState& controller) override;
+    void stepPeriodSet(int periodMs) override { emit periodSetByCode(periodMs); }
 
 signals:
     // After each event of the rules: a row may have been added.
     void changed();
+    // The form's code set the step timer's period (Timer1.Interval).
+    void periodSetByCode(int periodMs);
 
 private:
     motion::ModelClock clock_;

@@ -28,6 +28,12 @@ void StepPacer::setIntervalMs(int intervalMs)
         emit intervalChanged(pacer_.intervalMs());
 }
 
+void StepPacer::followPeriod(int intervalMs)
+{
+    if (pacer_.followPeriod(intervalMs))
+        emit intervalChanged(pacer_.intervalMs());
+}
+
 void StepPacer::setStoreyHeight(double metres)
 {
     if (pacer_.setStoreyHeight(metres))

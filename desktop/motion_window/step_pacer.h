@@ -30,6 +30,8 @@ public:
     // timer's expiry would run it. Otherwise nothing.
     void step();
     void setIntervalMs(int intervalMs);
+    // The form's code set the timer's period: the interval follows it.
+    void followPeriod(int intervalMs);
     void setStoreyHeight(double metres);
 
 signals:
