@@ -42,6 +42,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
     , menu_(new MainWindowMenu(window.form()))
 {
     window_.addRuleObserver(&recording_);
+    window_.setPartWayListener([this](bool partWay) { pacer_.setProcedureUnderWay(partWay); });
     connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
     connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
     connect(menu_->statementAction(), &QAction::triggered, this, &MotionHost::showStatement);
@@ -49,6 +50,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
 
 MotionHost::~MotionHost()
 {
+    window_.setPartWayListener({});
     window_.removeRuleObserver(&recording_);
 }
 
