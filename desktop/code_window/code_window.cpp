@@ -120,6 +120,7 @@ void CodeWindow::showStatement(int line, std::string_view ranText, std::string_v
     editor_->setRanLine(line);
     ranLine_->setText(toQString(ranText));
     summary_ = toQString(summary);
+    emit statementShown(line);
 }
 
 void CodeWindow::showError(int line, std::string_view report)

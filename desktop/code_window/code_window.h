@@ -49,6 +49,8 @@ public:
     const StatusAnnouncer& announcer() const { return announcer_; }
 
 signals:
+    // After a statement's line was lit.
+    void statementShown(int line);
     void stepwiseToggled(bool stepwise);
     void nextLineRequested();
     void restartRequested();
