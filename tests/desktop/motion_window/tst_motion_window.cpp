@@ -231,7 +231,7 @@ private slots:
         QMenu* menu = openPopup();
         QVERIFY(menu);
         QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menu->actions().at(2)).center());
+                          menu->actionGeometry(menu->actions().at(3)).center());
         QCOMPARE(statusText(session.window), statement);
         // The rules go on as before, appending to what the box now holds.
         timerPeriod(session.window);
