@@ -27,8 +27,6 @@ inline constexpr std::string_view NothingRan = "Още не е изпълнен 
 inline constexpr std::string_view LineRan = "Ред {}: {}";
 inline constexpr std::string_view NothingChanged = "нищо не се промени";
 inline constexpr std::string_view ChangesSeparator = "; ";
-// The procedure under way waits for "Следващ ред".
-inline constexpr std::string_view Waiting = "Следва ред {}.";
 
 // The line as a screen reader hears it, on demand.
 inline constexpr std::string_view LineSummary = "Ред {}: {}. {}.";

@@ -4,6 +4,7 @@
 #include "desktop/window/color_style.h"
 
 #include <QFontDatabase>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -74,27 +75,23 @@ void CodeEditor::setRanLine(int line)
 {
     ranLine_ = line;
     updateLit();
-    if (const QTextBlock block = document()->findBlockByNumber(line - 1); block.isValid()) {
-        QTextCursor cursor(block);
-        setTextCursor(cursor);
-        ensureCursorVisible();
-    }
+    bringIntoView(line);
 }
 
 void CodeEditor::setErrorLine(int line)
 {
     errorLine_ = line;
     updateLit();
-    if (const QTextBlock block = document()->findBlockByNumber(line - 1); block.isValid()) {
+    bringIntoView(line);
+}
+
+void CodeEditor::bringIntoView(int line)
+{
+    if (const QTextBlock block = document()->findBlockByNumber(line - 1);
+        line > 0 && block.isValid()) {
         setTextCursor(QTextCursor(block));
         ensureCursorVisible();
     }
-}
-
-QString CodeEditor::lineText(int line) const
-{
-    const QTextBlock block = document()->findBlockByNumber(line - 1);
-    return line > 0 && block.isValid() ? block.text().trimmed() : QString();
 }
 
 int CodeEditor::marginWidth() const

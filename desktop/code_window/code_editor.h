@@ -22,8 +22,6 @@ public:
     // The line lit as the error's; 0 for none.
     void setErrorLine(int line);
     int errorLine() const { return errorLine_; }
-    // The line's text without its indentation; empty past the end.
-    QString lineText(int line) const;
     int marginWidth() const;
 
 protected:
@@ -34,6 +32,7 @@ private:
 
     void paintMargin(QPaintEvent* event);
     void fitFont();
+    void bringIntoView(int line);
     void updateMargin();
     void updateLit();
 
