@@ -12,6 +12,7 @@
 #include "core/program/line_report.h"
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/code_window.h"
+#include "desktop/motion_window/motion_window.h"
 #include "desktop/window/qt_text.h"
 #include "tests/desktop/window/window_test_support.h"
 
@@ -305,6 +306,28 @@ private slots:
         QVERIFY(!closed->isChecked());
         QCOMPARE(session.events.trace().size(), rows + 4);
         QVERIFY(session.errors.isEmpty());
+    }
+
+    void theTeachersStepWaitsForTheProcedure()
+    {
+        CodeSession session;
+        session.motion.openMotionWindow();
+        auto* step = session.motion.motionWindow()->findChild<QAbstractButton*>(
+            QStringLiteral("stepButton"));
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        session.motion.pacer().setPaused(true);
+        QVERIFY(step->isEnabled());
+        view.stepwiseButton()->click();
+        step->click();
+        QVERIFY(session.window.partWay());
+        QVERIFY(!step->isEnabled());
+        step->click();
+        QCOMPARE(session.window.controller().CurrentFloor(), 0);
+        view.stepwiseButton()->click();
+        QVERIFY(step->isEnabled());
+        QCOMPARE(session.window.controller().CurrentFloor(), 1);
     }
 
     void anErrorStopsTheCodeAndTheWindowStays_data()
