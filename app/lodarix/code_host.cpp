@@ -24,6 +24,7 @@ CodeHost::~CodeHost()
     if (engine_)
         engine_->setListener({});
     window_.setFormCodeFailureHandler({});
+    window_.removePartWayListener(partWayListener_);
 }
 
 void CodeHost::openCodeWindow()
@@ -37,6 +38,7 @@ void CodeHost::openCodeWindow()
                 [this] { window_.advance(); });
         connect(codeWindow_.get(), &CodeWindow::restartRequested, this, &CodeHost::restart);
         window_.setFormCodeFailureHandler([this](const std::exception& error) { failed(error); });
+        partWayListener_ = window_.addPartWayListener([this](bool) { showNext(); });
         takeOver();
     }
     codeWindow_->show();
@@ -110,6 +112,15 @@ void CodeHost::ran(const program::StatementRan& statement)
     const int line = statement.ran.line;
     codeWindow_->showStatement(line, program::ranLineText(line, statement.changes),
                                program::lineSummary(source_, line, statement.changes));
+    showNext();
+}
+
+void CodeHost::showNext()
+{
+    if (!codeWindow_)
+        return;
+    const bool waits = engine_ && engine_->stepwise() && engine_->partWay();
+    codeWindow_->showNext(waits ? engine_->machine().nextLine() : 0);
 }
 
 void CodeHost::failed(const std::exception& error)
@@ -129,6 +140,7 @@ void CodeHost::setStepwise(bool stepwise)
     engine_->setStepwise(stepwise);
     if (!stepwise)
         window_.finishEvent();
+    showNext();
 }
 
 } // namespace lodarix

@@ -4,10 +4,9 @@
 // When the window first opens, between events, the form's code takes over the
 // form (program::FormProgram, from the cabin's state as the rules left it);
 // the window's observers go on hearing every event. From then on the code
-// tells the window each statement it runs, "Ред по ред" makes it go a line at
-// a time, "Следващ ред" carries out the next, and a failure of the code goes
-// to the window, which stays, until "Отначало" runs the code again from its
-// load.
+// tells the window each statement it runs (and, while it waits, the next), "Ред по ред" makes it go
+// a line at a time, "Следващ ред" carries out the next, and a failure of the code goes to the
+// window, which stays, until "Отначало" runs the code again from its load.
 #pragma once
 
 #include "core/program/form_program.h"
@@ -55,12 +54,15 @@ private:
     void ran(const program::StatementRan& statement);
     void failed(const std::exception& error);
     void setStepwise(bool stepwise);
+    // Marks the line that runs next while the code waits, or none.
+    void showNext();
 
     LodarixWindow& window_;
     std::string source_;
     std::shared_ptr<const program::Program> program_;
     program::FormProgram* engine_ = nullptr; // the window's rule runner owns it
     std::unique_ptr<CodeWindow> codeWindow_;
+    int partWayListener_ = 0;
 };
 
 } // namespace lodarix

@@ -42,7 +42,8 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
     , menu_(new MainWindowMenu(window.form()))
 {
     window_.addRuleObserver(&recording_);
-    window_.setPartWayListener([this](bool partWay) { pacer_.setProcedureUnderWay(partWay); });
+    partWayListener_ =
+        window_.addPartWayListener([this](bool partWay) { pacer_.setProcedureUnderWay(partWay); });
     connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
     connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
     connect(menu_->statementAction(), &QAction::triggered, this, &MotionHost::showStatement);
@@ -50,7 +51,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
 
 MotionHost::~MotionHost()
 {
-    window_.setPartWayListener({});
+    window_.removePartWayListener(partWayListener_);
     window_.removeRuleObserver(&recording_);
 }
 

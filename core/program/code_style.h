@@ -23,6 +23,7 @@ inline constexpr lift::Rgb ErrorLine{0xFF, 0xC0, 0xC0};
 
 inline constexpr lift::Rgb MarginGround{0xEC, 0xEC, 0xEC};
 inline constexpr lift::Rgb MarginNumber{0x60, 0x60, 0x60};
+inline constexpr lift::Rgb NextLineMark{0xD0, 0x60, 0x00};
 
 constexpr lift::Rgb colorOf(Highlight kind)
 {

@@ -17,6 +17,8 @@ namespace {
 constexpr int SmallestPixels = 12;
 constexpr int LargestPixels = 40;
 constexpr int MarginPadding = 6;
+// Room for the next line's mark before the numbers.
+constexpr int MarkRoom = 10;
 
 } // namespace
 
@@ -66,6 +68,7 @@ void CodeEditor::setSource(const QString& source)
 {
     ranLine_ = 0;
     errorLine_ = 0;
+    nextLine_ = 0;
     setPlainText(source);
     fitFont();
     updateLit();
@@ -75,6 +78,13 @@ void CodeEditor::setRanLine(int line)
 {
     ranLine_ = line;
     updateLit();
+    bringIntoView(line);
+}
+
+void CodeEditor::setNextLine(int line)
+{
+    nextLine_ = line;
+    margin_->update();
     bringIntoView(line);
 }
 
@@ -97,7 +107,8 @@ void CodeEditor::bringIntoView(int line)
 int CodeEditor::marginWidth() const
 {
     const int digits = static_cast<int>(QString::number(std::max(1, blockCount())).size());
-    return 2 * MarginPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+    return 2 * MarginPadding + MarkRoom
+        + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
 void CodeEditor::resizeEvent(QResizeEvent* event)
@@ -156,6 +167,18 @@ void CodeEditor::updateLit()
     margin_->update();
 }
 
+void CodeEditor::paintNextMark(QPainter& painter, int top, int height)
+{
+    const int size = std::max(4, height / 3);
+    const int middle = top + height / 2;
+    const QPoint corners[] = {{1, middle - size}, {1, middle + size}, {1 + size, middle}};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(program::code_style::NextLineMark));
+    painter.drawPolygon(corners, 3);
+    painter.restore();
+}
+
 void CodeEditor::paintMargin(QPaintEvent* event)
 {
     QPainter painter(margin_);
@@ -169,6 +192,8 @@ void CodeEditor::paintMargin(QPaintEvent* event)
         if (block.isVisible() && top + height >= event->rect().top()) {
             painter.drawText(0, top, margin_->width() - MarginPadding, height, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
+            if (block.blockNumber() + 1 == nextLine_)
+                paintNextMark(painter, top, height);
         }
         block = block.next();
         top += height;

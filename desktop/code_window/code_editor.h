@@ -1,11 +1,14 @@
 // The form's code, read-only, in a monospace font that grows with the editor
 // so that the whole code fits it, as a board needs; its lines numbered in a
 // margin on the left; the line that ran last lit across the whole width, and
-// the line of an error that stopped the program lit in the error's colour.
+// the line of an error that stopped the program lit in the error's colour;
+// the line that runs next, when the code waits, marked in the margin.
 // Lines count from 1, as the core counts them.
 #pragma once
 
 #include <QPlainTextEdit>
+
+class QPainter;
 
 namespace lodarix {
 
@@ -19,6 +22,9 @@ public:
     // The line lit as the one that ran, brought into view; 0 for none.
     void setRanLine(int line);
     int ranLine() const { return ranLine_; }
+    // The line marked as the next to run, brought into view; 0 for none.
+    void setNextLine(int line);
+    int nextLine() const { return nextLine_; }
     // The line lit as the error's; 0 for none.
     void setErrorLine(int line);
     int errorLine() const { return errorLine_; }
@@ -31,6 +37,7 @@ private:
     friend class LineNumberMargin;
 
     void paintMargin(QPaintEvent* event);
+    void paintNextMark(QPainter& painter, int top, int height);
     void fitFont();
     void bringIntoView(int line);
     void updateMargin();
@@ -39,6 +46,7 @@ private:
     QWidget* margin_;
     int ranLine_ = 0;
     int errorLine_ = 0;
+    int nextLine_ = 0;
 };
 
 } // namespace lodarix

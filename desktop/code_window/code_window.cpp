@@ -123,6 +123,11 @@ void CodeWindow::showStatement(int line, std::string_view ranText, std::string_v
     emit statementShown(line);
 }
 
+void CodeWindow::showNext(int line)
+{
+    editor_->setNextLine(line);
+}
+
 void CodeWindow::showError(int line, std::string_view report)
 {
     editor_->setErrorLine(line);
@@ -134,6 +139,7 @@ void CodeWindow::showError(int line, std::string_view report)
 void CodeWindow::clearRun()
 {
     editor_->setRanLine(0);
+    editor_->setNextLine(0);
     editor_->setErrorLine(0);
     ranLine_->setText(toQString(words::NothingRan));
     errorReport_->clear();

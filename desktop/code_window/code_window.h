@@ -31,6 +31,8 @@ public:
     // A statement ran at line: the line lit, and ranText (program::ranLineText) under
     // the code; summary (program::lineSummary) is what a screen reader hears of it.
     void showStatement(int line, std::string_view ranText, std::string_view summary);
+    // The line that runs next while the code waits for "Следващ ред"; 0 for none.
+    void showNext(int line);
     // An error stopped the program: its report, its line lit (0 for none).
     void showError(int line, std::string_view report);
     // The program runs again from its load: no line lit, no error.

@@ -215,8 +215,20 @@ void LodarixWindow::tellPartWay()
     if (partWay == partWayTold_)
         return;
     partWayTold_ = partWay;
-    if (partWayListener_)
-        partWayListener_(partWay);
+    for (const auto& [number, listener] : partWayListeners_)
+        listener(partWay);
+}
+
+int LodarixWindow::addPartWayListener(std::function<void(bool)> listener)
+{
+    partWayListeners_.emplace_back(++partWayListenersAdded_, std::move(listener));
+    return partWayListenersAdded_;
+}
+
+void LodarixWindow::removePartWayListener(int listener)
+{
+    std::erase_if(partWayListeners_,
+                  [listener](const auto& added) { return added.first == listener; });
 }
 
 } // namespace lodarix

@@ -38,6 +38,7 @@ class QAbstractButton;
 
 #include <exception>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace lodarix {
@@ -111,11 +112,10 @@ public:
     void advance();
     // Carries the event part-way to its end, then applies the input kept.
     void finishEvent();
-    // Told whenever partWay() changes; one listener, empty for none.
-    void setPartWayListener(std::function<void(bool)> listener)
-    {
-        partWayListener_ = std::move(listener);
-    }
+    // Told whenever partWay() changes, in the order added; remove it by
+    // its number before what it calls goes.
+    int addPartWayListener(std::function<void(bool)> listener);
+    void removePartWayListener(int listener);
 
     // Runs rule as an event handler does (lift::runGuarded): a failure stops
     // the step timer and goes to the error handler. Returns false when the rule failed.
@@ -142,7 +142,8 @@ private:
     lift::RuleRunner rules_;
     ErrorHandler errorHandler_;
     ErrorHandler formCodeFailureHandler_;
-    std::function<void(bool)> partWayListener_;
+    std::vector<std::pair<int, std::function<void(bool)>>> partWayListeners_;
+    int partWayListenersAdded_ = 0;
     std::vector<Kept> kept_;
     // The grille button checked when one was last pressed.
     QAbstractButton* grilleBeforePress_ = nullptr;

@@ -1,7 +1,8 @@
 // The code window in a session of the main window: F4 opens it and the
 // form's code takes over the form; a trip lights its procedures' lines; "Ред
-// по ред" with F10 walks an event a statement at a time, the form changing
-// line by line and its own input kept until the procedure ends; an error of
+// по ред" with F10 walks an event a statement at a time, the next line
+// marked, the form changing line by line and its own input kept until the
+// procedure ends; an error of
 // the code shows in the window, which stays, and "Отначало" runs the code
 // again from its load.
 
@@ -209,10 +210,11 @@ private slots:
         for (const After& after : walk) {
             QVERIFY(session.window.partWay());
             QVERIFY(!session.motion.pacer().canStep());
-            session.nextLine();
             const int expected =
                 lineOf(program::formCode(), after.line,
                        procedure(after.inLog ? "LogCurrentFloor" : "Option1_Click").first);
+            QCOMPARE(view.editor()->nextLine(), expected);
+            session.nextLine();
             QCOMPARE(view.editor()->ranLine(), expected);
             QCOMPARE(marker(session.window, 0), after.floor1);
             QCOMPARE(marker(session.window, 3), after.floor4);
@@ -233,6 +235,7 @@ private slots:
             }
         }
         QVERIFY(!session.window.partWay());
+        QCOMPARE(view.editor()->nextLine(), 0);
         QVERIFY(session.motion.pacer().canStep() == session.motion.pacer().paused());
         QCOMPARE(session.window.controller().TargetFloor(), 3);
         QVERIFY(session.errors.isEmpty());
