@@ -1,6 +1,7 @@
 #include "app/lodarix/application.h"
 
 #include "app/lodarix/bulgarian_locale.h"
+#include "app/lodarix/code_host.h"
 #include "app/lodarix/events_host.h"
 #include "app/lodarix/motion_host.h"
 #include "core/texts/main_window_texts.h"
@@ -85,6 +86,7 @@ int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)
     LodarixWindow window;
     MotionHost motion(window);
     const EventsHost events(window, motion);
+    const CodeHost code(window, motion.menu());
     if (!window.load())
         return LodarixWindow::RunTimeErrorExitCode;
     if (beforeShow)

@@ -42,6 +42,8 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
     , menu_(new MainWindowMenu(window.form()))
 {
     window_.addRuleObserver(&recording_);
+    partWayListener_ =
+        window_.addPartWayListener([this](bool partWay) { pacer_.setProcedureUnderWay(partWay); });
     connect(&pacer_, &StepPacer::intervalChanged, &recording_, &MotionRecording::setStepInterval);
     connect(&recording_, &MotionRecording::periodSetByCode, &pacer_, &StepPacer::followPeriod);
     connect(menu_->motionWindowAction(), &QAction::triggered, this, &MotionHost::openMotionWindow);
@@ -50,6 +52,7 @@ MotionHost::MotionHost(LodarixWindow& window, motion::Clock source)
 
 MotionHost::~MotionHost()
 {
+    window_.removePartWayListener(partWayListener_);
     window_.removeRuleObserver(&recording_);
 }
 

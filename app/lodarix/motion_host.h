@@ -45,6 +45,7 @@ private:
     MotionRecording recording_;
     StepPacer pacer_;
     MainWindowMenu* menu_;
+    int partWayListener_ = 0;
     std::unique_ptr<MotionWindow> motionWindow_;
 };
 

@@ -39,6 +39,13 @@ inline constexpr std::string_view StepKey = "S";
 inline constexpr std::string_view StepDoes = "в графиката: една стъпка по време на пауза";
 
 // The desktop's own keys.
+inline constexpr std::string_view CodeKey = "F4";
+inline constexpr std::string_view CodeDoes = "показва кода на формата";
+inline constexpr std::string_view NextLineKey = "F10";
+inline constexpr std::string_view NextLineDoes = "в кода, ред по ред: изпълнява следващия ред";
+inline constexpr std::string_view ReadLineKey = "Ctrl+L";
+inline constexpr std::string_view ReadLineDoes =
+    "в кода: екранният четец прочита текущия ред и какво е променил";
 inline constexpr std::string_view MenuKeys = "Shift+F10 или Menu";
 inline constexpr std::string_view MenuDoes = "менюто на прозореца";
 

@@ -67,6 +67,7 @@ MotionWindow::MotionWindow(MotionRecording& recording, StepPacer& pacer, QWidget
     connect(&clockTimer_, &QTimer::timeout, this, &MotionWindow::refresh);
     connect(&recording_, &MotionRecording::changed, this, &MotionWindow::recordChanged);
     connect(&pacer_, &StepPacer::pausedChanged, this, &MotionWindow::pausedChanged);
+    connect(&pacer_, &StepPacer::canStepChanged, time_.step, &QAction::setEnabled);
     connect(&pacer_, &StepPacer::intervalChanged, time_.interval, [this](int intervalMs) {
         const QSignalBlocker quiet(time_.interval);
         time_.interval->setValue(intervalMs);
@@ -193,7 +194,7 @@ void MotionWindow::pausedChanged(bool paused)
 {
     time_.pause->setText(toQString(paused ? motion_texts::Continue : motion_texts::Pause));
     time_.pause->setToolTip(toQString(paused ? motion_texts::ContinueTip : motion_texts::PauseTip));
-    time_.step->setEnabled(paused);
+    time_.step->setEnabled(pacer_.canStep());
     updateClockTimer();
     refresh();
 }

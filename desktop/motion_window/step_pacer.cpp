@@ -13,13 +13,24 @@ StepPacer::StepPacer(LodarixWindow& window, motion::ModelClock& clock, QObject* 
 
 void StepPacer::setPaused(bool paused)
 {
-    if (pacer_.setPaused(paused))
+    if (pacer_.setPaused(paused)) {
         emit pausedChanged(paused);
+        emit canStepChanged(canStep());
+    }
 }
 
 void StepPacer::step()
 {
-    pacer_.step();
+    if (!procedureUnderWay_)
+        pacer_.step();
+}
+
+void StepPacer::setProcedureUnderWay(bool underWay)
+{
+    if (underWay == procedureUnderWay_)
+        return;
+    procedureUnderWay_ = underWay;
+    emit canStepChanged(canStep());
 }
 
 void StepPacer::setIntervalMs(int intervalMs)

@@ -27,8 +27,13 @@ public:
     void setPaused(bool paused);
     void togglePaused() { setPaused(!paused()); }
     // While paused and the rules have the steps running: one step now, as the
-    // timer's expiry would run it. Otherwise nothing.
+    // timer's expiry would run it. Otherwise nothing, as while a procedure of
+    // the form's code is under way a line at a time.
     void step();
+    // Whether step() would do anything of the user's: paused, and no
+    // procedure under way.
+    bool canStep() const { return paused() && !procedureUnderWay_; }
+    void setProcedureUnderWay(bool underWay);
     void setIntervalMs(int intervalMs);
     // The form's code set the timer's period: the interval follows it.
     void followPeriod(int intervalMs);
@@ -36,6 +41,7 @@ public:
 
 signals:
     void pausedChanged(bool paused);
+    void canStepChanged(bool canStep);
     void intervalChanged(int intervalMs);
     void storeyHeightChanged(double metres);
 
@@ -47,6 +53,7 @@ private:
 
     LodarixWindow& window_;
     motion::Pacer pacer_;
+    bool procedureUnderWay_ = false;
 };
 
 } // namespace lodarix

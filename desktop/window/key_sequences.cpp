@@ -39,7 +39,12 @@ QKeySequence keySequence(const form::Key& key)
     const Qt::Key code = qtKey(key.name);
     if (code == Qt::Key_unknown)
         return {};
-    return QKeySequence(QKeyCombination(key.shift ? Qt::ShiftModifier : Qt::NoModifier, code));
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    if (key.shift)
+        modifiers |= Qt::ShiftModifier;
+    if (key.ctrl)
+        modifiers |= Qt::ControlModifier;
+    return QKeySequence(QKeyCombination(modifiers, code));
 }
 
 QList<QKeySequence> desktopShortcuts(form::KeyAction action)

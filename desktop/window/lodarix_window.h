@@ -11,9 +11,18 @@
 // held, so that the timer's expiries pass without a step, and an expiry or a
 // step by hand can be delivered at once. Timer1 stays on or off exactly as the rules set it.
 //
+// An engine that goes a statement at a time (the form's code, stepwise) leaves
+// an event part-way until advance() has carried out its last statement.
+// Meanwhile the form takes no input of its own: floor-button clicks and
+// grille selections are kept, the grille showing its selection unchanged,
+// with at most one expiry of the timer, and they are applied in order once
+// the procedure ended; a step by hand does nothing.
+//
 // No exception crosses the event loop: a failure inside a rule stops the step
 // timer and goes to the run-time error handler, which by default shows a
-// message box and ends the event loop with RunTimeErrorExitCode.
+// message box and ends the event loop with RunTimeErrorExitCode. A failure of
+// the form's code goes to its own handler instead, when one is set, and the
+// window stays.
 #pragma once
 
 #include "core/lift/rule_observer.h"
@@ -25,8 +34,12 @@
 
 #include <QTimer>
 
+class QAbstractButton;
+
 #include <exception>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace lodarix {
 
@@ -80,14 +93,47 @@ public:
 
     // Replaces the default handler (tests use this to observe errors).
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
+    // Where a lift::FormCodeFailure goes from now on instead of the error
+    // handler; an empty handler sends it there again.
+    void setFormCodeFailureHandler(ErrorHandler handler)
+    {
+        formCodeFailureHandler_ = std::move(handler);
+    }
+
+    // What runs the form's events from now on (lift::RuleRunner::setEngine);
+    // call it between events, never while partWay().
+    void setEngine(const lift::RuleRunner::EngineMaker& make) { rules_.setEngine(make); }
+    // A new engine, then Form_Load on it. Returns false when it failed.
+    bool restart(const lift::RuleRunner::EngineMaker& make);
+    // Whether an event is part-way (see above).
+    bool partWay() const { return rules_.partWay(); }
+    // Carries out the next statement of the event part-way, if any; once it
+    // ended, the input kept meanwhile is applied in order.
+    void advance();
+    // Carries the event part-way to its end, then applies the input kept.
+    void finishEvent();
+    // Told whenever partWay() changes, in the order added; remove it by
+    // its number before what it calls goes.
+    int addPartWayListener(std::function<void(bool)> listener);
+    void removePartWayListener(int listener);
 
     // Runs rule as an event handler does (lift::runGuarded): a failure stops
     // the step timer and goes to the error handler. Returns false when the rule failed.
     bool handleEvent(const std::function<void()>& rule);
 
 private:
+    struct Kept {
+        enum class Kind { Pick, Grille, Tick } kind;
+        int index = 0;
+    };
+
     void wireEvents();
     void runStep();
+    void keep(Kept input);
+    void applyKept();
+    void apply(const Kept& input);
+    void failed(const std::exception& error);
+    void tellPartWay();
     QTimer& stepTimer() const;
 
     LoadedForm loaded_;
@@ -95,7 +141,14 @@ private:
     QtWindowOperations operations_;
     lift::RuleRunner rules_;
     ErrorHandler errorHandler_;
+    ErrorHandler formCodeFailureHandler_;
+    std::vector<std::pair<int, std::function<void(bool)>>> partWayListeners_;
+    int partWayListenersAdded_ = 0;
+    std::vector<Kept> kept_;
+    // The grille button checked when one was last pressed.
+    QAbstractButton* grilleBeforePress_ = nullptr;
     bool stepsHeld_ = false;
+    bool partWayTold_ = false;
 };
 
 } // namespace lodarix

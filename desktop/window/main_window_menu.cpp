@@ -1,5 +1,6 @@
 #include "desktop/window/main_window_menu.h"
 
+#include "core/texts/code_view_texts.h"
 #include "core/texts/events_view_texts.h"
 #include "core/texts/help_texts.h"
 #include "core/texts/main_window_texts.h"
@@ -19,6 +20,7 @@ MainWindowMenu::MainWindowMenu(QWidget& form)
     , form_(form)
     , motionWindow_(new QAction(toQString(texts::ShowMotionWindow), this))
     , eventsWindow_(new QAction(toQString(events_texts::ShowEventsView), this))
+    , codeWindow_(new QAction(toQString(code_texts::ShowCodeView), this))
     , statement_(new QAction(toQString(texts::ShowStatement), this))
     , help_(new QAction(toQString(help_texts::Title), this))
 {
@@ -28,6 +30,9 @@ MainWindowMenu::MainWindowMenu(QWidget& form)
     eventsWindow_->setShortcuts(desktopShortcuts(form::KeyAction::EventsView));
     eventsWindow_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(eventsWindow_);
+    codeWindow_->setShortcuts(desktopShortcuts(form::KeyAction::CodeView));
+    codeWindow_->setShortcutContext(Qt::WindowShortcut);
+    form.addAction(codeWindow_);
     help_->setShortcuts(desktopShortcuts(form::KeyAction::Help));
     help_->setShortcutContext(Qt::WindowShortcut);
     form.addAction(help_);
@@ -43,6 +48,7 @@ void MainWindowMenu::popUp(const QPoint& at)
         menu_ = new QMenu(&form_);
         menu_->addAction(motionWindow_);
         menu_->addAction(eventsWindow_);
+        menu_->addAction(codeWindow_);
         menu_->addAction(statement_);
         menu_->addAction(help_);
     }

@@ -174,14 +174,16 @@ private slots:
         QVERIFY(menu);
         QCOMPARE(menu, session.host.menu().menu());
         const QList<QAction*> items = menu->actions();
-        QCOMPARE(items.size(), 4);
+        QCOMPARE(items.size(), 5);
         QCOMPARE(items.at(0)->text(), QStringLiteral("Графика на движението"));
         QCOMPARE(items.at(0)->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(items.at(1)->text(), QStringLiteral("Събития"));
         QCOMPARE(items.at(1)->shortcut(), QKeySequence(Qt::Key_F3));
-        QCOMPARE(items.at(2)->text(), QStringLiteral("Покажи условието"));
-        QCOMPARE(items.at(3)->text(), QStringLiteral("Помощ"));
-        QCOMPARE(items.at(3)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(items.at(2)->text(), QStringLiteral("Код"));
+        QCOMPARE(items.at(2)->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(items.at(3)->text(), QStringLiteral("Покажи условието"));
+        QCOMPARE(items.at(4)->text(), QStringLiteral("Помощ"));
+        QCOMPARE(items.at(4)->shortcut(), QKeySequence(Qt::Key_F1));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items.at(0)).center());
         QVERIFY(session.host.motionWindow());
         QVERIFY(session.host.motionWindow()->isVisible());
@@ -229,7 +231,7 @@ private slots:
         QMenu* menu = openPopup();
         QVERIFY(menu);
         QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menu->actions().at(2)).center());
+                          menu->actionGeometry(menu->actions().at(3)).center());
         QCOMPARE(statusText(session.window), statement);
         // The rules go on as before, appending to what the box now holds.
         timerPeriod(session.window);

@@ -1,0 +1,146 @@
+#include "app/lodarix/code_host.h"
+
+#include "core/program/form_code.h"
+#include "core/program/line_report.h"
+#include "core/program/program_error.h"
+#include "core/program/reader.h"
+#include "desktop/code_window/code_window.h"
+#include "desktop/window/lodarix_window.h"
+#include "desktop/window/main_window_menu.h"
+
+#include <QAction>
+
+namespace lodarix {
+
+CodeHost::CodeHost(LodarixWindow& window, MainWindowMenu& menu)
+    : window_(window)
+    , source_(program::formCode())
+{
+    connect(menu.codeWindowAction(), &QAction::triggered, this, &CodeHost::openCodeWindow);
+}
+
+CodeHost::~CodeHost()
+{
+    if (engine_)
+        engine_->setListener({});
+    window_.setFormCodeFailureHandler({});
+    window_.removePartWayListener(partWayListener_);
+}
+
+void CodeHost::openCodeWindow()
+{
+    if (!codeWindow_) {
+        codeWindow_ = std::make_unique<CodeWindow>();
+        codeWindow_->setWindowIcon(window_.form().windowIcon());
+        codeWindow_->setSource(source_);
+        connect(codeWindow_.get(), &CodeWindow::stepwiseToggled, this, &CodeHost::setStepwise);
+        connect(codeWindow_.get(), &CodeWindow::nextLineRequested, this,
+                [this] { window_.advance(); });
+        connect(codeWindow_.get(), &CodeWindow::restartRequested, this, &CodeHost::restart);
+        window_.setFormCodeFailureHandler([this](const std::exception& error) { failed(error); });
+        partWayListener_ = window_.addPartWayListener([this](bool) { showNext(); });
+        takeOver();
+    }
+    codeWindow_->show();
+    codeWindow_->raise();
+    codeWindow_->activateWindow();
+}
+
+bool CodeHost::readSource()
+{
+    try {
+        program_ = std::make_shared<const program::Program>(program::read(source_));
+        return true;
+    } catch (const program::ProgramError& error) {
+        // Nothing runs the form until a text that reads is given.
+        program_ = std::make_shared<const program::Program>(program::read({}));
+        window_.setEngine([this](lift::WindowOperations& operations) {
+            auto engine = std::make_unique<program::FormProgram>(program_, operations);
+            engine_ = nullptr;
+            return engine;
+        });
+        program_.reset();
+        failed(error);
+        return false;
+    }
+}
+
+void CodeHost::takeOver()
+{
+    if (!readSource())
+        return;
+    window_.setEngine([this](lift::WindowOperations& operations) {
+        auto engine = makeEngine(operations);
+        engine->takeOver(window_.controller());
+        return engine;
+    });
+}
+
+void CodeHost::runSource(std::string_view source)
+{
+    source_ = source;
+    if (codeWindow_)
+        codeWindow_->setSource(source_);
+    window_.finishEvent();
+    if (readSource())
+        restart();
+}
+
+void CodeHost::restart()
+{
+    if (!program_)
+        return;
+    window_.finishEvent();
+    if (codeWindow_)
+        codeWindow_->clearRun();
+    window_.restart([this](lift::WindowOperations& operations) { return makeEngine(operations); });
+}
+
+std::unique_ptr<program::FormProgram> CodeHost::makeEngine(lift::WindowOperations& window)
+{
+    auto engine = std::make_unique<program::FormProgram>(
+        program_, window, [this](const program::StatementRan& statement) { ran(statement); });
+    engine->setStepwise(codeWindow_ && codeWindow_->stepwise());
+    engine_ = engine.get();
+    return engine;
+}
+
+void CodeHost::ran(const program::StatementRan& statement)
+{
+    if (!codeWindow_)
+        return;
+    const int line = statement.ran.line;
+    codeWindow_->showStatement(line, program::ranLineText(line, statement.changes),
+                               program::lineSummary(source_, line, statement.changes));
+    showNext();
+}
+
+void CodeHost::showNext()
+{
+    if (!codeWindow_)
+        return;
+    const bool waits = engine_ && engine_->stepwise() && engine_->partWay();
+    codeWindow_->showNext(waits ? engine_->machine().nextLine() : 0);
+}
+
+void CodeHost::failed(const std::exception& error)
+{
+    if (!codeWindow_)
+        return;
+    const auto* programError = dynamic_cast<const program::ProgramError*>(&error);
+    codeWindow_->showError(programError ? programError->line() : 0,
+                           programError ? program::programErrorReport(*programError)
+                                        : std::string(error.what()));
+}
+
+void CodeHost::setStepwise(bool stepwise)
+{
+    if (!engine_)
+        return;
+    engine_->setStepwise(stepwise);
+    if (!stepwise)
+        window_.finishEvent();
+    showNext();
+}
+
+} // namespace lodarix

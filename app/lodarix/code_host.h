@@ -1,0 +1,68 @@
+// The code window's part in a session of the main window. It answers F4 and
+// "Код" in the main window's context menu, and makes the code window when
+// first opened. Until then the built-in rules run the form, as without it.
+// When the window first opens, between events, the form's code takes over the
+// form (program::FormProgram, from the cabin's state as the rules left it);
+// the window's observers go on hearing every event. From then on the code
+// tells the window each statement it runs (and, while it waits, the next), "Ред по ред" makes it go
+// a line at a time, "Следващ ред" carries out the next, and a failure of the code goes to the
+// window, which stays, until "Отначало" runs the code again from its load.
+#pragma once
+
+#include "core/program/form_program.h"
+
+#include <QObject>
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace lodarix {
+
+class CodeWindow;
+class LodarixWindow;
+class MainWindowMenu;
+
+class CodeHost : public QObject {
+    Q_OBJECT
+
+public:
+    // The window and its menu must outlive the host.
+    CodeHost(LodarixWindow& window, MainWindowMenu& menu);
+    ~CodeHost() override;
+
+    // Shows the code window, made on first use, and brings it to the front.
+    void openCodeWindow();
+    // Another text in place of the form's code: the window shows it, and the
+    // code read from it runs from its load. A reading error goes to the window.
+    void runSource(std::string_view source);
+
+    // nullptr until first opened.
+    CodeWindow* codeWindow() const { return codeWindow_.get(); }
+    // The code that runs the form; nullptr until the window first opened or
+    // while the text shown cannot be read.
+    const program::FormProgram* formProgram() const { return engine_; }
+
+private:
+    // program_ read from source_; on a reading error, the form runs no code
+    // and the window shows the error.
+    bool readSource();
+    void takeOver();
+    void restart();
+    std::unique_ptr<program::FormProgram> makeEngine(lift::WindowOperations& window);
+    void ran(const program::StatementRan& statement);
+    void failed(const std::exception& error);
+    void setStepwise(bool stepwise);
+    // Marks the line that runs next while the code waits, or none.
+    void showNext();
+
+    LodarixWindow& window_;
+    std::string source_;
+    std::shared_ptr<const program::Program> program_;
+    program::FormProgram* engine_ = nullptr; // the window's rule runner owns it
+    std::unique_ptr<CodeWindow> codeWindow_;
+    int partWayListener_ = 0;
+};
+
+} // namespace lodarix

@@ -1,0 +1,203 @@
+#include "desktop/code_window/code_editor.h"
+
+#include "core/program/code_style.h"
+#include "desktop/window/color_style.h"
+
+#include <QFontDatabase>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace lodarix {
+
+namespace {
+
+constexpr int SmallestPixels = 12;
+constexpr int LargestPixels = 40;
+constexpr int MarginPadding = 6;
+// Room for the next line's mark before the numbers.
+constexpr int MarkRoom = 10;
+
+} // namespace
+
+class LineNumberMargin : public QWidget {
+public:
+    explicit LineNumberMargin(CodeEditor& editor)
+        : QWidget(&editor)
+        , editor_(editor)
+    {
+    }
+
+    QSize sizeHint() const override { return {editor_.marginWidth(), 0}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { editor_.paintMargin(event); }
+
+private:
+    CodeEditor& editor_;
+};
+
+CodeEditor::CodeEditor(QWidget* parent)
+    : QPlainTextEdit(parent)
+    , margin_(new LineNumberMargin(*this))
+{
+    setReadOnly(true);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(SmallestPixels);
+    setFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, toQColor(program::code_style::Ground));
+    colours.setColor(QPalette::Text, toQColor(program::code_style::Plain));
+    setPalette(colours);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::updateMargin);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy != 0)
+            margin_->scroll(0, dy);
+        else
+            margin_->update(0, rect.y(), margin_->width(), rect.height());
+    });
+    updateMargin();
+}
+
+void CodeEditor::setSource(const QString& source)
+{
+    ranLine_ = 0;
+    errorLine_ = 0;
+    nextLine_ = 0;
+    setPlainText(source);
+    fitFont();
+    updateLit();
+}
+
+void CodeEditor::setRanLine(int line)
+{
+    ranLine_ = line;
+    updateLit();
+    bringIntoView(line);
+}
+
+void CodeEditor::setNextLine(int line)
+{
+    nextLine_ = line;
+    margin_->update();
+    bringIntoView(line);
+}
+
+void CodeEditor::setErrorLine(int line)
+{
+    errorLine_ = line;
+    updateLit();
+    bringIntoView(line);
+}
+
+void CodeEditor::bringIntoView(int line)
+{
+    if (const QTextBlock block = document()->findBlockByNumber(line - 1);
+        line > 0 && block.isValid()) {
+        setTextCursor(QTextCursor(block));
+        ensureCursorVisible();
+    }
+}
+
+int CodeEditor::marginWidth() const
+{
+    const int digits = static_cast<int>(QString::number(std::max(1, blockCount())).size());
+    return 2 * MarginPadding + MarkRoom
+        + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+void CodeEditor::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fitFont();
+    const QRect inside = contentsRect();
+    margin_->setGeometry(inside.left(), inside.top(), marginWidth(), inside.height());
+}
+
+void CodeEditor::fitFont()
+{
+    const QStringList lines = toPlainText().split(QLatin1Char('\n'));
+    qsizetype longest = 1;
+    for (const QString& line : lines)
+        longest = std::max(longest, line.size());
+    QFont fitted = font();
+    // A monospace character is about 0.6 of its pixel size wide; the margin's
+    // digits and the frame take about six more.
+    const QRect inside = contentsRect();
+    const int byHeight = inside.height() * 10 / (12 * static_cast<int>(lines.size() + 1));
+    const int byWidth = inside.width() * 10 / (6 * static_cast<int>(longest + 6));
+    const int pixels = std::clamp(std::min(byHeight, byWidth), SmallestPixels, LargestPixels);
+    if (pixels == fitted.pixelSize())
+        return;
+    fitted.setPixelSize(pixels);
+    setFont(fitted);
+    margin_->setFont(fitted);
+    updateMargin();
+}
+
+void CodeEditor::updateMargin()
+{
+    setViewportMargins(marginWidth(), 0, 0, 0);
+    const QRect inside = contentsRect();
+    margin_->setGeometry(inside.left(), inside.top(), marginWidth(), inside.height());
+    margin_->update();
+}
+
+void CodeEditor::updateLit()
+{
+    QList<QTextEdit::ExtraSelection> lit;
+    const auto light = [this, &lit](int line, lift::Rgb ground) {
+        const QTextBlock block = document()->findBlockByNumber(line - 1);
+        if (line <= 0 || !block.isValid())
+            return;
+        QTextEdit::ExtraSelection selection;
+        selection.format.setBackground(toQColor(ground));
+        selection.format.setProperty(QTextFormat::FullWidthSelection, true);
+        selection.cursor = QTextCursor(block);
+        lit.append(selection);
+    };
+    light(ranLine_, program::code_style::RanLine);
+    light(errorLine_, program::code_style::ErrorLine);
+    setExtraSelections(lit);
+    margin_->update();
+}
+
+void CodeEditor::paintNextMark(QPainter& painter, int top, int height)
+{
+    const int size = std::max(4, height / 3);
+    const int middle = top + height / 2;
+    const QPoint corners[] = {{1, middle - size}, {1, middle + size}, {1 + size, middle}};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(toQColor(program::code_style::NextLineMark));
+    painter.drawPolygon(corners, 3);
+    painter.restore();
+}
+
+void CodeEditor::paintMargin(QPaintEvent* event)
+{
+    QPainter painter(margin_);
+    painter.fillRect(event->rect(), toQColor(program::code_style::MarginGround));
+    painter.setPen(toQColor(program::code_style::MarginNumber));
+    painter.setFont(font());
+    QTextBlock block = firstVisibleBlock();
+    auto top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const auto height = qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && top + height >= event->rect().top()) {
+            painter.drawText(0, top, margin_->width() - MarginPadding, height, Qt::AlignRight,
+                             QString::number(block.blockNumber() + 1));
+            if (block.blockNumber() + 1 == nextLine_)
+                paintNextMark(painter, top, height);
+        }
+        block = block.next();
+        top += height;
+    }
+}
+
+} // namespace lodarix

@@ -1,0 +1,160 @@
+#include "desktop/code_window/code_window.h"
+
+#include "core/program/code_style.h"
+#include "core/texts/code_view_texts.h"
+#include "core/texts/number_texts.h"
+#include "desktop/code_window/code_editor.h"
+#include "desktop/code_window/code_highlighter.h"
+#include "desktop/window/color_style.h"
+#include "desktop/window/key_sequences.h"
+#include "desktop/window/keyboard_context_menu.h"
+#include "desktop/window/qt_text.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lodarix {
+
+namespace {
+
+namespace words = code_texts;
+
+QAction* windowAction(QWidget& window, form::KeyAction action)
+{
+    auto* added = new QAction(&window);
+    added->setShortcuts(desktopShortcuts(action));
+    added->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(added);
+    return added;
+}
+
+} // namespace
+
+CodeWindow::CodeWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , announcer_(*this)
+{
+    setObjectName(QStringLiteral("CodeWindow"));
+    setWindowTitle(toQString(words::WindowTitle));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    buildControls();
+    resize(900, 900);
+    openContextMenusWithShiftF10(*this);
+}
+
+void CodeWindow::buildControls()
+{
+    auto* stepwise = new QPushButton(toQString(words::Stepwise), this);
+    stepwise->setObjectName(QStringLiteral("stepwiseButton"));
+    stepwise->setCheckable(true);
+    stepwise->setToolTip(toQString(words::StepwiseTip));
+    stepwise_ = stepwise;
+    nextLine_ = new QPushButton(toQString(words::NextLine), this);
+    nextLine_->setObjectName(QStringLiteral("nextLineButton"));
+    nextLine_->setToolTip(toQString(words::NextLineTip));
+    nextLine_->setEnabled(false);
+    restart_ = new QPushButton(toQString(words::Restart), this);
+    restart_->setObjectName(QStringLiteral("restartButton"));
+    restart_->setToolTip(toQString(words::RestartTip));
+    auto* readLine = new QPushButton(toQString(words::ReadLine), this);
+    readLine->setObjectName(QStringLiteral("readLineButton"));
+    readLine->setToolTip(toQString(words::ReadLineTip));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(stepwise_);
+    buttons->addWidget(nextLine_);
+    buttons->addWidget(restart_);
+    buttons->addStretch();
+    buttons->addWidget(readLine);
+
+    editor_ = new CodeEditor(this);
+    editor_->setObjectName(QStringLiteral("codeEditor"));
+    editor_->setAccessibleName(toQString(words::Source));
+    new CodeHighlighter(editor_->document());
+
+    ranLine_ = new QLabel(toQString(words::NothingRan), this);
+    ranLine_->setObjectName(QStringLiteral("ranLine"));
+    ranLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    errorReport_ = new QLabel(this);
+    errorReport_->setObjectName(QStringLiteral("errorReport"));
+    errorReport_->setWordWrap(true);
+    errorReport_->setStyleSheet(
+        flatFill("QLabel", lift::toColor(program::code_style::ErrorLine), QStringLiteral("none")));
+    errorReport_->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(editor_, 1);
+    layout->addWidget(ranLine_);
+    layout->addWidget(errorReport_);
+    setTabOrder(stepwise_, nextLine_);
+    setTabOrder(nextLine_, restart_);
+    setTabOrder(restart_, readLine);
+    setTabOrder(readLine, editor_);
+
+    connect(stepwise, &QPushButton::toggled, this, [this](bool on) {
+        nextLine_->setEnabled(on);
+        emit stepwiseToggled(on);
+    });
+    connect(nextLine_, &QPushButton::clicked, this, &CodeWindow::nextLineRequested);
+    connect(windowAction(*this, form::KeyAction::NextLine), &QAction::triggered, this, [this] {
+        if (nextLine_->isEnabled())
+            emit nextLineRequested();
+    });
+    connect(restart_, &QPushButton::clicked, this, &CodeWindow::restartRequested);
+    connect(readLine, &QPushButton::clicked, this, &CodeWindow::readCurrentLine);
+    connect(windowAction(*this, form::KeyAction::ReadLine), &QAction::triggered, this,
+            &CodeWindow::readCurrentLine);
+}
+
+void CodeWindow::setSource(std::string_view source)
+{
+    editor_->setSource(toQString(source));
+    clearRun();
+}
+
+void CodeWindow::showStatement(int line, std::string_view ranText, std::string_view summary)
+{
+    editor_->setRanLine(line);
+    ranLine_->setText(toQString(ranText));
+    summary_ = toQString(summary);
+    emit statementShown(line);
+}
+
+void CodeWindow::showNext(int line)
+{
+    editor_->setNextLine(line);
+}
+
+void CodeWindow::showError(int line, std::string_view report)
+{
+    editor_->setErrorLine(line);
+    errorReport_->setText(toQString(report));
+    errorReport_->show();
+    summary_ = toQString(texts::fill(words::ErrorSummary, {report}));
+}
+
+void CodeWindow::clearRun()
+{
+    editor_->setRanLine(0);
+    editor_->setNextLine(0);
+    editor_->setErrorLine(0);
+    ranLine_->setText(toQString(words::NothingRan));
+    errorReport_->clear();
+    errorReport_->hide();
+    summary_.clear();
+}
+
+void CodeWindow::readCurrentLine()
+{
+    announcer_.announce(summary_.isEmpty() ? ranLine_->text() : summary_);
+}
+
+bool CodeWindow::stepwise() const
+{
+    return stepwise_->isChecked();
+}
+
+} // namespace lodarix

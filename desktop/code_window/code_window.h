@@ -1,0 +1,73 @@
+// The code window, "Код": the form's code (code_editor.h) with the line that
+// ran lit and, under it, what that line changed; the report of an error that
+// stopped the program, with its line lit; and the buttons "Ред по ред",
+// "Следващ ред" (F10), "Отначало" and "Прочети реда" (Ctrl+L). It only shows
+// and asks: what runs the code hears its buttons through the signals and
+// tells it each statement. A screen reader hears the current line on demand,
+// never a line as it runs.
+#pragma once
+
+#include "desktop/window/status_announcer.h"
+
+#include <QWidget>
+
+#include <string_view>
+
+class QAbstractButton;
+class QLabel;
+
+namespace lodarix {
+
+class CodeEditor;
+
+class CodeWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CodeWindow(QWidget* parent = nullptr);
+
+    // Shows source, UTF-8, with nothing lit.
+    void setSource(std::string_view source);
+    // A statement ran at line: the line lit, and ranText (program::ranLineText) under
+    // the code; summary (program::lineSummary) is what a screen reader hears of it.
+    void showStatement(int line, std::string_view ranText, std::string_view summary);
+    // The line that runs next while the code waits for "Следващ ред"; 0 for none.
+    void showNext(int line);
+    // An error stopped the program: its report, its line lit (0 for none).
+    void showError(int line, std::string_view report);
+    // The program runs again from its load: no line lit, no error.
+    void clearRun();
+    // The current line and what it changed, or the error, read out by a screen reader.
+    void readCurrentLine();
+
+    bool stepwise() const;
+
+    CodeEditor* editor() const { return editor_; }
+    QLabel* ranLine() const { return ranLine_; }
+    QLabel* errorReport() const { return errorReport_; }
+    QAbstractButton* stepwiseButton() const { return stepwise_; }
+    QAbstractButton* nextLineButton() const { return nextLine_; }
+    QAbstractButton* restartButton() const { return restart_; }
+    const StatusAnnouncer& announcer() const { return announcer_; }
+
+signals:
+    // After a statement's line was lit.
+    void statementShown(int line);
+    void stepwiseToggled(bool stepwise);
+    void nextLineRequested();
+    void restartRequested();
+
+private:
+    void buildControls();
+
+    StatusAnnouncer announcer_;
+    CodeEditor* editor_ = nullptr;
+    QLabel* ranLine_ = nullptr;
+    QLabel* errorReport_ = nullptr;
+    QAbstractButton* stepwise_ = nullptr;
+    QAbstractButton* nextLine_ = nullptr;
+    QAbstractButton* restart_ = nullptr;
+    QString summary_;
+};
+
+} // namespace lodarix

@@ -1,0 +1,409 @@
+// The code window in a session of the main window: F4 opens it and the
+// form's code takes over the form; a trip lights its procedures' lines; "Ред
+// по ред" with F10 walks an event a statement at a time, the next line
+// marked, the form changing line by line and its own input kept until the
+// procedure ends; an error of
+// the code shows in the window, which stays, and "Отначало" runs the code
+// again from its load.
+
+#include "app/lodarix/code_host.h"
+#include "app/lodarix/events_host.h"
+#include "app/lodarix/motion_host.h"
+#include "core/program/form_code.h"
+#include "core/program/line_report.h"
+#include "desktop/code_window/code_editor.h"
+#include "desktop/code_window/code_window.h"
+#include "desktop/motion_window/motion_window.h"
+#include "desktop/window/qt_text.h"
+#include "tests/desktop/window/window_test_support.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+#include <cstdint>
+#include <string>
+
+using namespace lodarix;
+
+namespace {
+
+struct CodeSession {
+    CodeSession()
+    {
+        window.setErrorHandler([this](const std::exception& error) { errors << error.what(); });
+        window.load();
+        window.show();
+    }
+
+    CodeWindow& openByF4()
+    {
+        window.form().activateWindow();
+        if (QTest::qWaitForWindowActive(&window.form()))
+            QTest::keyClick(&window.form(), Qt::Key_F4);
+        return *code.codeWindow();
+    }
+
+    void tick()
+    {
+        sourceMs += 800;
+        window_test::timerPeriod(window);
+    }
+
+    void nextLine()
+    {
+        CodeWindow* view = code.codeWindow();
+        if (!view->isActiveWindow()) {
+            view->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(view));
+        }
+        QTest::keyClick(view, Qt::Key_F10);
+    }
+
+    std::int64_t sourceMs = 1'000'000;
+    LodarixWindow window;
+    MotionHost motion{window, [this] { return sourceMs; }};
+    EventsHost events{window, motion};
+    CodeHost code{window, motion.menu()};
+    QStringList errors;
+};
+
+// The line (from 1) of the first line of source from after on that begins with text.
+int lineOf(std::string_view source, std::string_view text, int after = 0)
+{
+    for (int line = after + 1; !program::sourceLine(source, line).empty() || line < 200; ++line) {
+        if (program::sourceLine(source, line).starts_with(text))
+            return line;
+    }
+    return 0;
+}
+
+// The lines of a procedure of the form's code, its Sub and End Sub included.
+std::pair<int, int> procedure(std::string_view name)
+{
+    const int first = lineOf(program::formCode(), "Private Sub " + std::string(name));
+    return {first, lineOf(program::formCode(), "End Sub", first)};
+}
+
+bool within(int line, std::pair<int, int> lines)
+{
+    return line > lines.first && line < lines.second;
+}
+
+lift::Color marker(const LodarixWindow& window, int floor)
+{
+    return window_test::floorButton(window, floor)->marker();
+}
+
+QList<int> linesOf(const QSignalSpy& spy)
+{
+    QList<int> lines;
+    for (const QList<QVariant>& shown : spy)
+        lines << shown.at(0).toInt();
+    return lines;
+}
+
+// The form's code with one line more after the line that begins with after.
+std::string withLine(std::string_view after, std::string_view added)
+{
+    std::string source(program::formCode());
+    const std::size_t at = source.find('\n', source.find(after));
+    return source.insert(at + 1, std::string(added) + '\n');
+}
+
+} // namespace
+
+class TestCodeWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void f4OpensTheCodeAndTheCodeTakesOverTheForm()
+    {
+        CodeSession session;
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 2);
+        session.tick();
+        QVERIFY(!session.code.formProgram());
+
+        CodeWindow& view = session.openByF4();
+        QVERIFY(view.isVisible());
+        QCOMPARE(view.windowTitle(), QStringLiteral("Код"));
+        QCOMPARE(view.editor()->toPlainText(), toQString(program::formCode()));
+        QVERIFY(view.editor()->isReadOnly());
+        QVERIFY(session.code.formProgram());
+        QCOMPARE(session.window.controller().CurrentFloor(), 1);
+        QCOMPARE(session.window.controller().TargetFloor(), 2);
+
+        const std::size_t rows = session.events.trace().size();
+        session.tick();
+        QCOMPARE(session.window.controller().CurrentFloor(), 2);
+        QCOMPARE(session.events.trace().size(), rows + 1);
+        QVERIFY(!session.window.stepsRunning());
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void aTripLightsItsProceduresLines()
+    {
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        QSignalSpy lit(&view, &CodeWindow::statementShown);
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        const QList<int> picked = linesOf(lit);
+        QCOMPARE(picked.first(), procedure("Option1_Click").first + 1);
+        for (const int line : picked)
+            QVERIFY(within(line, procedure("Option1_Click"))
+                    || within(line, procedure("LogCurrentFloor")));
+        QCOMPARE(view.editor()->ranLine(), picked.last());
+
+        lit.clear();
+        session.tick();
+        const QList<int> stepped = linesOf(lit);
+        QCOMPARE(stepped.first(), procedure("Timer1_Timer").first + 1);
+        for (const int line : stepped)
+            QVERIFY(within(line, procedure("Timer1_Timer"))
+                    || within(line, procedure("LogCurrentFloor")));
+        QVERIFY(view.ranLine()->text().startsWith(QStringLiteral("Ред ")));
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void lineByLineWalksAPickThroughEveryStatement()
+    {
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        view.stepwiseButton()->click();
+        QVERIFY(view.nextLineButton()->isEnabled());
+        QSignalSpy lit(&view, &CodeWindow::statementShown);
+        window_test::clickFloor(session.window, 3);
+        QVERIFY(session.window.partWay());
+        QCOMPARE(lit.count(), 0);
+        QVERIFY(!session.motion.pacer().canStep());
+
+        // After each statement: its line, in Option1_Click unless in
+        // LogCurrentFloor, floors 1 and 4 as drawn, and the lines the
+        // procedure has written in the status box (none: as it was).
+        struct After {
+            std::string_view line;
+            bool inLog;
+            lift::Color floor1;
+            lift::Color floor4;
+            int statusLines;
+        };
+        const lift::Color cabin = lift::ColorCabin;
+        const lift::Color idle = lift::ColorIdle;
+        const lift::Color target = lift::ColorTarget;
+        const After walk[] = {
+            {"If Option2(0).Value = False Then", false, cabin, idle, 0},
+            {"Option1(CurrentFloor).BackColor = &HFF00&", false, idle, idle, 0},
+            {"Option1(TargetFloor).BackColor = &H8080FF", false, cabin, idle, 0},
+            {"CurrentFloor = TargetFloor", false, cabin, idle, 0},
+            {"TargetFloor = Index", false, cabin, idle, 0},
+            {"Option1(Index).BackColor = &HFF8080", false, cabin, target, 0},
+            {"Timer1.Enabled = True", false, cabin, target, 0},
+            {"If CurrentFloor < TargetFloor Then", false, cabin, target, 0}, // the test
+            {"If CurrentFloor < TargetFloor Then", false, cabin, target, 1}, // the assignment
+            {"If CurrentFloor > TargetFloor Then", false, cabin, target, 1},
+            {"LogCurrentFloor", false, cabin, target, 1},
+            {"Text1(0).Text = Text1(0).Text & List1.List", true, cabin, target, 2},
+        };
+        const QString before = window_test::statusText(session.window);
+        for (const After& after : walk) {
+            QVERIFY(session.window.partWay());
+            QVERIFY(!session.motion.pacer().canStep());
+            const int expected =
+                lineOf(program::formCode(), after.line,
+                       procedure(after.inLog ? "LogCurrentFloor" : "Option1_Click").first);
+            QCOMPARE(view.editor()->nextLine(), expected);
+            session.nextLine();
+            QCOMPARE(view.editor()->ranLine(), expected);
+            QCOMPARE(marker(session.window, 0), after.floor1);
+            QCOMPARE(marker(session.window, 3), after.floor4);
+            const QString status = window_test::statusText(session.window);
+            if (after.statusLines == 0) {
+                QCOMPARE(status, before);
+            } else {
+                QVERIFY(status.startsWith(QStringLiteral("Асансьорът се качва!")));
+                QCOMPARE(status.count(QLatin1Char('\n')), after.statusLines);
+            }
+            if (after.floor4 == target && after.floor1 == cabin
+                && after.line.starts_with("Option1")) {
+                QCOMPARE(view.ranLine()->text(),
+                         QStringLiteral("Ред %1: нищо не се промени").arg(expected));
+                view.grab().save(QStringLiteral(LODARIX_EVIDENCE "/code_view_line.png"));
+                session.window.form().grab().save(
+                    QStringLiteral(LODARIX_EVIDENCE "/main_window_line.png"));
+            }
+        }
+        QVERIFY(!session.window.partWay());
+        QCOMPARE(view.editor()->nextLine(), 0);
+        QVERIFY(session.motion.pacer().canStep() == session.motion.pacer().paused());
+        QCOMPARE(session.window.controller().TargetFloor(), 3);
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void whatAStatementChangedShowsUnderTheCode()
+    {
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        view.stepwiseButton()->click();
+        window_test::clickFloor(session.window, 3);
+        for (int line = 0; line < 5; ++line)
+            session.nextLine();
+        QCOMPARE(
+            view.editor()->ranLine(),
+            lineOf(program::formCode(), "TargetFloor = Index", procedure("Option1_Click").first));
+        QCOMPARE(view.ranLine()->text(),
+                 QStringLiteral("Ред %1: TargetFloor = 0 → 3").arg(view.editor()->ranLine()));
+
+        QSignalSpy heard(&view.announcer(), &StatusAnnouncer::announced);
+        QTest::keyClick(&view, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(heard.count(), 1);
+        QCOMPARE(heard.at(0).at(1).toString(),
+                 QStringLiteral("Ред %1: TargetFloor = Index. TargetFloor = 0 → 3.")
+                     .arg(view.editor()->ranLine()));
+        session.nextLine();
+        QCOMPARE(heard.count(), 1);
+    }
+
+    void inputMidProcedureIsKeptAndAppliedAfterIt_data()
+    {
+        QTest::addColumn<bool>("byToggleOff");
+        QTest::newRow("line by line to the end") << false;
+        QTest::newRow("turning line by line off") << true;
+    }
+
+    void inputMidProcedureIsKeptAndAppliedAfterIt()
+    {
+        QFETCH(bool, byToggleOff);
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        view.stepwiseButton()->click();
+        session.tick();
+        QVERIFY(session.window.partWay());
+
+        window_test::clickFloor(session.window, 6);
+        window_test::clickGrille(session.window, false);
+        session.tick();
+        session.tick();
+        auto* closed = window_test::control<QAbstractButton>(session.window, "Option2", 0);
+        QVERIFY(closed->isChecked());
+        QCOMPARE(session.window.controller().TargetFloor(), 3);
+        const std::size_t rows = session.events.trace().size();
+
+        if (byToggleOff) {
+            view.stepwiseButton()->click();
+        } else {
+            // The step ends, the pick kept begins, the grille waits for its end.
+            while (session.window.controller().TargetFloor() == 3)
+                session.nextLine();
+            QVERIFY(closed->isChecked());
+            for (int statements = 0; session.window.partWay() && statements < 100; ++statements)
+                session.nextLine();
+        }
+        QVERIFY(!session.window.partWay());
+        // The step, then the pick and the grille, and the one tick kept.
+        QCOMPARE(session.window.controller().TargetFloor(), 6);
+        QVERIFY(!closed->isChecked());
+        QCOMPARE(session.events.trace().size(), rows + 4);
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void theTeachersStepWaitsForTheProcedure()
+    {
+        CodeSession session;
+        session.motion.openMotionWindow();
+        auto* step = session.motion.motionWindow()->findChild<QAbstractButton*>(
+            QStringLiteral("stepButton"));
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        session.motion.pacer().setPaused(true);
+        QVERIFY(step->isEnabled());
+        view.stepwiseButton()->click();
+        step->click();
+        QVERIFY(session.window.partWay());
+        QVERIFY(!step->isEnabled());
+        step->click();
+        QCOMPARE(session.window.controller().CurrentFloor(), 0);
+        view.stepwiseButton()->click();
+        QVERIFY(step->isEnabled());
+        QCOMPARE(session.window.controller().CurrentFloor(), 1);
+    }
+
+    void anErrorStopsTheCodeAndTheWindowStays_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("errorLine");
+        QTest::addColumn<QString>("report");
+        const std::string bad =
+            withLine("    Option1(Index).BackColor", "    Option1(11).BackColor = 0");
+        QTest::newRow("a subscript out of range in a click")
+            << toQString(bad) << lineOf(bad, "Option1(11)")
+            << QStringLiteral("Грешка 9 в Option1_Click, ред %1: Индексът е извън обхвата")
+                   .arg(lineOf(bad, "Option1(11)"));
+        const std::string unread =
+            withLine("    Option1(Index).BackColor", "    CurrentFloor = = 1");
+        QTest::newRow("a line that cannot be read")
+            << toQString(unread) << lineOf(unread, "CurrentFloor = =")
+            << QStringLiteral("Грешка при четене, ред %1:").arg(lineOf(unread, "CurrentFloor = ="));
+    }
+
+    void anErrorStopsTheCodeAndTheWindowStays()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, errorLine);
+        QFETCH(QString, report);
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        session.code.runSource(source.toStdString());
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        QVERIFY(view.errorReport()->isVisible());
+        QVERIFY2(view.errorReport()->text().startsWith(report),
+                 qPrintable(view.errorReport()->text()));
+        QCOMPARE(view.editor()->errorLine(), errorLine);
+        QVERIFY(session.window.form().isVisible());
+        QVERIFY(view.isVisible());
+        QVERIFY(!session.window.stepsRunning());
+        QVERIFY(session.errors.isEmpty());
+        window_test::clickFloor(session.window, 5);
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void restartRunsTheCodeAgainFromItsLoad()
+    {
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        session.code.runSource(
+            withLine("    Option1(Index).BackColor", "    Option1(11).BackColor = 0"));
+        window_test::clickGrille(session.window, true);
+        window_test::clickFloor(session.window, 3);
+        QVERIFY(session.code.formProgram()->stopped());
+
+        QSignalSpy lit(&view, &CodeWindow::statementShown);
+        view.restartButton()->click();
+        QVERIFY(!session.code.formProgram()->stopped());
+        QVERIFY(!view.errorReport()->isVisible());
+        QCOMPARE(view.editor()->errorLine(), 0);
+        const QList<int> loaded = linesOf(lit);
+        QCOMPARE(loaded.first(), procedure("Form_Load").first + 1);
+        QCOMPARE(loaded.last(), procedure("Form_Load").second - 1);
+        QCOMPARE(session.window.controller().TargetFloor(), 0);
+        QVERIFY(window_test::control<QAbstractButton>(session.window, "Option2", 1)->isChecked());
+        QVERIFY(session.errors.isEmpty());
+    }
+
+    void otherFailuresStillGoToTheErrorHandler()
+    {
+        CodeSession session;
+        session.openByF4();
+        session.window.handleEvent([] { throw std::runtime_error("the window failed"); });
+        QCOMPARE(session.errors, QStringList{QStringLiteral("the window failed")});
+    }
+};
+
+QTEST_MAIN(TestCodeWindow)
+#include "tst_code_window.moc"
