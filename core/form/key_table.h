@@ -25,8 +25,11 @@ enum class KeyAction {
     Help,
     MotionView,
     EventsView,
+    CodeView,
     Pause,
     Step,
+    NextLine,
+    ReadLine,
     WindowMenu,
     Close,
 };
@@ -64,8 +67,11 @@ inline constexpr Key Space[] = {{.name = " ", .bound = false}};
 inline constexpr Key Help[] = {{.name = "F1"}};
 inline constexpr Key Motion[] = {{.name = "F2"}};
 inline constexpr Key Events[] = {{.name = "F3"}};
+inline constexpr Key Code[] = {{.name = "F4"}};
 inline constexpr Key Pause[] = {{.name = "p"}, {.name = "Pause"}};
 inline constexpr Key Step[] = {{.name = "s"}};
+inline constexpr Key NextLine[] = {{.name = "F10"}};
+inline constexpr Key ReadLine[] = {{.name = "Enter"}};
 inline constexpr Key Menu[] = {{.name = "F10", .shift = true},
                                {.name = "ContextMenu", .bound = false}};
 inline constexpr Key Escape[] = {{.name = "Escape"}};
@@ -84,10 +90,16 @@ inline constexpr KeyRow KeyTable[] = {
      help_texts::MotionDoes},
     {KeyAction::EventsView, "eventsView", Faces::Both, key_lists::Events, help_texts::EventsKey,
      help_texts::EventsDoes},
+    {KeyAction::CodeView, "codeView", Faces::Page, key_lists::Code, help_texts::CodeKey,
+     help_texts::CodeDoes},
     {KeyAction::Pause, "pause", Faces::Both, key_lists::Pause, help_texts::PauseKeys,
      help_texts::PauseDoes},
     {KeyAction::Step, "step", Faces::Both, key_lists::Step, help_texts::StepKey,
      help_texts::StepDoes},
+    {KeyAction::NextLine, "nextLine", Faces::Page, key_lists::NextLine, help_texts::NextLineKey,
+     help_texts::NextLineDoes},
+    {KeyAction::ReadLine, "readLine", Faces::Page, key_lists::ReadLine, help_texts::ReadLineKey,
+     help_texts::ReadLineDoes},
     {KeyAction::WindowMenu, "windowMenu", Faces::Desktop, key_lists::Menu, help_texts::MenuKeys,
      help_texts::MenuDoes},
     {KeyAction::Close, "close", Faces::Page, key_lists::Escape, help_texts::EscapeKey,

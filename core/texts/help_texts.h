@@ -45,6 +45,13 @@ inline constexpr std::string_view MenuDoes = "менюто на прозорец
 // The page's own keys.
 inline constexpr std::string_view EscapeKey = "Esc";
 inline constexpr std::string_view EscapeDoes = "затваря помощта или скрива графиката";
+inline constexpr std::string_view CodeKey = "F4";
+inline constexpr std::string_view CodeDoes = "показва кода на формата";
+inline constexpr std::string_view NextLineKey = "F10";
+inline constexpr std::string_view NextLineDoes = "в кода, ред по ред: изпълнява следващия ред";
+inline constexpr std::string_view ReadLineKey = "Enter";
+inline constexpr std::string_view ReadLineDoes =
+    "в кода: екранният четец прочита реда, който се изпълни последен, и какво промени";
 
 // The button that closes the help.
 inline constexpr std::string_view Close = "Затвори";
