@@ -16,6 +16,7 @@ PageWindow::PageWindow(emscripten::val controls)
     : controls_(controls)
     , operations_(controls)
     , rules_(operations_)
+    , failed_([this](const std::exception& error) { failed(error); })
 {
 }
 
@@ -78,7 +79,7 @@ bool PageWindow::restartProgram()
     if (!program_ || rules_.partWay())
         return true;
     install(false);
-    return handleEvent([this] { rules_.load(); });
+    return load();
 }
 
 void PageWindow::install(bool takingOver)
@@ -137,19 +138,21 @@ std::string PageWindow::lineSummary() const
 
 template <class Rule> bool PageWindow::handleEvent(Rule rule)
 {
-    bool pageGoesOn = false;
-    const bool ran = lift::runGuarded(operations_, rule, [&](const std::exception& error) {
-        if (dynamic_cast<const lift::FormCodeFailure*>(&error)) {
-            pageGoesOn = true;
-            const auto* failure = dynamic_cast<const program::ProgramError*>(&error);
-            controls_.call<void>("formCodeFailed",
-                                 failure ? program::programErrorReport(*failure) : error.what(),
-                                 failure ? failure->line() : 0);
-            return;
-        }
+    codeFailed_ = false;
+    return lift::runGuarded(operations_, rule, failed_) || codeFailed_;
+}
+
+void PageWindow::failed(const std::exception& error)
+{
+    if (!dynamic_cast<const lift::FormCodeFailure*>(&error)) {
         controls_.call<void>("runTimeError", lift::runTimeErrorReport(error, texts::PageStops));
-    });
-    return ran || pageGoesOn;
+        return;
+    }
+    codeFailed_ = true;
+    const auto* failure = dynamic_cast<const program::ProgramError*>(&error);
+    controls_.call<void>("formCodeFailed",
+                         failure ? program::programErrorReport(*failure) : error.what(),
+                         failure ? failure->line() : 0);
 }
 
 } // namespace lodarix::web

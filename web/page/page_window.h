@@ -28,6 +28,8 @@
 
 #include <emscripten/val.h>
 
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -85,7 +87,9 @@ public:
     std::string lineSummary() const;
 
 private:
+    // Whether the page goes on: the rule ran to its end, or the form's code failed.
     template <class Rule> bool handleEvent(Rule rule);
+    void failed(const std::exception& error);
     // A FormProgram on program_ runs the form, taking over from the engine
     // before or from the start.
     void install(bool takingOver);
@@ -99,6 +103,8 @@ private:
     program::FormProgram* engine_ = nullptr;
     bool stepwise_ = false;
     RanStatements ran_;
+    bool codeFailed_ = false;
+    std::function<void(const std::exception&)> failed_;
 };
 
 } // namespace lodarix::web
