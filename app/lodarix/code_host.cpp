@@ -111,7 +111,8 @@ void CodeHost::ran(const program::StatementRan& statement)
         return;
     const int line = statement.ran.line;
     codeWindow_->showStatement(line, program::ranLineText(line, statement.changes),
-                               program::lineSummary(source_, line, statement.changes));
+                               program::lineSummary(source_, line, statement.changes,
+                                                    statement.machine.nextLine()));
     showNext();
 }
 

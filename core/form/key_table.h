@@ -44,7 +44,6 @@ constexpr bool has(Faces faces, Face face)
 struct Key {
     std::string_view name; // KeyboardEvent.key: "F1", "p", "Pause", "ContextMenu", " "
     bool shift = false;    // held with Shift
-    bool ctrl = false;     // held with Control
     bool bound = true;     // false: the controls or the toolkit take it; no face binds it
 };
 
@@ -69,10 +68,10 @@ inline constexpr Key Help[] = {{.name = "F1"}};
 inline constexpr Key Motion[] = {{.name = "F2"}};
 inline constexpr Key Events[] = {{.name = "F3"}};
 inline constexpr Key Code[] = {{.name = "F4"}};
-inline constexpr Key NextLine[] = {{.name = "F10"}};
-inline constexpr Key ReadLine[] = {{.name = "l", .ctrl = true}};
 inline constexpr Key Pause[] = {{.name = "p"}, {.name = "Pause"}};
 inline constexpr Key Step[] = {{.name = "s"}};
+inline constexpr Key NextLine[] = {{.name = "F10"}};
+inline constexpr Key ReadLine[] = {{.name = "Enter"}};
 inline constexpr Key Menu[] = {{.name = "F10", .shift = true},
                                {.name = "ContextMenu", .bound = false}};
 inline constexpr Key Escape[] = {{.name = "Escape"}};
@@ -91,15 +90,15 @@ inline constexpr KeyRow KeyTable[] = {
      help_texts::MotionDoes},
     {KeyAction::EventsView, "eventsView", Faces::Both, key_lists::Events, help_texts::EventsKey,
      help_texts::EventsDoes},
-    {KeyAction::CodeView, "codeView", Faces::Desktop, key_lists::Code, help_texts::CodeKey,
+    {KeyAction::CodeView, "codeView", Faces::Both, key_lists::Code, help_texts::CodeKey,
      help_texts::CodeDoes},
     {KeyAction::Pause, "pause", Faces::Both, key_lists::Pause, help_texts::PauseKeys,
      help_texts::PauseDoes},
     {KeyAction::Step, "step", Faces::Both, key_lists::Step, help_texts::StepKey,
      help_texts::StepDoes},
-    {KeyAction::NextLine, "nextLine", Faces::Desktop, key_lists::NextLine, help_texts::NextLineKey,
+    {KeyAction::NextLine, "nextLine", Faces::Both, key_lists::NextLine, help_texts::NextLineKey,
      help_texts::NextLineDoes},
-    {KeyAction::ReadLine, "readLine", Faces::Desktop, key_lists::ReadLine, help_texts::ReadLineKey,
+    {KeyAction::ReadLine, "readLine", Faces::Both, key_lists::ReadLine, help_texts::ReadLineKey,
      help_texts::ReadLineDoes},
     {KeyAction::WindowMenu, "windowMenu", Faces::Desktop, key_lists::Menu, help_texts::MenuKeys,
      help_texts::MenuDoes},

@@ -41,10 +41,15 @@ std::string_view sourceLine(std::string_view source, int line)
     return source.substr(first, source.find_last_not_of(Blank) + 1 - first);
 }
 
-std::string lineSummary(std::string_view source, int line, const std::vector<Change>& changes)
+std::string lineSummary(std::string_view source, int line, const std::vector<Change>& changes,
+                        int nextLine)
 {
-    return texts::fill(code_texts::LineSummary,
-                       {std::to_string(line), sourceLine(source, line), changesText(changes)});
+    std::string said = texts::fill(code_texts::LineSummary, {std::to_string(line),
+                                                              sourceLine(source, line),
+                                                              changesText(changes)});
+    if (nextLine > 0)
+        said += texts::fill(code_texts::NextSummary, {std::to_string(nextLine)});
+    return said;
 }
 
 } // namespace lodarix::program

@@ -17,8 +17,10 @@ std::string changesText(const std::vector<Change>& changes);
 std::string ranLineText(int line, const std::vector<Change>& changes);
 // The line of source (from 1) without its indentation; empty past the end.
 std::string_view sourceLine(std::string_view source, int line);
-// The line of source that ran, as a screen reader hears it:
-// "Ред 27: CurrentFloor = CurrentFloor + 1. CurrentFloor = 3 → 4."
-std::string lineSummary(std::string_view source, int line, const std::vector<Change>& changes);
+// The line of source that ran, as a screen reader hears it, and the line
+// that runs next when nextLine > 0: "Ред 38: CurrentFloor = CurrentFloor + 1.
+// CurrentFloor = 3 → 4. Следва ред 39."
+std::string lineSummary(std::string_view source, int line, const std::vector<Change>& changes,
+                        int nextLine = 0);
 
 } // namespace lodarix::program

@@ -38,14 +38,15 @@ inline constexpr std::string_view PauseDoes = "в графиката: пауза
 inline constexpr std::string_view StepKey = "S";
 inline constexpr std::string_view StepDoes = "в графиката: една стъпка по време на пауза";
 
-// The desktop's own keys.
 inline constexpr std::string_view CodeKey = "F4";
 inline constexpr std::string_view CodeDoes = "показва кода на формата";
 inline constexpr std::string_view NextLineKey = "F10";
 inline constexpr std::string_view NextLineDoes = "в кода, ред по ред: изпълнява следващия ред";
-inline constexpr std::string_view ReadLineKey = "Ctrl+L";
+inline constexpr std::string_view ReadLineKey = "Enter";
 inline constexpr std::string_view ReadLineDoes =
-    "в кода: екранният четец прочита текущия ред и какво е променил";
+    "в кода: екранният четец прочита реда, който се изпълни последен, и какво промени";
+
+// The desktop's own keys.
 inline constexpr std::string_view MenuKeys = "Shift+F10 или Menu";
 inline constexpr std::string_view MenuDoes = "менюто на прозореца";
 

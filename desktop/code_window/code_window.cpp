@@ -3,6 +3,7 @@
 #include "core/program/code_style.h"
 #include "core/texts/code_view_texts.h"
 #include "core/texts/number_texts.h"
+#include "core/texts/program_texts.h"
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/code_highlighter.h"
 #include "desktop/window/color_style.h"
@@ -47,10 +48,10 @@ CodeWindow::CodeWindow(QWidget* parent)
 
 void CodeWindow::buildControls()
 {
-    auto* stepwise = new QPushButton(toQString(words::Stepwise), this);
+    auto* stepwise = new QPushButton(toQString(words::LineByLine), this);
     stepwise->setObjectName(QStringLiteral("stepwiseButton"));
     stepwise->setCheckable(true);
-    stepwise->setToolTip(toQString(words::StepwiseTip));
+    stepwise->setToolTip(toQString(words::LineByLineTip));
     stepwise_ = stepwise;
     nextLine_ = new QPushButton(toQString(words::NextLine), this);
     nextLine_->setObjectName(QStringLiteral("nextLineButton"));
@@ -71,7 +72,7 @@ void CodeWindow::buildControls()
 
     editor_ = new CodeEditor(this);
     editor_->setObjectName(QStringLiteral("codeEditor"));
-    editor_->setAccessibleName(toQString(words::Source));
+    editor_->setAccessibleName(toQString(texts::FormCodeName));
     new CodeHighlighter(editor_->document());
 
     ranLine_ = new QLabel(toQString(words::NothingRan), this);

@@ -1,7 +1,7 @@
 // The code window, "Код": the form's code (code_editor.h) with the line that
 // ran lit and, under it, what that line changed; the report of an error that
 // stopped the program, with its line lit; and the buttons "Ред по ред",
-// "Следващ ред" (F10), "Отначало" and "Прочети реда" (Ctrl+L). It only shows
+// "Следващ ред" (F10), "Отначало" and "Прочети реда" (Enter). It only shows
 // and asks: what runs the code hears its buttons through the signals and
 // tells it each statement. A screen reader hears the current line on demand,
 // never a line as it runs.

@@ -11,6 +11,7 @@ constexpr std::pair<std::string_view, Qt::Key> NamedKeys[] = {
     {"Tab", Qt::Key_Tab},        {"ArrowUp", Qt::Key_Up},       {"ArrowDown", Qt::Key_Down},
     {"ArrowLeft", Qt::Key_Left}, {"ArrowRight", Qt::Key_Right}, {" ", Qt::Key_Space},
     {"Pause", Qt::Key_Pause},    {"ContextMenu", Qt::Key_Menu}, {"Escape", Qt::Key_Escape},
+    {"Enter", Qt::Key_Return},
 };
 
 Qt::Key qtKey(std::string_view name)
@@ -42,8 +43,6 @@ QKeySequence keySequence(const form::Key& key)
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     if (key.shift)
         modifiers |= Qt::ShiftModifier;
-    if (key.ctrl)
-        modifiers |= Qt::ControlModifier;
     return QKeySequence(QKeyCombination(modifiers, code));
 }
 

@@ -1,4 +1,5 @@
-// What the page's script sees of the core: the window at work (PageWindow),
+// What the page's script sees of the core: the window at work (PageWindow,
+// with the form's code that the code view shows),
 // its motion record (PageMotion), its events trace (PageTrace) and scripts
 // run apart from it (PageScript), both read as TraceRows. What the page needs of the core only once
 // comes in at build time (web/facts/).
@@ -24,7 +25,17 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("step", &PageWindow::step)
         .function("grilleClicked", &PageWindow::grilleClicked)
         .function("observe", &PageWindow::observe, emscripten::allow_raw_pointers())
-        .function("watch", &PageWindow::watch, emscripten::allow_raw_pointers());
+        .function("watch", &PageWindow::watch, emscripten::allow_raw_pointers())
+        .function("runFormCode", &PageWindow::runFormCode)
+        .function("runProgram", &PageWindow::runProgram)
+        .function("restartProgram", &PageWindow::restartProgram)
+        .function("setStepwise", &PageWindow::setStepwise)
+        .function("partWay", &PageWindow::partWay)
+        .function("advance", &PageWindow::advance)
+        .function("finishProcedure", &PageWindow::finishProcedure)
+        .function("codeLinesJson", &PageWindow::codeLinesJson)
+        .function("takeRanJson", &PageWindow::takeRanJson)
+        .function("lineSummary", &PageWindow::lineSummary);
     emscripten::class_<PageMotion>("PageMotion")
         .constructor<int>()
         .function("setPageMs", &PageMotion::setPageMs)

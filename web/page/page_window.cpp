@@ -2,6 +2,9 @@
 
 #include "core/lift/guarded_event.h"
 #include "core/lift/run_time_error_report.h"
+#include "core/program/form_code.h"
+#include "core/program/program_error.h"
+#include "core/program/reader.h"
 #include "core/texts/main_window_texts.h"
 
 #include <exception>
@@ -13,6 +16,7 @@ PageWindow::PageWindow(emscripten::val controls)
     : controls_(controls)
     , operations_(controls)
     , rules_(operations_)
+    , failed_([this](const std::exception& error) { failed(error); })
 {
 }
 
@@ -47,11 +51,108 @@ void PageWindow::watch(PageTrace* trace)
         rules_.addObserver(&trace->trace());
 }
 
+void PageWindow::runFormCode()
+{
+    if (program_)
+        return;
+    source_ = program::formCode();
+    program_ = std::make_shared<const program::Program>(program::read(source_));
+    install(true);
+}
+
+void PageWindow::runProgram(const std::string& source)
+{
+    source_ = source;
+    try {
+        program_ = std::make_shared<const program::Program>(program::read(source_));
+    } catch (const program::ProgramError& error) {
+        program_ = std::make_shared<const program::Program>();
+        install(true);
+        controls_.call<void>("formCodeFailed", program::programErrorReport(error), error.line());
+        return;
+    }
+    install(true);
+}
+
+bool PageWindow::restartProgram()
+{
+    if (!program_ || rules_.partWay())
+        return true;
+    install(false);
+    return load();
+}
+
+void PageWindow::install(bool takingOver)
+{
+    rules_.setEngine([this, takingOver](lift::WindowOperations& window) {
+        auto engine = std::make_unique<program::FormProgram>(
+            program_, window, [this](const program::StatementRan& ran) { ran_.heard(ran); });
+        if (takingOver)
+            engine->takeOver(rules_.controller());
+        engine->setStepwise(stepwise_);
+        engine_ = engine.get();
+        return engine;
+    });
+    ran_.clear();
+}
+
+void PageWindow::setStepwise(bool stepwise)
+{
+    stepwise_ = stepwise;
+    if (engine_)
+        engine_->setStepwise(stepwise);
+}
+
+bool PageWindow::advance()
+{
+    return handleEvent([this] { rules_.advance(); });
+}
+
+bool PageWindow::finishProcedure()
+{
+    return handleEvent([this] {
+        while (rules_.partWay())
+            rules_.advance();
+    });
+}
+
+std::string PageWindow::codeLinesJson() const
+{
+    return web::codeLinesJson(source_);
+}
+
+int PageWindow::nextLine() const
+{
+    return engine_ && rules_.partWay() ? engine_->machine().nextLine() : 0;
+}
+
+std::string PageWindow::takeRanJson()
+{
+    return ran_.take(nextLine());
+}
+
+std::string PageWindow::lineSummary() const
+{
+    return ran_.summary(source_, nextLine());
+}
+
 template <class Rule> bool PageWindow::handleEvent(Rule rule)
 {
-    return lift::runGuarded(operations_, rule, [this](const std::exception& error) {
+    codeFailed_ = false;
+    return lift::runGuarded(operations_, rule, failed_) || codeFailed_;
+}
+
+void PageWindow::failed(const std::exception& error)
+{
+    if (!dynamic_cast<const lift::FormCodeFailure*>(&error)) {
         controls_.call<void>("runTimeError", lift::runTimeErrorReport(error, texts::PageStops));
-    });
+        return;
+    }
+    codeFailed_ = true;
+    const auto* failure = dynamic_cast<const program::ProgramError*>(&error);
+    controls_.call<void>("formCodeFailed",
+                         failure ? program::programErrorReport(*failure) : error.what(),
+                         failure ? failure->line() : 0);
 }
 
 } // namespace lodarix::web

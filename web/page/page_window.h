@@ -5,18 +5,33 @@
 // grille button's click too (grilleClicked), which runs none, for the
 // events trace to hear.
 //
+// Until the code view first shows, the built-in rules run the form; from
+// then on the form's code does (runFormCode), taking over between events
+// from where the rules left the form, and each statement it runs is kept
+// for the view to take once per event (page_code.h). Line by line, an event
+// call only begins the procedure, and advance() carries it on.
+//
 // No exception reaches the script: a failure inside a rule stops the step
 // timer and hands the controls object's runTimeError(report) the core's
 // run-time error report (core/lift/run_time_error_report.h), whose closing
-// line says that the page stopped and is to be reloaded.
+// line says that the page stopped and is to be reloaded. A failure of the
+// form's code stops that program only: formCodeFailed(report, line) gets
+// its report (core/program/program_error.h), and the page goes on.
 #pragma once
 
 #include "core/lift/rule_runner.h"
+#include "core/program/form_program.h"
+#include "web/page/page_code.h"
 #include "web/page/page_motion.h"
 #include "web/page/page_operations.h"
 #include "web/page/page_trace.h"
 
 #include <emscripten/val.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
 
 namespace lodarix::web {
 
@@ -28,7 +43,7 @@ public:
     PageWindow& operator=(const PageWindow&) = delete;
 
     // Form_Load; call once, before the first pick. Each returns false when
-    // the rule failed.
+    // the rule failed and the page stopped.
     bool load();
     // Option1_Click with the floor button's index, after the page selected it.
     bool pick(int floor);
@@ -48,12 +63,48 @@ public:
 
     const lift::FormState& controller() const { return rules_.controller(); }
 
+    // The shipped form's code runs the form from now on; once, between events.
+    void runFormCode();
+    // source runs the form from now on, between events, taking over as the
+    // shipped code does; one that does not read runs nothing, its error
+    // reported. For the tests, until the code can be edited.
+    void runProgram(const std::string& source);
+    // The program anew, from its Form_Load; between events.
+    bool restartProgram();
+    // From the next event on, an event call only begins its procedure.
+    void setStepwise(bool stepwise);
+    bool partWay() const { return rules_.partWay(); }
+    // The next statement of the procedure part-way, if one is.
+    bool advance();
+    // The rest of the procedure part-way at once.
+    bool finishProcedure();
+
+    // codeLinesJson of the program's source; "[]" before runFormCode.
+    std::string codeLinesJson() const;
+    // The statements that ran since the last call (RanStatements::take).
+    std::string takeRanJson();
+    // The line that ran last as a screen reader hears it.
+    std::string lineSummary() const;
+
 private:
+    // Whether the page goes on: the rule ran to its end, or the form's code failed.
     template <class Rule> bool handleEvent(Rule rule);
+    void failed(const std::exception& error);
+    // A FormProgram on program_ runs the form, taking over from the engine
+    // before or from the start.
+    void install(bool takingOver);
+    int nextLine() const;
 
     emscripten::val controls_;
     PageOperations operations_;
     lift::RuleRunner rules_;
+    std::string source_;
+    std::shared_ptr<const program::Program> program_;
+    program::FormProgram* engine_ = nullptr;
+    bool stepwise_ = false;
+    RanStatements ran_;
+    bool codeFailed_ = false;
+    std::function<void(const std::exception&)> failed_;
 };
 
 } // namespace lodarix::web

@@ -1,7 +1,7 @@
 // What the user does to the form before its rules are loaded: the form is
 // there from the page's first frame, and the core comes behind it. Each
 // click on a control of the form (a floor button, a grille button) and each
-// of the page's keys that it is given (the core's F1, F2, F3) is kept
+// of the page's keys that it is given (the core's F1 to F4) is kept
 // unapplied, with the time it was made: the grille button does not change
 // its selection yet. An edit of a text box is refused meanwhile, since the
 // load writes the box anew. Once the rules have run the load, the page takes

@@ -162,6 +162,8 @@ export interface WindowControls {
   period(name: string): number | null;
   setPeriod(name: string, periodMs: number): boolean;
   runTimeError(message: string): void;
+  // A failure of the form's code: its report, and its line, or 0.
+  formCodeFailed(report: string, line: number): void;
 }
 
 // What the start-up check keeps of the user's input until the rules are
@@ -187,6 +189,20 @@ export interface PageWindow {
   grilleClicked(): boolean;
   observe(motion: PageMotion | null): void;
   watch(trace: PageTrace | null): void;
+  // The form's code in place of the built-in rules (web/page/page_window.h).
+  runFormCode(): void;
+  runProgram(source: string): void;
+  restartProgram(): boolean;
+  setStepwise(stepwise: boolean): void;
+  partWay(): boolean;
+  advance(): boolean;
+  finishProcedure(): boolean;
+  // [[[kind, text], ...], ...]: the source's lines, kind 0 to 3 (keyword,
+  // name, literal, comment) or -1 (plain).
+  codeLinesJson(): string;
+  // {fresh, ran: [[line, change, ...], ...], next}: see web/page/page_code.h.
+  takeRanJson(): string;
+  lineSummary(): string;
 }
 
 // An events trace as the events view reads it: see web/page/trace_rows.h.
@@ -297,6 +313,23 @@ export interface Core {
   PageScript: new (script: string) => PageScript;
 }
 
+// What the code view is built with besides its words: the colours of the
+// code by kind and of its lit lines, "#RRGGBB" (core/program/code_style.h).
+export interface CodeFacts {
+  colors: {
+    plain: string;
+    ground: string;
+    keyword: string;
+    name: string;
+    literal: string;
+    comment: string;
+    ranLine: string;
+    errorLine: string;
+    marginGround: string;
+    marginNumber: string;
+  };
+}
+
 // The short help (core/form/help.h), as the page shows it.
 export interface HelpFacts {
   title: string;
@@ -314,8 +347,11 @@ export interface PageKeys {
   help: string[];
   motionView: string[];
   eventsView: string[];
+  codeView: string[];
   pause: string[];
   step: string[];
+  nextLine: string[];
+  readLine: string[];
   close: string[];
 }
 
@@ -326,7 +362,8 @@ export interface PageKeys {
 // binds, the words of the page's
 // screen controls by the names of core/texts/page_screen_texts.h, the
 // events view's words by the names of core/texts/events_view_texts.h and its
-// facts, and the page's own texts by the names of core/texts/page_texts.h.
+// facts, the code view's words by the names of core/texts/code_view_texts.h
+// and its facts, and the page's own texts by the names of core/texts/page_texts.h.
 export interface PageFacts {
   form: FormDescription;
   storedForm: FormDescription;
@@ -338,6 +375,8 @@ export interface PageFacts {
   screenTexts: Record<string, string>;
   eventsTexts: Record<string, string>;
   eventsFacts: EventsFacts;
+  codeTexts: Record<string, string>;
+  codeFacts: CodeFacts;
   pageTexts: Record<string, string>;
 }
 
@@ -346,7 +385,7 @@ declare global {
   // that reads them.
   const lodarixForm: FormDescription;
   const lodarixScreenTexts: Record<string, string>;
-  const lodarixOpeners: { motion: string; events: string };
+  const lodarixOpeners: { motion: string; events: string; code: string };
   // In the start-up check, the page's script and the motion view's.
   const lodarixKeys: PageKeys;
   // Each late module's, in its own bundle (src/late/).
@@ -356,6 +395,8 @@ declare global {
   const lodarixHelp: HelpFacts;
   const lodarixEventsTexts: Record<string, string>;
   const lodarixEventsFacts: EventsFacts;
+  const lodarixCodeTexts: Record<string, string>;
+  const lodarixCodeFacts: CodeFacts;
   // The page's own texts (PageFacts.pageTexts), in the start-up check and the page's script.
   const lodarixPageTexts: Record<string, string>;
   // Made by the start-up check, where the page can start.

@@ -4,7 +4,8 @@
 // it, F2 again or Escape hides it, and hiding lets held steps go on; the
 // record goes on while it is hidden. The time controls act on the page's step
 // timer through its seam (hold, deliver, period) and on the model clock;
-// P or Pause and S work from any control of the view. Its redraws keep out
+// P or Pause and S work from any control of the view; "Стъпка" waits while
+// the form's code stands part-way through a procedure. Its redraws keep out
 // of the steps' way (redraw_pacing.js): each is timed with the frame that
 // shows it, and one that would run when a step falls due waits for it.
 
@@ -16,11 +17,14 @@ import { TripsTable } from "./trips_table.js";
 
 /** @typedef {import("./lodarix.js").PageMotion} PageMotion */
 /** @typedef {import("./step_timer.js").StepTimer} StepTimer */
+/** @typedef {import("./held_input.js").HeldInput} HeldInput */
 /** @typedef {import("./lodarix.js").MotionFacts} MotionFacts */
 
 export class MotionView {
   #document;
   #motion;
+  /** @type {HeldInput | undefined} */
+  #held;
   #texts;
   #keys;
   #settings;
@@ -40,8 +44,9 @@ export class MotionView {
    * @param {PageMotion} motion
    * @param {StepTimer} timer
    * @param {MotionFacts} facts the view's words, its controls' ranges, its graphs and table, its keys
+   * @param {HeldInput} [held] the form's input, held while its code stands part-way
    */
-  constructor(document, motion, timer, facts) {
+  constructor(document, motion, timer, facts, held) {
     this.#document = document;
     this.#motion = motion;
     this.#texts = facts.texts;
@@ -105,6 +110,8 @@ export class MotionView {
       saving,
     );
     this.element.addEventListener("keydown", (event) => this.#key(event));
+    this.#held = held;
+    held?.addEventListener("change", () => this.#showStep());
   }
 
   get shown() {
@@ -128,13 +135,20 @@ export class MotionView {
     if (!this.#motion.setPaused(paused, performance.now())) return;
     this.pauseButton.textContent = paused ? this.#texts.Continue : this.#texts.Pause;
     this.pauseButton.title = paused ? this.#texts.ContinueTip : this.#texts.PauseTip;
-    this.stepButton.disabled = !paused;
+    this.#showStep();
     this.refresh();
   }
 
-  /** While paused, one step by hand if a trip is under way; it takes one interval. */
+  /**
+   * While paused, one step by hand if a trip is under way; it takes one
+   * interval. None while the form's code stands part-way.
+   */
   step() {
-    this.#motion.step();
+    if (!this.#held?.holding) this.#motion.step();
+  }
+
+  #showStep() {
+    this.stepButton.disabled = !this.paused || this.#held?.holding === true;
   }
 
   get storeyHeight() {

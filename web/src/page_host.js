@@ -5,12 +5,17 @@
 // binds the rules to the form, runs the load, and then applies what the user
 // did meanwhile (kept_input.js), in order, each at the time it was made. A
 // click on a floor button and the step timer are the only events that run a
-// rule; the views hear of each event through the events trace's rows. A
+// rule, through the form's runner (form_runner.js), which holds the form's
+// input while the form's code stands part-way; the views hear of each event
+// through the events trace's rows, and of each call into the rules. A
 // failure while starting puts the notice in place of the form; a failure
-// inside a rule ends the window, as on the desktop.
+// inside a rule ends the window, as on the desktop; a failure of the form's
+// code goes to the code view, and the page goes on.
 
 import { startCore } from "./core_start.js";
+import { FormRunner } from "./form_runner.js";
 import { adoptForm } from "./form_view.js";
+import { HeldInput } from "./held_input.js";
 import { LateModules } from "./late_modules.js";
 import { LiveLog } from "./live_log.js";
 import { PageLayout, originalSizeAsked } from "./page_layout.js";
@@ -25,7 +30,7 @@ import { windowControls } from "./window_controls.js";
  * @property {import("./lodarix.js").FormDescription} form the window as it stands once loaded
  * @property {Record<string, string>} screenTexts the words of the page's screen controls
  * @property {Record<string, string>} pageTexts the page's own texts for its start
- * @property {{ motion: string, events: string }} openers the views' openers' names
+ * @property {{ motion: string, events: string, code: string }} openers the views' openers' names
  * @property {import("./lodarix.js").PageKeys} keys the keys the page binds
  */
 
@@ -71,25 +76,13 @@ export async function startPage(document, facts) {
     showStartFailure(document, facts.pageTexts, reason);
     return stopHere();
   });
-  // The time of the event at hand: a kept one's while it is applied, else now.
-  /** @type {number | undefined} */
-  let keptMs;
-  const eventMs = () => keptMs ?? performance.now();
-  /** @type {import("./lodarix.js").PageWindow | undefined} */
-  let rules;
+  /** @type {FormRunner | undefined} */
+  let runner;
+  const eventMs = () => runner?.eventMs() ?? performance.now();
   const view = adoptForm(document, facts.form, {
-    onPick: (floor) => {
-      motion.setPageMs(eventMs());
-      rules?.pick(floor);
-    },
-    onStep: (dueMs) => {
-      motion.setPageMs(dueMs);
-      rules?.step();
-    },
-    onGrille: () => {
-      motion.setPageMs(eventMs());
-      rules?.grilleClicked();
-    },
+    onPick: (floor) => runner?.pick(floor),
+    onStep: (dueMs) => runner?.step(dueMs),
+    onGrille: () => runner?.grille(),
   });
   const timer = [...view.registry.values()].find((control) => control.timer)?.timer;
   if (!timer) throw new Error("the form has no step timer");
@@ -103,27 +96,36 @@ export async function startPage(document, facts) {
     failure.hidden = false;
     console.error(message);
   };
-  rules = new core.PageWindow(windowControls(view.registry, log, stop, eventMs));
+  const rules = new core.PageWindow(
+    windowControls(view.registry, log, stop, views.codeFailed, eventMs),
+  );
   rules.observe(motion);
   rules.watch(trace);
+  const held = new HeldInput(document);
+  runner = new FormRunner(rules, motion, held, view.click, views.refresh);
   // The window the page showed first is the one the load leaves: the load
   // stands at the time the page began to keep the user's input.
   motion.setPageMs(keptInput?.sinceMs ?? performance.now());
   // For the benchmarks and a developer's console: the core, and the late
-  // modules (the views' classes with their facts) by name.
+  // modules (the views' classes with their facts) by name; for the tests,
+  // another program in place of the form's code, shown in the code view.
   Object.defineProperty(globalThis, "lodarixPage", {
-    value: Object.freeze({ core, late: (/** @type {string} */ name) => late.load(name) }),
+    value: Object.freeze({
+      core,
+      late: (/** @type {string} */ name) => late.load(name),
+      runProgram: views.runProgram,
+    }),
   });
   if (!rules.load()) return;
-  lessonReady({ core, motion, trace, timer });
+  lessonReady({ core, motion, trace, timer, rules, runner, held, log });
   const focused = document.activeElement;
   if (!focused || focused === document.body)
     view.tabOrder.find((control) => !control.hidden)?.focus();
   for (const kept of keptInput?.release() ?? []) {
-    keptMs = kept.timeMs;
-    if (kept.key) document.dispatchEvent(new KeyboardEvent("keydown", { key: kept.key }));
-    else if (!isRepeatClick(kept)) view.click(kept.control);
+    runner.at(kept.timeMs, () => {
+      if (kept.key) document.dispatchEvent(new KeyboardEvent("keydown", { key: kept.key }));
+      else if (!isRepeatClick(kept)) view.click(kept.control);
+    });
   }
-  keptMs = undefined;
   document.body.dataset.ready = "true";
 }

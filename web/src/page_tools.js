@@ -14,6 +14,7 @@ const Icons = {
   fit: "M9 3H3v6M15 3h6v6M9 21H3v-6M15 21h6v-6M3 3l6 6M21 3l-6 6M3 21l6-6M21 21l-6-6",
   fullScreen: "M3 9V3h6M21 9V3h-6M3 15v6h6M21 15v6h-6",
   events: "M8 6h13M8 12h13M8 18h13M3 6h1M3 12h1M3 18h1",
+  code: "M8 7l-5 5 5 5M16 7l5 5-5 5M14 4l-4 16",
 };
 
 /**

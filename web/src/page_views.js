@@ -1,10 +1,13 @@
-// The views beside the form: the motion view (F2, or its opener) and the
-// events view (F3, or its opener); F2 or F3 again hides its view, and Escape
-// hides the view that has the focus, else the motion view. Each view's
-// script and facts come with its first showing (late_modules.js), and it
-// reads the lesson, so a view asked for while the page starts shows once
-// the rules are loaded. A view once made is told after every event the
-// events trace takes a row of, once the event is done.
+// The views beside the form: the motion view (F2, or its opener), the
+// events view (F3, or its opener) and the code view (F4, or its opener);
+// each key again hides its view, and Escape hides the view that has the
+// focus, else the motion view, else the events view, else the code view.
+// Each view's script and facts come with its first showing
+// (late_modules.js), and it reads the lesson, so a view asked for while the
+// page starts shows once the rules are loaded. A view once made is told
+// after every event the events trace takes a row of, and after every call
+// into the rules, once the event is done. The code view's own key for the
+// next line works wherever the focus is.
 
 import { toolButton } from "./page_tools.js";
 
@@ -17,6 +20,10 @@ import { toolButton } from "./page_tools.js";
  * @property {import("./lodarix.js").PageMotion} motion
  * @property {import("./lodarix.js").PageTrace} trace
  * @property {import("./step_timer.js").StepTimer} timer
+ * @property {import("./lodarix.js").PageWindow} rules
+ * @property {import("./form_runner.js").FormRunner} runner
+ * @property {import("./held_input.js").HeldInput} held
+ * @property {import("./live_log.js").LiveLog} log
  */
 
 /**
@@ -27,17 +34,18 @@ import { toolButton } from "./page_tools.js";
  * @property {() => void} refresh
  */
 
+/** @template {View} V */
 class ViewOpener {
-  /** @type {Promise<View> | undefined} */
+  /** @type {Promise<V> | undefined} */
   #view;
-  /** @type {View | undefined} */
+  /** @type {V | undefined} */
   made;
   #wanted = false;
 
   /**
    * @param {HTMLButtonElement} button
    * @param {PageLayout} layout
-   * @param {() => Promise<View>} make
+   * @param {() => Promise<V>} make
    */
   constructor(button, layout, make) {
     this.button = button;
@@ -50,7 +58,10 @@ class ViewOpener {
     return this.#wanted;
   }
 
-  /** @param {boolean} shown */
+  /**
+   * @param {boolean} shown
+   * @returns {Promise<V> | undefined} the view, once made
+   */
   show(shown) {
     this.#wanted = shown;
     if (!this.#view && !shown) return;
@@ -66,6 +77,7 @@ class ViewOpener {
       this.button.setAttribute("aria-expanded", String(wanted));
       if (!wanted && hadFocus) this.button.focus();
     });
+    return this.#view;
   }
 }
 
@@ -75,17 +87,22 @@ class ViewOpener {
  * @param {PageLayout} layout
  * @param {LateModules} late
  * @param {Promise<Lesson>} lesson
- * @param {{ motion: string, events: string }} names the openers' names
+ * @param {{ motion: string, events: string, code: string }} names the openers' names
  * @param {import("./lodarix.js").PageKeys} keys
- * @returns {{ refresh: () => void }}
+ * @returns {{
+ *   refresh: () => void,
+ *   codeFailed: (report: string, line: number) => void,
+ *   runProgram: (source: string) => Promise<void>,
+ * }}
  */
 export function addViews(document, layout, late, lesson, names, keys) {
   /**
    * @param {string} name
    * @param {string} className
-   * @param {"graph" | "events"} icon
+   * @param {"graph" | "events" | "code"} icon
+   * @template {View} V
    * @param {string[]} viewKeys
-   * @param {() => Promise<View>} make
+   * @param {() => Promise<V>} make
    */
   const opener = (name, className, icon, viewKeys, make) => {
     const button = toolButton(document, name, icon);
@@ -96,11 +113,11 @@ export function addViews(document, layout, late, lesson, names, keys) {
     return new ViewOpener(button, layout, make);
   };
   const motion = opener(names.motion, "motion-opener", "graph", keys.motionView, async () => {
-    const [{ MotionView, facts }, { motion, timer }] = await Promise.all([
+    const [{ MotionView, facts }, { motion, timer, held }] = await Promise.all([
       late.load("motion"),
       lesson,
     ]);
-    return new MotionView(document, motion, timer, facts);
+    return new MotionView(document, motion, timer, facts, held);
   });
   const events = opener(names.events, "events-opener", "events", keys.eventsView, async () => {
     const [{ EventsView, texts, facts }, { core, trace }] = await Promise.all([
@@ -109,14 +126,28 @@ export function addViews(document, layout, late, lesson, names, keys) {
     ]);
     return new EventsView(document, core, trace, texts, facts);
   });
+  /** @type {() => Promise<import("./code_view.js").CodeView>} */
+  const makeCode = async () => {
+    const [{ CodeView, texts, facts, keys }, { rules, runner, log }] = await Promise.all([
+      late.load("code"),
+      lesson,
+    ]);
+    return new CodeView(document, rules, runner, log, texts, facts, keys);
+  };
+  const code = opener(names.code, "code-opener", "code", keys.codeView, makeCode);
   document.addEventListener("keydown", (event) => {
     const inEvents = events.made?.element.contains(document.activeElement);
+    const inCode = code.made?.element.contains(document.activeElement);
     const closing = keys.close.includes(event.key);
     if (keys.motionView.includes(event.key)) motion.show(!motion.shown);
     else if (keys.eventsView.includes(event.key)) events.show(!events.shown);
+    else if (keys.codeView.includes(event.key)) code.show(!code.shown);
+    else if (keys.nextLine.includes(event.key) && code.made) code.made.nextLine();
     else if (closing && inEvents) events.show(false);
+    else if (closing && inCode) code.show(false);
     else if (closing && motion.shown) motion.show(false);
     else if (closing && events.shown) events.show(false);
+    else if (closing && code.shown) code.show(false);
     else return;
     event.preventDefault();
   });
@@ -129,7 +160,15 @@ export function addViews(document, layout, late, lesson, names, keys) {
         pending = false;
         motion.made?.refresh();
         events.made?.refresh();
+        code.made?.refresh();
       });
+    },
+    codeFailed(report, line) {
+      code.made?.failed(report, line);
+    },
+    async runProgram(source) {
+      await code.show(true);
+      code.made?.runProgram(source);
     },
   };
 }

@@ -192,6 +192,6 @@ else {
   watchTheStart(lodarixPageTexts);
   window.lodarixKeptInput = keepInput(
     document,
-    lodarixKeys.help.concat(lodarixKeys.motionView, lodarixKeys.eventsView),
+    lodarixKeys.help.concat(lodarixKeys.motionView, lodarixKeys.eventsView, lodarixKeys.codeView),
   );
 }

@@ -5,6 +5,8 @@
 // line, through the live log, and so is the caption of an option button the
 // rules select in place of another (the grille opening on arrival), as on the
 // desktop. The step timer starts at the time of the event that starts it.
+// A failure inside a rule stops the page (onRunTimeError); one of the
+// form's code goes to the code view (onFormCodeFailed).
 
 import { controlKey } from "./control_key.js";
 
@@ -14,10 +16,11 @@ import { controlKey } from "./control_key.js";
  * @param {Map<string, Control>} registry
  * @param {import("./live_log.js").LiveLog} log
  * @param {(message: string) => void} onRunTimeError
+ * @param {(report: string, line: number) => void} onFormCodeFailed
  * @param {() => number} eventMs the page's time of the event at hand
  * @returns {import("./lodarix.js").WindowControls}
  */
-export function windowControls(registry, log, onRunTimeError, eventMs) {
+export function windowControls(registry, log, onRunTimeError, onFormCodeFailed, eventMs) {
   /**
    * @param {string} name
    * @param {number | null} index
@@ -106,6 +109,10 @@ export function windowControls(registry, log, onRunTimeError, eventMs) {
     /** @param {string} message */
     runTimeError(message) {
       onRunTimeError(message);
+    },
+    /** @param {string} report @param {number} line */
+    formCodeFailed(report, line) {
+      onFormCodeFailed(report, line);
     },
   };
 }

@@ -4,12 +4,14 @@
 // at the original size, after a trip, with the motion view shown, paused
 // and showing the whole session, with the help open, and with the events
 // view showing the lesson's trace, an earlier row chosen, and a script whose
-// bad line is reported.
+// bad line is reported, and with the code view after a trip, line by line
+// part-way, and with an error of the code reported.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { StepMs, closePage, floorButton, grilleButton, openPage } from "./support/browser.js";
+import { codeView, litLines } from "./support/code.js";
 import { eventsGrid, eventsView } from "./support/events.js";
 import { pageFacts } from "./support/page_facts.js";
 
@@ -117,6 +119,39 @@ for (const screen of [
     await view.getByRole("button", { name: facts.eventsTexts.Run }).tap();
     await view.getByRole("alert").waitFor();
     await assertNone(page, `${name}: a script with a bad line`);
+    await closePage(session);
+  });
+}
+
+for (const screen of [
+  { name: "a board", viewport: { width: 1920, height: 1080 }, hasTouch: true },
+  { name: "a phone", viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true },
+]) {
+  test(`on ${screen.name}: the code view after a trip, line by line, and an error`, async () => {
+    const { name, ...options } = screen;
+    const session = await openPage({ fitted: true, realTime: true, ...options });
+    const { page } = session;
+    await page.getByRole("button", { name: facts.codeTexts.ShowCodeView }).tap();
+    await codeView(page).waitFor();
+    await grilleButton(page, true).tap();
+    await floorButton(page, 3).tap();
+    await arrived(page);
+    await drawn(page);
+    await assertNone(page, `${name}: the code view after a trip`);
+    await codeView(page).getByRole("button", { name: facts.codeTexts.LineByLine }).tap();
+    await grilleButton(page, true).tap();
+    await floorButton(page, 1).tap();
+    await codeView(page).getByRole("button", { name: facts.codeTexts.NextLine }).tap();
+    await page.waitForFunction(() => document.querySelector(".code-line[aria-current]"));
+    assert.ok((await litLines(page)).next);
+    await assertNone(page, `${name}: line by line, part-way`);
+    await page.evaluate(() =>
+      /** @type {any} */ (globalThis).lodarixPage.runProgram(
+        "Private Sub Form_Load()\n  If\nEnd Sub\n",
+      ),
+    );
+    await codeView(page).getByRole("alert").waitFor();
+    await assertNone(page, `${name}: an error of the code`);
     await closePage(session);
   });
 }

@@ -59,17 +59,20 @@ test("its policy allows its own scripts and style, and nothing else", async () =
   assert.deepEqual(directives["default-src"], ["'none'"]);
   // Every script the page runs, each by its hash: the start-up check, the
   // page's module, and each late part once run (the core, the motion view,
-  // the events view, the help); the blocks it keeps gzipped run nothing.
+  // the events view, the code view, the help); the blocks it keeps gzipped
+  // run nothing.
   await page.keyboard.press("F2");
   await page.keyboard.press("F3");
+  await page.keyboard.press("F4");
   await page.keyboard.press("F1");
   await page.getByRole("dialog").waitFor();
   await page.locator(".events-view").waitFor();
+  await page.locator(".code-view").waitFor();
   const scripts = await page.evaluate(() =>
     [...document.scripts].map((script) => [script.type, script.text]),
   );
   const run = scripts.filter(([type]) => type !== "application/gzip");
-  assert.deepEqual(run.map(([type]) => type).sort(), ["", ...Array(5).fill("module")]);
+  assert.deepEqual(run.map(([type]) => type).sort(), ["", ...Array(6).fill("module")]);
   const hashes = run.map(
     ([, text]) => `'sha256-${createHash("sha256").update(text, "utf8").digest("base64")}'`,
   );

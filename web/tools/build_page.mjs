@@ -15,8 +15,8 @@
 //   slow start shows after 2 s;
 // - the page's module (main.js and what it imports), with the facts it reads;
 // - kept as inert gzipped text, run when first needed (src/late_modules.js):
-//   the core's module (CORE.mjs), the motion view, the events view and the
-//   help, each with its facts; and the core's wasm (CORE.wasm);
+//   the core's module (CORE.mjs), the motion view, the events view, the code
+//   view and the help, each with its facts; and the core's wasm (CORE.wasm);
 // - a Content-Security-Policy that allows exactly those scripts by their
 //   hashes, the style by its hash, the font as a data URL and the compile of
 //   the wasm, and nothing from anywhere.
@@ -82,6 +82,7 @@ const script = scriptText(
         lodarixOpeners: {
           motion: facts.motionTexts.ShowMotionWindow,
           events: facts.eventsTexts.ShowEventsView,
+          code: facts.codeTexts.ShowCodeView,
         },
         lodarixPageTexts: facts.pageTexts,
         lodarixKeys: facts.keys,
@@ -105,6 +106,13 @@ const late = {
     banner: constants({
       lodarixEventsTexts: facts.eventsTexts,
       lodarixEventsFacts: facts.eventsFacts,
+    }),
+  }),
+  code: bundle("late/code.js", {
+    banner: constants({
+      lodarixCodeTexts: facts.codeTexts,
+      lodarixCodeFacts: facts.codeFacts,
+      lodarixKeys: facts.keys,
     }),
   }),
   help: bundle("late/help.js", { banner: constants({ lodarixHelp: facts.help }) }),

@@ -257,11 +257,13 @@ private slots:
                  QStringLiteral("Ред %1: TargetFloor = 0 → 3").arg(view.editor()->ranLine()));
 
         QSignalSpy heard(&view.announcer(), &StatusAnnouncer::announced);
-        QTest::keyClick(&view, Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(heard.count(), 1);
+        const int line = view.editor()->ranLine();
         QCOMPARE(heard.at(0).at(1).toString(),
-                 QStringLiteral("Ред %1: TargetFloor = Index. TargetFloor = 0 → 3.")
-                     .arg(view.editor()->ranLine()));
+                 QStringLiteral("Ред %1: TargetFloor = Index. TargetFloor = 0 → 3. Следва ред %2.")
+                     .arg(line)
+                     .arg(line + 1));
         session.nextLine();
         QCOMPARE(heard.count(), 1);
     }

@@ -1,0 +1,197 @@
+// The code view beside the form: the form's code, which runs the form from
+// the view's first showing on, in place of the built-in rules (the core's
+// PageWindow takes over between events). After each event it lights the
+// lines that ran, with what each changed (code_listing.js). "Ред по ред"
+// makes each event wait before every line, and "Следващ ред" (or its key)
+// runs the next; released mid-way, the procedure runs to its end. An error
+// of the code stops that program only: its report shows, its line is lit,
+// and "Отначало" starts the program again from its load. A screen reader
+// hears the line that ran last, with its changes, on "Прочети реда" or its
+// key, through the page's live log; nothing is read out while lines run.
+
+import { CodeListing } from "./code_listing.js";
+
+/** @typedef {import("./lodarix.js").PageWindow} PageWindow */
+/** @typedef {import("./lodarix.js").CodeFacts} CodeFacts */
+/** @typedef {import("./lodarix.js").PageKeys} PageKeys */
+/** @typedef {import("./form_runner.js").FormRunner} FormRunner */
+/** @typedef {import("./live_log.js").LiveLog} LiveLog */
+
+/**
+ * @typedef {object} Taken what ran since the view last asked
+ * @property {boolean} fresh an event began since then
+ * @property {[number, ...string[]][]} ran each statement's line and changes
+ * @property {number} next the line to run next, or 0
+ */
+
+export class CodeView {
+  #rules;
+  #runner;
+  #log;
+  /** @type {{ report: string, line: number } | null} */
+  #error = null;
+  #last = 0;
+  #next = 0;
+
+  /**
+   * @param {Document} document
+   * @param {PageWindow} rules the form's code runs it from now on
+   * @param {FormRunner} runner
+   * @param {LiveLog} log
+   * @param {Record<string, string>} texts the view's words
+   * @param {CodeFacts} facts
+   * @param {PageKeys} keys
+   */
+  constructor(document, rules, runner, log, texts, facts, keys) {
+    this.#rules = rules;
+    this.#runner = runner;
+    this.#log = log;
+    const t = texts;
+    this.element = document.createElement("section");
+    this.element.className = "code-view";
+    this.element.setAttribute("aria-label", t.WindowTitle);
+    this.element.hidden = true;
+    for (const [kind, color] of Object.entries(facts.colors)) {
+      const name = kind.replace(/[A-Z]/g, (capital) => `-${capital.toLowerCase()}`);
+      this.element.style.setProperty(`--code-${name}`, color);
+    }
+
+    /** @param {string} text @param {string} tip @param {() => void} act */
+    const button = (text, tip, act) => {
+      const made = document.createElement("button");
+      made.type = "button";
+      made.textContent = text;
+      made.title = tip;
+      made.addEventListener("click", act);
+      return made;
+    };
+    this.lineByLine = button(t.LineByLine, t.LineByLineTip, () =>
+      this.setLineByLine(!this.lineByLineOn),
+    );
+    this.lineByLine.setAttribute("aria-pressed", "false");
+    this.nextButton = button(t.NextLine, t.NextLineTip, () => this.nextLine());
+    this.nextButton.setAttribute("aria-keyshortcuts", keys.nextLine.join(" "));
+    this.restartButton = button(t.Restart, t.RestartTip, () => this.restart());
+    this.readButton = button(t.ReadLine, t.ReadLineTip, () => this.readLine());
+    this.readButton.setAttribute("aria-keyshortcuts", keys.readLine.join(" "));
+    const bar = document.createElement("div");
+    bar.className = "code-controls";
+    bar.append(this.lineByLine, this.nextButton, this.restartButton, this.readButton);
+
+    this.failure = document.createElement("p");
+    this.failure.className = "code-error";
+    this.failure.setAttribute("role", "alert");
+    this.failure.hidden = true;
+    this.listing = new CodeListing(document, t.FormCodeName);
+    this.listing.element.addEventListener("keydown", (event) => {
+      if (!keys.readLine.includes(event.key) || event.altKey || event.ctrlKey || event.metaKey)
+        return;
+      event.preventDefault();
+      this.readLine();
+    });
+    const heading = document.createElement("h2");
+    heading.textContent = t.WindowTitle;
+    this.element.append(heading, bar, this.failure, this.listing.element);
+
+    rules.runFormCode();
+    this.#showLines();
+  }
+
+  get shown() {
+    return !this.element.hidden;
+  }
+
+  get lineByLineOn() {
+    return this.lineByLine.getAttribute("aria-pressed") === "true";
+  }
+
+  /** @param {boolean} shown */
+  setShown(shown) {
+    this.element.hidden = !shown;
+    if (shown) this.listing.mark(this.#last, this.#next);
+  }
+
+  /**
+   * Line by line from the next event on; released, the procedure part-way
+   * runs to its end.
+   * @param {boolean} on
+   */
+  setLineByLine(on) {
+    this.lineByLine.setAttribute("aria-pressed", String(on));
+    this.#rules.setStepwise(on);
+    if (!on) this.#runner.finish();
+    this.#showState();
+  }
+
+  /** The next line of the procedure part-way, if one is. */
+  nextLine() {
+    this.#runner.advance();
+  }
+
+  restart() {
+    this.#error = null;
+    this.failure.hidden = true;
+    this.listing.clear();
+    this.#last = this.#next = 0;
+    this.#runner.restart();
+  }
+
+  /**
+   * Another program in place of the form's code, from its state now.
+   * @param {string} source
+   */
+  runProgram(source) {
+    this.#error = null;
+    this.failure.hidden = true;
+    this.#rules.runProgram(source);
+    this.#showLines();
+  }
+
+  /** What ran since the last call, lit. */
+  refresh() {
+    /** @type {Taken} */
+    const taken = JSON.parse(this.#rules.takeRanJson());
+    if (taken.fresh) {
+      this.listing.clear();
+      this.#last = 0;
+    }
+    for (const [line, ...changes] of taken.ran) {
+      this.listing.ran(line, changes);
+      this.#last = line;
+    }
+    this.#next = taken.next;
+    if (this.#error) this.listing.failed(this.#error.line);
+    this.listing.mark(this.#last, this.#next);
+    this.#showState();
+  }
+
+  /**
+   * The form's code stopped: its report, and its line (0 for none).
+   * @param {string} report
+   * @param {number} line
+   */
+  failed(report, line) {
+    this.#error = { report, line };
+    this.failure.textContent = report;
+    this.failure.hidden = false;
+    this.listing.failed(line);
+    this.#showState();
+  }
+
+  /** The line that ran last, with what it changed, read out by a screen reader. */
+  readLine() {
+    this.#log.announce(this.#rules.lineSummary());
+  }
+
+  #showLines() {
+    this.listing.setLines(JSON.parse(this.#rules.codeLinesJson()));
+    this.#last = this.#next = 0;
+    if (this.#error) this.listing.failed(this.#error.line);
+    this.#showState();
+  }
+
+  #showState() {
+    this.nextButton.disabled = !this.lineByLineOn;
+    this.restartButton.disabled = this.#runner.partWay;
+  }
+}

@@ -1,0 +1,10 @@
+// The code view as a late module, with its words, facts and keys.
+import { CodeView } from "../code_view.js";
+import { announceLate } from "../late_modules.js";
+
+announceLate("code", {
+  CodeView,
+  texts: lodarixCodeTexts,
+  facts: lodarixCodeFacts,
+  keys: lodarixKeys,
+});
