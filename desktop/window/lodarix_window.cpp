@@ -62,14 +62,15 @@ void LodarixWindow::wireEvents()
                     grilleBeforePress_ = candidate;
             }
         });
-        QObject::connect(button, &QAbstractButton::clicked, button, [this, button, index] {
+        const int element = static_cast<int>(index);
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, button, element] {
             if (!rules_.partWay()) {
                 handleEvent([this] { rules_.grilleClicked(); });
                 return;
             }
             if (grilleBeforePress_ && grilleBeforePress_ != button)
                 grilleBeforePress_->setChecked(true);
-            keep({Kept::Kind::Grille, static_cast<int>(index)});
+            keep({Kept::Kind::Grille, element});
         });
     }
     QTimer& timer = stepTimer();
