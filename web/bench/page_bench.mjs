@@ -7,7 +7,8 @@
 // (append, append_bench.mjs); the repaint of each graph with 100,000 rows
 // (graphs, graphs_bench.mjs); fitted to the window, a change of its size
 // (fit, fit_bench.mjs); the events view at 100,000 events and a long script
-// (events, events_bench.mjs); and on a slow device, the CPU throttled 6×,
+// (events, events_bench.mjs); the form's code run by the core's interpreter
+// (code, code_bench.mjs); and on a slow device, the CPU throttled 6×,
 // the first usable frame and the step cadence with the motion view open
 // (slow, slow_bench.mjs). All but fit at the original size. Figures, not
 // tests: keep the machine otherwise idle.
@@ -22,6 +23,7 @@ import { eventsFigures } from "./events_bench.mjs";
 import { fitFigures } from "./fit_bench.mjs";
 import { graphsFigures } from "./graphs_bench.mjs";
 import { sizeFigures } from "./size_bench.mjs";
+import { codeFigures } from "./code_bench.mjs";
 import { slowFigures } from "./slow_bench.mjs";
 import { startFigures } from "./start_bench.mjs";
 
@@ -38,6 +40,7 @@ const groups = {
   fit: fitFigures,
   graphs: graphsFigures,
   events: eventsFigures,
+  code: codeFigures,
 };
 
 const only = onlyGroups ? onlyGroups.split(",") : Object.keys(groups);

@@ -38,6 +38,10 @@ export function defineStandInRules() {
       takeUserEdit: () => false,
       listItem: () => "Етаж",
       hide: () => true,
+      caption: () => "1",
+      listCount: () => 11,
+      period: () => 800,
+      setPeriod: () => true,
       runTimeError: (/** @type {string} */ message) => {
         throw new Error(message);
       },
