@@ -44,9 +44,11 @@ std::string_view sourceLine(std::string_view source, int line)
 std::string lineSummary(std::string_view source, int line, const std::vector<Change>& changes,
                         int nextLine)
 {
-    std::string said = texts::fill(code_texts::LineSummary, {std::to_string(line),
-                                                              sourceLine(source, line),
-                                                              changesText(changes)});
+    const std::string number = std::to_string(line);
+    std::string said = changes.empty()
+        ? texts::fill(code_texts::UnchangedLineSummary, {number, sourceLine(source, line)})
+        : texts::fill(code_texts::LineSummary,
+                      {number, sourceLine(source, line), changesText(changes)});
     if (nextLine > 0)
         said += texts::fill(code_texts::NextSummary, {std::to_string(nextLine)});
     return said;

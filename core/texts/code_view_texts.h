@@ -32,6 +32,7 @@ inline constexpr std::string_view ChangesSeparator = "; ";
 // The line as a screen reader hears it, on demand: its number and text,
 // what it changed, and the line that runs next, if one does.
 inline constexpr std::string_view LineSummary = "Ред {}: {}. {}.";
+inline constexpr std::string_view UnchangedLineSummary = "Ред {}: {}. Нищо не се промени.";
 inline constexpr std::string_view NextSummary = " Следва ред {}.";
 inline constexpr std::string_view ErrorSummary = "Програмата спря. {}";
 

@@ -257,7 +257,7 @@ test("line by line: an event only begins, each advance runs one statement, and t
   const target = formCode.indexOf("TargetFloor = Index") + 1;
   assert.equal(
     window.lineSummary(),
-    `Ред ${target}: TargetFloor = Index. Промени: TargetFloor = 0 → 2. Следва ред ${target + 1}.`,
+    `Ред ${target}: TargetFloor = Index. TargetFloor = 0 → 2. Следва ред ${target + 1}.`,
   );
   assert.ok(window.finishProcedure());
   assert.ok(!window.partWay());

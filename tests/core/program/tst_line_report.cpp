@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<QString>("ran");
         QTest::addColumn<QString>("summary");
         QTest::newRow("none") << std::vector<Change>{} << "Ред 7: нищо не се промени"
-                              << "Ред 7: A = 1. нищо не се промени.";
+                              << "Ред 7: A = 1. Нищо не се промени.";
         QTest::newRow("two, in order")
             << std::vector<Change>{{"A", Value::integer(0), Value::integer(1)},
                                    {"B", Value::integer(2), Value::integer(3)}}

@@ -21,7 +21,7 @@ export function procedureLines(name) {
 }
 
 /** @param {import("playwright-core").Page} page */
-export const codeView = (page) => page.getByRole("region", { name: "Lodarix - код" });
+export const codeView = (page) => page.getByRole("region", { name: "Код", exact: true });
 
 /**
  * The view's lit lines: those that ran in the latest event, the one that ran
