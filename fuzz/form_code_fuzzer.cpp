@@ -38,8 +38,8 @@ void checkColours(std::string_view text)
 
 void run(replay::MotionSession& session, int lines)
 {
-    constexpr std::string_view Session[] = {"close", "pick 4", "tick", "pick 1", "open",
-                                            "tick", "close", "pick 11", "tick", "tick"};
+    constexpr std::string_view Session[] = {"close", "pick 4", "tick",    "pick 1", "open",
+                                            "tick",  "close",  "pick 11", "tick",   "tick"};
     for (const std::string_view command : Session) {
         try {
             session.run(std::get<replay::Command>(replay::parseLine(command)));

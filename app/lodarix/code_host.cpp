@@ -110,9 +110,9 @@ void CodeHost::ran(const program::StatementRan& statement)
     if (!codeWindow_)
         return;
     const int line = statement.ran.line;
-    codeWindow_->showStatement(line, program::ranLineText(line, statement.changes),
-                               program::lineSummary(source_, line, statement.changes,
-                                                    statement.machine.nextLine()));
+    codeWindow_->showStatement(
+        line, program::ranLineText(line, statement.changes),
+        program::lineSummary(source_, line, statement.changes, statement.machine.nextLine()));
     showNext();
 }
 
