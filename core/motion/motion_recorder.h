@@ -32,8 +32,9 @@ public:
     // before loaded().
     void floorPicked(const lift::FormState& controller, bool grilleWasClosed) override;
     // A step of the timer ran; makes a step row, or the arrival row when the
-    // cabin is now at the target. Throws std::logic_error before loaded() and
-    // while no trip is under way (the timer runs only during a trip).
+    // cabin is now at the target, also while no trip is under way (the form's
+    // code may start the timer without a pick). Throws std::logic_error
+    // before loaded().
     void stepRan(const lift::FormState& controller) override;
 
     // The step interval in force from now on, 1 to 65535 ms; throws

@@ -189,6 +189,16 @@ private slots:
                             "0.000,1,3,pick\n0.400,2,3,step\n0.800,3,3,arrive\n"));
     }
 
+    void aTimerStartedWithNoPickStepsAllTheSame()
+    {
+        const Run run = replay({"--motion", "--program", Programs + "/timer_at_load.bas"},
+                               "tick\ntick\ntick\n");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.output,
+                 QByteArray("time_s,floor,target,event\n0.000,1,3,start\n"
+                            "0.800,2,3,step\n1.600,3,3,arrive\n"));
+    }
+
     void errorsInTheFormsCodeStopTheRun_data()
     {
         QTest::addColumn<QString>("program");
