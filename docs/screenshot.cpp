@@ -1,9 +1,12 @@
-// lodarix-screenshot FILE: the main window and the motion window after a
-// scripted session, drawn side by side offscreen into FILE (PNG), for the
-// README. Model time runs on a clock of the script's own, so that the
-// picture is the same at every run.
+// lodarix-screenshot [--code] FILE: the main window and the motion window
+// after a scripted session, or with --code the main window and the code
+// window part-way through a pick run line by line, drawn side by side
+// offscreen into FILE (PNG), for the README. Model time runs on a clock of
+// the script's own, so that the picture is the same at every run.
 
+#include "app/lodarix/code_host.h"
 #include "app/lodarix/motion_host.h"
+#include "desktop/code_window/code_window.h"
 #include "desktop/motion_window/motion_window.h"
 #include "desktop/window/lodarix_window.h"
 
@@ -30,6 +33,7 @@ public:
 
     lodarix::LodarixWindow& window() { return window_; }
     lodarix::MotionWindow& motionWindow() { return *host_.motionWindow(); }
+    lodarix::MainWindowMenu& menu() { return host_.menu(); }
 
     void wait(std::int64_t ms) { nowMs_ += ms; }
     void pick(int floorNumber)
@@ -37,6 +41,8 @@ public:
         click("Option2", 0); // closes the grille
         click("Option1", floorNumber - 1);
     }
+    void closeGrille() { click("Option2", 0); }
+    void clickFloor(int floorNumber) { click("Option1", floorNumber - 1); }
     void interval(int ms) { motionWindow().findChild<QSpinBox*>("intervalBox")->setValue(ms); }
     // The timer's periods up to count steps, or until the trip ends.
     void steps(int count)
@@ -79,14 +85,49 @@ QImage framed(QWidget& window)
 
 } // namespace
 
+// Two windows side by side on a plain ground.
+QImage sideBySide(const QImage& left, const QImage& right)
+{
+    const int gap = 24;
+    QImage picture(gap + left.width() + gap + right.width() + gap,
+                   gap + std::max(left.height(), right.height()) + gap, QImage::Format_RGB32);
+    picture.fill(QColor(214, 219, 226));
+    QPainter painter(&picture);
+    painter.drawImage(gap, gap, left);
+    painter.drawImage(gap + left.width() + gap, gap, right);
+    return picture;
+}
+
+// A trip to floor 8, then a pick of floor 3 run line by line up to the line
+// that makes it the target.
+QImage codeWindowPicture(Script& script)
+{
+    lodarix::CodeHost code(script.window(), script.menu());
+    script.pick(8);
+    script.steps(7);
+    code.openCodeWindow();
+    lodarix::CodeWindow& window = *code.codeWindow();
+    window.resize(760, 1000);
+    window.stepwiseButton()->click();
+    script.closeGrille();
+    script.clickFloor(3);
+    for (int line = 0; line < 6; ++line)
+        window.nextLineButton()->click();
+    QCoreApplication::processEvents();
+    return sideBySide(framed(script.window().form()), framed(window));
+}
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: lodarix-screenshot FILE.png\n");
+    const bool codeWindow = argc == 3 && QString::fromLocal8Bit(argv[1]) == "--code";
+    if (argc != 2 && !codeWindow) {
+        std::fprintf(stderr, "usage: lodarix-screenshot [--code] FILE.png\n");
         return 2;
     }
     Script script;
+    if (codeWindow)
+        return codeWindowPicture(script).save(QString::fromLocal8Bit(argv[2]), "PNG") ? 0 : 1;
     script.wait(1500);
     script.pick(8);
     script.steps(7);
@@ -104,15 +145,7 @@ int main(int argc, char* argv[])
     script.motionWindow().findChild<QCheckBox*>("wholeSessionBox")->setChecked(true);
     QCoreApplication::processEvents();
 
-    const QImage main = framed(script.window().form());
-    const QImage motion = framed(script.motionWindow());
-    const int gap = 24;
-    QImage picture(gap + main.width() + gap + motion.width() + gap,
-                   gap + std::max(main.height(), motion.height()) + gap, QImage::Format_RGB32);
-    picture.fill(QColor(214, 219, 226));
-    QPainter painter(&picture);
-    painter.drawImage(gap, gap, main);
-    painter.drawImage(gap + main.width() + gap, gap, motion);
-    painter.end();
+    const QImage picture =
+        sideBySide(framed(script.window().form()), framed(script.motionWindow()));
     return picture.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
 }
