@@ -44,6 +44,8 @@ public:
     int intervalMs() const { return pacer_.intervalMs(); }
     bool nudgeIntervalMs(int steps) { return pacer_.nudgeIntervalMs(steps); }
     bool typeIntervalMs(const std::string& typed) { return pacer_.typeIntervalMs(typed); }
+    // The form's code set the step timer's period: the interval follows it.
+    bool followPeriod(int intervalMs) { return pacer_.followPeriod(intervalMs); }
     double storeyHeight() const { return pacer_.storeyHeight().metres(); }
     bool nudgeStoreyHeight(int steps) { return pacer_.nudgeStoreyHeight(steps); }
     bool typeStoreyHeight(const std::string& typed) { return pacer_.typeStoreyHeight(typed); }

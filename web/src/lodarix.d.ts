@@ -278,6 +278,7 @@ export interface PageMotion {
   intervalMs(): number;
   nudgeIntervalMs(steps: number): boolean;
   typeIntervalMs(typed: string): boolean;
+  followPeriod(intervalMs: number): boolean;
   storeyHeight(): number;
   nudgeStoreyHeight(steps: number): boolean;
   typeStoreyHeight(typed: string): boolean;

@@ -23,6 +23,7 @@ import { TripsTable } from "./trips_table.js";
 export class MotionView {
   #document;
   #motion;
+  #showInterval = () => {};
   /** @type {HeldInput | undefined} */
   #held;
   #texts;
@@ -170,6 +171,7 @@ export class MotionView {
       input.setAttribute("aria-valuenow", String(pacer.value()));
       this.refresh();
     };
+    if (input === this.interval.input) this.#showInterval = show;
     /** @type {Record<string, number>} */
     const steps = { ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10 };
     input.addEventListener("keydown", (event) => {
@@ -191,6 +193,11 @@ export class MotionView {
    * the step has run; a shown view that is not paused goes on redrawing
    * every viewUpdateMs after that, as its clocks run.
    */
+  /** The interval as the pacer keeps it, after the form's code set it. */
+  showInterval() {
+    this.#showInterval();
+  }
+
   refresh() {
     if (!this.shown || this.#frame !== undefined) return;
     this.#frame = requestAnimationFrame(() => {

@@ -97,7 +97,9 @@ export async function startPage(document, facts) {
     console.error(message);
   };
   const rules = new core.PageWindow(
-    windowControls(view.registry, log, stop, views.codeFailed, eventMs),
+    windowControls(view.registry, log, stop, views.codeFailed, eventMs, (periodMs) => {
+      if (motion.followPeriod(periodMs)) views.intervalChanged();
+    }),
   );
   rules.observe(motion);
   rules.watch(trace);

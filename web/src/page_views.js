@@ -91,6 +91,7 @@ class ViewOpener {
  * @param {import("./lodarix.js").PageKeys} keys
  * @returns {{
  *   refresh: () => void,
+ *   intervalChanged: () => void,
  *   codeFailed: (report: string, line: number) => void,
  *   runProgram: (source: string) => Promise<void>,
  * }}
@@ -162,6 +163,9 @@ export function addViews(document, layout, late, lesson, names, keys) {
         events.made?.refresh();
         code.made?.refresh();
       });
+    },
+    intervalChanged() {
+      motion.made?.showInterval();
     },
     codeFailed(report, line) {
       code.made?.failed(report, line);

@@ -6,7 +6,8 @@
 // rules select in place of another (the grille opening on arrival), as on the
 // desktop. The step timer starts at the time of the event that starts it.
 // A failure inside a rule stops the page (onRunTimeError); one of the
-// form's code goes to the code view (onFormCodeFailed).
+// form's code goes to the code view (onFormCodeFailed). A period the form's
+// code gives the step timer is told to onPeriod, for the teacher's interval.
 
 import { controlKey } from "./control_key.js";
 
@@ -18,9 +19,10 @@ import { controlKey } from "./control_key.js";
  * @param {(message: string) => void} onRunTimeError
  * @param {(report: string, line: number) => void} onFormCodeFailed
  * @param {() => number} eventMs the page's time of the event at hand
+ * @param {(periodMs: number) => void} onPeriod
  * @returns {import("./lodarix.js").WindowControls}
  */
-export function windowControls(registry, log, onRunTimeError, onFormCodeFailed, eventMs) {
+export function windowControls(registry, log, onRunTimeError, onFormCodeFailed, eventMs, onPeriod) {
   /**
    * @param {string} name
    * @param {number | null} index
@@ -97,8 +99,10 @@ export function windowControls(registry, log, onRunTimeError, onFormCodeFailed, 
     /** @param {string} name @param {number} periodMs */
     setPeriod(name, periodMs) {
       const timer = find(name, null)?.timer;
-      timer?.setPeriod(periodMs);
-      return timer !== undefined;
+      if (!timer) return false;
+      timer.setPeriod(periodMs);
+      onPeriod(periodMs);
+      return true;
     },
     /** @param {string} name */
     hide(name) {

@@ -222,3 +222,31 @@ test("a screen reader hears the line that ran, on demand only", async () => {
   assert.equal(heard, `Ред ${last}: If CurrentFloor = TargetFloor Then. Нищо не се промени.`);
   await closePage(session);
 });
+
+test("a period the code gives the timer shows in the teacher's interval, and the other way round", async () => {
+  const session = await openPage(Wide);
+  const { page } = session;
+  await page.keyboard.press("F2");
+  const interval = page.getByRole("spinbutton", { name: "Интервал, ms" });
+  assert.equal(await interval.inputValue(), "800");
+  const program = [
+    "Private Sub Form_Load()",
+    "    Timer1.Interval = 400",
+    "End Sub",
+    "Private Sub Option1_Click(Index As Integer)",
+    '    Text1(0).Text = "Интервал " & Timer1.Interval',
+    "End Sub",
+  ].join("\n");
+  await page.evaluate(
+    (source) => /** @type {any} */ (globalThis).lodarixPage.runProgram(source),
+    program,
+  );
+  await codeView(page).getByRole("button", { name: "Отначало" }).click();
+  await page.waitForFunction(() => document.querySelector("input[aria-valuenow='400']") !== null);
+  assert.equal(await interval.inputValue(), "400");
+  await interval.fill("1200");
+  await interval.dispatchEvent("change");
+  await floorButton(page, 2).click();
+  assert.equal(await statusText(page), "Интервал 1200");
+  await closePage(session);
+});
