@@ -19,6 +19,7 @@
 
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSpinBox>
 
 #include <cstdint>
 #include <string>
@@ -404,6 +405,23 @@ private slots:
         session.openByF4();
         session.window.handleEvent([] { throw std::runtime_error("the window failed"); });
         QCOMPARE(session.errors, QStringList{QStringLiteral("the window failed")});
+    }
+
+    void aPeriodTheCodeSetsShowsInTheTeachersInterval()
+    {
+        CodeSession session;
+        session.motion.openMotionWindow();
+        auto* interval = session.motion.motionWindow()->findChild<QSpinBox*>("intervalBox");
+        QCOMPARE(interval->value(), 800);
+        session.openByF4();
+        session.code.runSource("Private Sub Form_Load()\n    Timer1.Interval = 400\nEnd Sub\n"
+                               "Private Sub Option1_Click(Index As Integer)\n"
+                               "    Text1(0).Text = Timer1.Interval\nEnd Sub\n");
+        QCOMPARE(interval->value(), 400);
+        QCOMPARE(session.window.stepIntervalMs(), 400);
+        interval->setValue(1200);
+        window_test::clickFloor(session.window, 2);
+        QCOMPARE(session.window.operations().statusText(), std::string("1200"));
     }
 };
 
