@@ -196,6 +196,20 @@ lift::RuleRunner::EngineMaker engineOf(const FormCode& code,
     };
 }
 
+// Loads the model or the session, with the form's code when there is one
+// (and its engine not set yet, if withEngine); an error in its load is status 1.
+template <class Loaded> int load(Loaded& loaded, const FormCode& code, bool withEngine = true)
+{
+    if (code.program && withEngine)
+        loaded.setEngine(engineOf(code));
+    try {
+        loaded.load();
+    } catch (const program::ProgramError& error) {
+        return programFailed(code, error);
+    }
+    return 0;
+}
+
 // Counts the events that reach the form, a grille click among them.
 class EventCounter final : public lift::RuleObserver {
 public:
@@ -220,11 +234,8 @@ int printLines(std::istream& script, const std::string& path, const FormCode& co
         writeLine(
             lodarix::replay::statementLine(counter.event(), ran.ran, ran.machine, model, command));
     }));
-    try {
-        model.load();
-    } catch (const program::ProgramError& error) {
-        return programFailed(code, error);
-    }
+    if (const int status = load(model, code, false))
+        return status;
     return runScript(script, path, code, [&](const lodarix::replay::Command& next) {
         command = next.text;
         lodarix::replay::run(next, model);
@@ -234,13 +245,8 @@ int printLines(std::istream& script, const std::string& path, const FormCode& co
 int printStates(std::istream& script, const std::string& path, const FormCode& code)
 {
     lodarix::LodarixModel model;
-    if (code.program)
-        model.setEngine(engineOf(code));
-    try {
-        model.load();
-    } catch (const program::ProgramError& error) {
-        return programFailed(code, error);
-    }
+    if (const int status = load(model, code))
+        return status;
     writeLine(lodarix::replay::stateLine(model, "load"));
     return runScript(script, path, code, [&model](const lodarix::replay::Command& command) {
         lodarix::replay::run(command, model);
@@ -251,13 +257,8 @@ int printStates(std::istream& script, const std::string& path, const FormCode& c
 int printMotion(std::istream& script, const std::string& path, const FormCode& code)
 {
     lodarix::replay::MotionSession session(lodarix::replay::MotionSession::NotLoaded{});
-    if (code.program)
-        session.setEngine(engineOf(code));
-    try {
-        session.load();
-    } catch (const program::ProgramError& error) {
-        return programFailed(code, error);
-    }
+    if (const int status = load(session, code))
+        return status;
     std::size_t printed = 0;
     const auto printNewRows = [&session, &printed] {
         const auto rows = session.recorder().rows();
@@ -278,13 +279,8 @@ int writeWorkbook(std::istream& script, const std::string& path, const FormCode&
                   const std::string& workbook)
 {
     lodarix::replay::MotionSession session(lodarix::replay::MotionSession::NotLoaded{});
-    if (code.program)
-        session.setEngine(engineOf(code));
-    try {
-        session.load();
-    } catch (const program::ProgramError& error) {
-        return programFailed(code, error);
-    }
+    if (const int status = load(session, code))
+        return status;
     const int status =
         runScript(script, path, code,
                   [&session](const lodarix::replay::Command& command) { session.run(command); });
