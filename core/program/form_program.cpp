@@ -73,8 +73,7 @@ void FormProgram::stepOnce()
     }
     const int procedure = machine_.procedure();
     before_ = machine_.variables();
-    const std::vector<Value>* locals = machine_.locals();
-    localsBefore_ = locals ? *locals : std::vector<Value>{};
+    localsBefore_ = machine_.locals();
     Ran ran{};
     try {
         ran = machine_.step();
@@ -84,7 +83,7 @@ void FormProgram::stepOnce()
     changes_ = changesBetween(program_->variables, before_, machine_.variables());
     if (machine_.procedure() == procedure) {
         const auto more = changesBetween(program_->procedures[std::size_t(procedure)].locals,
-                                         localsBefore_, *machine_.locals());
+                                         localsBefore_, machine_.locals());
         changes_.insert(changes_.end(), more.begin(), more.end());
     }
     listener_({ran, machine_, changes_});

@@ -93,9 +93,15 @@ void Machine::setVariable(std::size_t slot, const Value& value)
     variables_[slot] = convertTo(program_.variables[slot].type, value);
 }
 
-const std::vector<Value>* Machine::locals() const
+std::vector<Value> Machine::locals() const
 {
-    return frames_.empty() ? nullptr : &frames_.back().locals;
+    if (frames_.empty())
+        return {};
+    const Frame& frame = frames_.back();
+    std::vector<Value> locals = frame.locals;
+    if (frame.argument)
+        locals[0] = *frame.argument;
+    return locals;
 }
 
 bool Machine::start(Event event, lift::FloorIndex floor)

@@ -56,8 +56,9 @@ public:
     const Program& program() const { return program_; }
     // The form-level variables, in declared order.
     const std::vector<Value>& variables() const { return variables_; }
-    // The running procedure's locals (its argument first), or none.
-    const std::vector<Value>* locals() const;
+    // The running procedure's locals (its argument first, as the caller's
+    // variable holds it when passed by reference); none while not running.
+    std::vector<Value> locals() const;
     // The running procedure, or -1.
     int procedure() const { return frames_.empty() ? -1 : frames_.back().procedure; }
     // The line of the statement step() carries out next, or 0.

@@ -20,6 +20,8 @@ std::string_view runTimeText(int number)
         return texts::RunErrorDivisionByZero;
     case errors::TypeMismatch:
         return texts::RunErrorTypeMismatch;
+    case errors::OutOfStringSpace:
+        return texts::RunErrorStringSpace;
     case errors::TooManyStatements:
         return texts::RunErrorTooManyStatements;
     case errors::TooDeep:

@@ -15,6 +15,7 @@ inline constexpr int Overflow = 6;
 inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
+inline constexpr int OutOfStringSpace = 14;
 inline constexpr int TooManyStatements = 18;
 inline constexpr int TooDeep = 28;
 inline constexpr int InvalidPropertyValue = 380;

@@ -437,8 +437,11 @@ private:
             return callStatement(body, line, name(), true);
         if (peek().kind != TokenKind::Name)
             fail(texts::fill(texts::ReadUnexpected, {peek().text}));
-        if (!isTaken(peek().text) && !isWord("Let"))
+        if (!isTaken(peek().text) && !isWord("Let")) {
+            if (peek(1).kind == TokenKind::Symbol && peek(1).text == "=")
+                fail(texts::fill(texts::ReadUnknownName, {peek().text}));
             return callStatement(body, line, take().text, false);
+        }
         acceptWord("Let");
         assignment(body, line);
     }
@@ -551,8 +554,12 @@ private:
                 ExprPtr next = expression();
                 word("Then");
                 endOfLine();
+                if (stmt.hasElse)
+                    throw ProgramError(branchLine, texts::fill(texts::ReadExpected, {"End If"}));
                 stmt.branches.push_back({branchLine, std::move(next), block()});
             } else if (acceptWord("Else")) {
+                if (stmt.hasElse)
+                    throw ProgramError(branchLine, texts::fill(texts::ReadExpected, {"End If"}));
                 endOfLine();
                 stmt.hasElse = true;
                 stmt.elseBody = block();
@@ -678,13 +685,25 @@ private:
 
     // Expressions, from the loosest binding --------------------------------
 
+    // An operator with its operands: the tree is as deep as its deepest
+    // operand and one more, and running it goes as deep, so a chain of
+    // operators nests as deep as it is long.
+    ExprPtr nested(ExprPtr expr)
+    {
+        for (const ExprPtr& operand : expr->operands)
+            expr->depth = std::max(expr->depth, operand->depth + 1);
+        if (expr->depth + depth_ > MaxNesting)
+            fail(texts::ReadTooDeep);
+        return expr;
+    }
+
     ExprPtr binary(Operator op, ExprPtr left, ExprPtr right)
     {
         auto expr = std::make_unique<Expr>(Expr{ExprKind::Binary});
         expr->op = op;
         expr->operands.push_back(std::move(left));
         expr->operands.push_back(std::move(right));
-        return expr;
+        return nested(std::move(expr));
     }
 
     ExprPtr expression()
@@ -711,7 +730,7 @@ private:
         auto expr = std::make_unique<Expr>(Expr{ExprKind::Not});
         expr->operands.push_back(negation());
         leave();
-        return expr;
+        return nested(std::move(expr));
     }
 
     std::optional<Operator> comparison()
@@ -791,7 +810,7 @@ private:
             auto expr = std::make_unique<Expr>(Expr{ExprKind::Negate});
             expr->operands.push_back(unary());
             leave();
-            return expr;
+            return nested(std::move(expr));
         }
         if (acceptSymbol("+"))
             return unary();
@@ -853,7 +872,7 @@ private:
             expected(std::string(function.name) + "(" + std::to_string(function.fewest)
                      + (function.most > function.fewest ? "–" + std::to_string(function.most) : "")
                      + ")");
-        return expr;
+        return nested(std::move(expr));
     }
 
     ExprPtr property(std::string_view control)
@@ -870,7 +889,7 @@ private:
             symbol(")");
         }
         leave();
-        return expr;
+        return nested(std::move(expr));
     }
 
     std::vector<Token> tokens_;

@@ -49,6 +49,7 @@ struct Expr {
     // A Binary's two operands, a Function's arguments, a Property's index
     // (if it takes one), a Negate's or Not's operand.
     std::vector<std::unique_ptr<Expr>> operands;
+    int depth = 1; // of the tree of operators below it, this one included
 };
 
 using ExprPtr = std::unique_ptr<Expr>;

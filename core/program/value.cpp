@@ -187,21 +187,28 @@ std::string toText(const Value& value)
     return {};
 }
 
+namespace {
+
+Value joined(std::string left, const std::string& right, bool variant)
+{
+    if (left.size() + right.size() > MaxTextBytes)
+        raiseError(errors::OutOfStringSpace);
+    Value result = Value::string(std::move(left.append(right)));
+    result.variant = variant;
+    return result;
+}
+
+} // namespace
+
 Value apply(Operator op, const Value& left, const Value& right)
 {
     const bool variant = left.variant || right.variant;
     switch (op) {
-    case Operator::Concatenate: {
-        Value result = Value::string(toText(left) + toText(right));
-        result.variant = variant;
-        return result;
-    }
+    case Operator::Concatenate:
+        return joined(toText(left), toText(right), variant);
     case Operator::Add:
-        if (left.type == Type::String && right.type == Type::String) {
-            Value result = Value::string(left.text + right.text);
-            result.variant = variant;
-            return result;
-        }
+        if (left.type == Type::String && right.type == Type::String)
+            return joined(left.text, right.text, variant);
         [[fallthrough]];
     case Operator::Subtract:
     case Operator::Multiply:

@@ -5,6 +5,7 @@
 // where typed arithmetic raises error 6. There is no floating point.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ struct Value {
     bool isNumeric() const { return type != Type::String; }
     friend bool operator==(const Value&, const Value&) = default;
 };
+
+// The longest text the form's code may make, in bytes: 16 MiB. A longer one
+// raises error 14, so that a loop that doubles a text stops as an error.
+inline constexpr std::size_t MaxTextBytes = std::size_t{1} << 24;
 
 // The value stored into a variable of that type: converted, or marked as a
 // Variant's. Raises error 13 (a text that is no number), error 6 (too large).

@@ -51,7 +51,7 @@ std::string statementLine(int event, const program::Ran& ran, const program::Mac
             variables(shown, program.variables, machine.variables());
             if (machine.procedure() == ran.procedure)
                 variables(shown, program.procedures[std::size_t(ran.procedure)].locals,
-                          *machine.locals());
+                          machine.locals());
         }
         line.key("state") += stateLine(model, command);
     }

@@ -15,6 +15,7 @@ inline constexpr std::string_view RunErrorOverflow = "Препълване";
 inline constexpr std::string_view RunErrorSubscript = "Индексът е извън обхвата";
 inline constexpr std::string_view RunErrorDivisionByZero = "Деление на нула";
 inline constexpr std::string_view RunErrorTypeMismatch = "Несъвместими типове";
+inline constexpr std::string_view RunErrorStringSpace = "Няма място за низове";
 inline constexpr std::string_view RunErrorTooManyStatements =
     "Събитието не свърши за 10 000 реда и беше спряно";
 inline constexpr std::string_view RunErrorTooDeep = "Повече от 200 вложени извиквания";

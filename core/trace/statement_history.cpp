@@ -145,8 +145,8 @@ Moment StatementHistory::momentAfter(std::size_t statement) const
     for (std::uint64_t i = 0; i < steps && machine.running(); ++i)
         machine.step();
     moment.variables = machine.variables();
-    if (machine.procedure() == moment.ran.procedure && machine.locals())
-        moment.locals = *machine.locals();
+    if (machine.procedure() == moment.ran.procedure)
+        moment.locals = machine.locals();
     moment.window = std::move(window);
     return moment;
 }

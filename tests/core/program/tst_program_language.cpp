@@ -197,6 +197,9 @@ private slots:
         error("an event with the wrong argument", "", Reading, 5, "Sub Timer1_Timer(n)\nEnd Sub\n");
         error("two arguments", "", Reading, 5, "Sub Two(a, b)\nEnd Sub\n");
         error("a name declared twice", "Dim a\nDim a", Reading, 4);
+        error("a second Else", "If True Then\nr = 1\nElse\nr = 2\nElse\nr = 3\nEnd If", Reading, 7);
+        error("a text that doubles without end", "r = \"ab\"\nDo While True\nr = r & r\nLoop", 14,
+              5);
     }
 
     void runsAsTheRuntimeDid()
@@ -222,6 +225,8 @@ private slots:
                                    << "\nEnd If";
         QTest::newRow("Not") << "Not "
                              << "";
+        QTest::newRow("a chain of operators") << "1 + "
+                                              << "";
     }
 
     void nestingDeeperThan64IsAReadingError()
@@ -236,6 +241,20 @@ private slots:
         QCOMPARE(run(nested(60), {}).error, -1);
         QCOMPARE(run(nested(65), {}).error, Reading);
         QCOMPARE(run(nested(100000), {}).error, Reading);
+    }
+
+    void anArgumentPassedByReferenceShowsAsTheCallersVariable()
+    {
+        const Program program = read("Dim k As Integer\nSub Form_Load()\nk = 1\nBump k\nEnd Sub\n"
+                                     "Sub Bump(x As Integer)\nx = x + 1\nk = k + 1\nEnd Sub\n");
+        WindowModel window(lodarixForm());
+        Machine machine(program, window);
+        machine.start(Event::Load);
+        for (int statement = 0; statement < 3; ++statement)
+            machine.step();
+        // x = x + 1 ran in Bump: x is k, and both show it.
+        QCOMPARE(machine.locals().at(0), Value::integer(2));
+        QCOMPARE(machine.variables().at(0), Value::integer(2));
     }
 };
 
