@@ -90,6 +90,8 @@ void CodeHost::restart()
 {
     if (!program_)
         return;
+    if (engine_)
+        engine_->setStepwise(false); // the held input then runs to its end too
     window_.finishEvent();
     if (codeWindow_)
         codeWindow_->clearRun();

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -151,6 +152,12 @@ void CodeWindow::clearRun()
 void CodeWindow::readCurrentLine()
 {
     announcer_.announce(summary_.isEmpty() ? ranLine_->text() : summary_);
+}
+
+void CodeWindow::hideEvent(QHideEvent* event)
+{
+    stepwise_->setChecked(false);
+    QWidget::hideEvent(event);
 }
 
 bool CodeWindow::stepwise() const

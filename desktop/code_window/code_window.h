@@ -50,6 +50,11 @@ public:
     QAbstractButton* restartButton() const { return restart_; }
     const StatusAnnouncer& announcer() const { return announcer_; }
 
+protected:
+    // Hidden, the window leaves line by line, so that no procedure waits
+    // unseen for a line it cannot be given.
+    void hideEvent(QHideEvent* event) override;
+
 signals:
     // After a statement's line was lit.
     void statementShown(int line);

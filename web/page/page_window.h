@@ -74,6 +74,8 @@ public:
     // From the next event on, an event call only begins its procedure.
     void setStepwise(bool stepwise);
     bool partWay() const { return rules_.partWay(); }
+    // Whether the latest event stopped on an error of the form's code.
+    bool codeFailed() const { return codeFailed_; }
     // The next statement of the procedure part-way, if one is.
     bool advance();
     // The rest of the procedure part-way at once.

@@ -105,10 +105,15 @@ export class CodeView {
     return this.lineByLine.getAttribute("aria-pressed") === "true";
   }
 
-  /** @param {boolean} shown */
+  /**
+   * Hidden, the view leaves line by line, so that no procedure waits unseen
+   * for a line it cannot be given.
+   * @param {boolean} shown
+   */
   setShown(shown) {
     this.element.hidden = !shown;
     if (shown) this.listing.mark(this.#last, this.#next);
+    else if (this.lineByLineOn) this.setLineByLine(false);
   }
 
   /**

@@ -4,7 +4,9 @@
 // page's clock, which the motion record takes. While a procedure of the
 // form's code stands part-way, the form's own input is held (held_input.js)
 // and, once the procedure ends, applied in order, each at the time it was
-// made, until one begins a procedure that stops part-way again.
+// made, until one begins a procedure that stops part-way again; a tick kept
+// runs only while the timer is on and not paused. An error of the form's
+// code drops what was held, as the program it was meant for has stopped.
 
 import { isRepeatClick } from "./radio_group.js";
 
@@ -17,6 +19,7 @@ export class FormRunner {
   #held;
   #click;
   #ran;
+  #timer;
   /** @type {number | undefined} */
   #keptMs;
 
@@ -26,13 +29,15 @@ export class FormRunner {
    * @param {HeldInput} held
    * @param {(control: string) => void} click an option button's click, as the user makes it
    * @param {() => void} ran after each call into the rules
+   * @param {{ readonly active: boolean, readonly held: boolean }} timer the step timer
    */
-  constructor(rules, motion, held, click, ran) {
+  constructor(rules, motion, held, click, ran, timer) {
     this.#rules = rules;
     this.#motion = motion;
     this.#held = held;
     this.#click = click;
     this.#ran = ran;
+    this.#timer = timer;
   }
 
   /** The time of the event at hand: a kept one's while it is applied, else now. */
@@ -99,13 +104,15 @@ export class FormRunner {
   #after(goesOn) {
     this.#ran();
     if (!goesOn) return;
-    if (this.#rules.partWay()) this.#held.hold();
+    if (this.#rules.codeFailed()) this.#held.release(() => {});
+    else if (this.#rules.partWay()) this.#held.hold();
     else this.#held.release((kept) => this.#apply(kept));
   }
 
   /** @param {HeldEvent} kept */
   #apply(kept) {
     if (kept.control === "") {
+      if (!this.#timer.active || this.#timer.held) return;
       this.#motion.setPageMs(kept.timeMs);
       this.#after(this.#rules.step());
     } else if (!isRepeatClick(kept)) {

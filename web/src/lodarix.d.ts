@@ -195,6 +195,7 @@ export interface PageWindow {
   restartProgram(): boolean;
   setStepwise(stepwise: boolean): void;
   partWay(): boolean;
+  codeFailed(): boolean;
   advance(): boolean;
   finishProcedure(): boolean;
   // [[[kind, text], ...], ...]: the source's lines, kind 0 to 3 (keyword,

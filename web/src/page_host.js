@@ -104,7 +104,7 @@ export async function startPage(document, facts) {
   rules.observe(motion);
   rules.watch(trace);
   const held = new HeldInput(document);
-  runner = new FormRunner(rules, motion, held, view.click, views.refresh);
+  runner = new FormRunner(rules, motion, held, view.click, views.refresh, timer);
   // The window the page showed first is the one the load leaves: the load
   // stands at the time the page began to keep the user's input.
   motion.setPageMs(keptInput?.sinceMs ?? performance.now());

@@ -250,3 +250,25 @@ test("a period the code gives the timer shows in the teacher's interval, and the
   assert.equal(await statusText(page), "Интервал 1200");
   await closePage(session);
 });
+
+test("line by line through an arrival: a tick held meanwhile runs no step once the timer is off", async () => {
+  const session = await openPage(Wide);
+  const { page } = session;
+  await page.keyboard.press("F4");
+  const view = codeView(page);
+  await view.waitFor();
+  await view.getByRole("button", { name: "Ред по ред" }).click();
+  await grilleButton(page, true).click();
+  await floorButton(page, 2).click();
+  const next = view.getByRole("button", { name: "Следващ ред" });
+  const lastStops = async () => (await statusText(page)).split("Последна спирка!").length - 1;
+  for (let line = 0; line < 60 && (await lastStops()) === 0; ++line) {
+    await page.clock.runFor(StepMs);
+    await next.click();
+  }
+  for (let line = 0; line < 3; ++line) if (await next.isEnabled()) await next.click();
+  await page.clock.runFor(3 * StepMs);
+  assert.equal(await lastStops(), 1, await statusText(page));
+  assert.equal(await markers(page), "iciiiiiiiii");
+  await closePage(session);
+});

@@ -407,6 +407,20 @@ private slots:
         QCOMPARE(session.errors, QStringList{QStringLiteral("the window failed")});
     }
 
+    void hidingTheWindowLeavesLineByLine()
+    {
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        window_test::clickGrille(session.window, true);
+        view.stepwiseButton()->click();
+        window_test::clickFloor(session.window, 3);
+        QVERIFY(session.code.formProgram()->partWay());
+        view.hide();
+        QVERIFY(!view.stepwise());
+        QVERIFY(!session.code.formProgram()->partWay());
+        QCOMPARE(session.window.controller().TargetFloor(), 3);
+    }
+
     void aPeriodTheCodeSetsShowsInTheTeachersInterval()
     {
         CodeSession session;
