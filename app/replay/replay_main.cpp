@@ -328,11 +328,14 @@ int main(int argc, char* argv[])
         std::string source(program::formCode());
         code.path = options.program.value_or("form_code.bas");
         if (options.program) {
+            std::error_code ignored;
+            if (std::filesystem::is_directory(*options.program, ignored))
+                return fail("cannot read " + *options.program + ": it is a folder");
             std::ifstream programFile(*options.program, std::ios::binary);
+            if (!programFile)
+                return fail("cannot read " + *options.program + ": " + std::strerror(errno));
             std::ostringstream text;
             text << programFile.rdbuf();
-            if (!programFile || std::filesystem::is_directory(*options.program))
-                return fail("cannot read " + *options.program);
             source = text.str();
         }
         try {
