@@ -156,6 +156,7 @@ struct KeptStatements {
     KeptStatements()
     {
         model.setRuleObserver(&history);
+        history.setWindow(&model.window());
         model.setEngine([this](lift::WindowOperations& window) {
             auto engine = std::make_unique<program::FormProgram>(code, window);
             history.setMachine(&engine->machine());

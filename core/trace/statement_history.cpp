@@ -25,6 +25,8 @@ void StatementHistory::procedureStarting(lift::Procedure procedure, lift::FloorI
 {
     if (procedure == lift::Procedure::Option1Click)
         selectedFloor_ = std::int8_t(floor);
+    if (window_)
+        status_ = window_->statusText();
     const program::Event kind = procedure == lift::Procedure::FormLoad ? program::Event::Load
         : procedure == lift::Procedure::Option1Click                   ? program::Event::Click
                                                                        : program::Event::Timer;

@@ -41,6 +41,10 @@ public:
     explicit StatementHistory(std::shared_ptr<const program::Program> program,
                               std::size_t maxKept = MaxKept);
     void setMachine(const program::Machine* machine) { machine_ = machine; }
+    // The window whose status text each event finds: what was typed into it
+    // since the last event stands there. Without it, the history knows the
+    // text only from what the rules read and wrote.
+    void setWindow(const lift::WindowOperations* window) { window_ = window; }
 
     // The program's listener: a statement was carried out.
     void statementRan(const program::StatementRan& ran);
@@ -96,6 +100,7 @@ private:
     std::shared_ptr<const program::Program> program_;
     std::size_t maxKept_;
     const program::Machine* machine_ = nullptr;
+    const lift::WindowOperations* window_ = nullptr;
     std::deque<Kept> kept_;
     std::deque<Event> events_;
     std::uint64_t firstEvent_ = 0; // the number of events_.front()

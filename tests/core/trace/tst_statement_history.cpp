@@ -42,6 +42,7 @@ struct Session {
         : history(code, maxKept)
     {
         model.setRuleObserver(&history);
+        history.setWindow(&model.window());
         model.setEngine([this](lift::WindowOperations& window) {
             auto engine = std::make_unique<program::FormProgram>(code, window);
             history.setMachine(&engine->machine());
@@ -93,6 +94,10 @@ private slots:
         for (int i = 0; i < 3; ++i)
             session.model.timerPeriod();
         session.trip(1, 1);
+        // Typing while the grille stands closed, then a pick.
+        session.model.clickGrilleButton(Grille::Closed);
+        const_cast<WindowModel&>(session.model.window()).setStatusText("typed again\r\n");
+        session.model.clickFloorButton(2);
 
         const trace::StatementHistory& history = session.history;
         QCOMPARE(history.size(), session.seen.size());
