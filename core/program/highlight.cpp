@@ -2,34 +2,15 @@
 
 #include "core/program/tokens.h"
 
-#include <array>
 #include <cctype>
 
 namespace lodarix::program {
 
 namespace {
 
-constexpr std::array<std::string_view, 35> Keywords{
-    "Dim",   "As",     "Private", "Public", "Sub",    "End",     "Exit",    "Call", "If",
-    "Then",  "ElseIf", "Else",    "For",    "To",     "Step",    "Next",    "Do",   "While",
-    "Loop",  "Select", "Case",    "Is",     "And",    "Or",      "Not",     "Mod",  "ByVal",
-    "ByRef", "Option", "Integer", "Long",   "String", "Boolean", "Variant", "Let"};
-
-constexpr std::array<std::string_view, 2> LiteralWords{"True", "False"};
-
 bool isWordPart(unsigned char c)
 {
     return std::isalnum(c) || c == '_' || c >= 0x80;
-}
-
-template <std::size_t N>
-bool among(const std::array<std::string_view, N>& words, std::string_view word)
-{
-    for (const std::string_view known : words) {
-        if (sameName(word, known))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -64,10 +45,11 @@ std::vector<HighlightSpan> highlightLine(std::string_view line)
             while (at < line.size() && isWordPart(static_cast<unsigned char>(line[at])))
                 ++at;
             const std::string_view word = line.substr(start, at - start);
+            const bool literal = sameName(word, "True") || sameName(word, "False");
             spans.push_back({start, at - start,
-                             among(Keywords, word)           ? Highlight::Keyword
-                                 : among(LiteralWords, word) ? Highlight::Literal
-                                                             : Highlight::Name});
+                             literal               ? Highlight::Literal
+                                 : isKeyword(word) ? Highlight::Keyword
+                                                   : Highlight::Name});
         } else {
             ++at;
         }

@@ -193,23 +193,9 @@ private:
 
     // Names --------------------------------------------------------------
 
-    bool isReserved(std::string_view text) const
-    {
-        static constexpr std::array<std::string_view, 31> Words{
-            "Dim", "As",    "Private", "Public", "Sub",   "End",   "Exit",  "Call",
-            "If",  "Then",  "ElseIf",  "Else",   "For",   "To",    "Step",  "Next",
-            "Do",  "While", "Loop",    "Select", "Case",  "Is",    "And",   "Or",
-            "Not", "Mod",   "True",    "False",  "ByVal", "ByRef", "Option"};
-        for (const std::string_view word : Words) {
-            if (sameName(text, word))
-                return true;
-        }
-        return false;
-    }
-
     bool isTaken(std::string_view text) const
     {
-        if (isReserved(text) || findVariable(text) || constant(text))
+        if (isKeyword(text) || findVariable(text) || constant(text))
             return true;
         for (const auto& control : Controls) {
             if (sameName(text, control.name))
@@ -437,7 +423,7 @@ private:
             return callStatement(body, line, name(), true);
         if (peek().kind != TokenKind::Name)
             fail(texts::fill(texts::ReadUnexpected, {peek().text}));
-        if (!isTaken(peek().text) && !isWord("Let")) {
+        if (!isTaken(peek().text)) {
             if (peek(1).kind == TokenKind::Symbol && peek(1).text == "=")
                 fail(texts::fill(texts::ReadUnknownName, {peek().text}));
             return callStatement(body, line, take().text, false);

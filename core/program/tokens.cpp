@@ -189,6 +189,21 @@ std::vector<Token> tokenize(std::string_view source)
     return Tokenizer(source).run();
 }
 
+bool isKeyword(std::string_view name)
+{
+    static constexpr std::string_view Keywords[] = {
+        "Dim",     "As",    "Private", "Public",  "Sub",    "End",   "Exit",   "Call",
+        "If",      "Then",  "ElseIf",  "Else",    "For",    "To",    "Step",   "Next",
+        "Do",      "While", "Loop",    "Select",  "Case",   "Is",    "And",    "Or",
+        "Not",     "Mod",   "True",    "False",   "ByVal",  "ByRef", "Option", "Let",
+        "Integer", "Long",  "String",  "Boolean", "Variant"};
+    for (const std::string_view keyword : Keywords) {
+        if (sameName(name, keyword))
+            return true;
+    }
+    return false;
+}
+
 bool sameName(std::string_view name, std::string_view word)
 {
     return std::equal(

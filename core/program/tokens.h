@@ -25,5 +25,8 @@ std::vector<Token> tokenize(std::string_view source);
 
 // Whether name is word, ignoring the case of ASCII letters.
 bool sameName(std::string_view name, std::string_view word);
+// Whether name is a word of the language (True and False among them), which
+// names nothing the code declares.
+bool isKeyword(std::string_view name);
 
 } // namespace lodarix::program
