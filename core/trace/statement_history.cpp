@@ -31,6 +31,7 @@ void StatementHistory::procedureStarting(lift::Procedure procedure, lift::FloorI
         : procedure == lift::Procedure::Option1Click                   ? program::Event::Click
                                                                        : program::Event::Timer;
     Event event{dropped_ + kept_.size(),
+                trace_ ? trace_->size() : NoRow,
                 kind,
                 floor,
                 colors_,
@@ -117,6 +118,42 @@ program::Ran StatementHistory::at(std::size_t statement) const
 {
     const Kept& kept = kept_.at(statement);
     return {kept.procedure, kept.line};
+}
+
+std::uint64_t StatementHistory::rowOfEvent(std::size_t event) const
+{
+    // An event that failed made no row: the next one makes the row it would have.
+    const std::uint64_t row = events_[event].row;
+    const bool made = trace_ && row < trace_->size()
+        && (event + 1 == events_.size() || events_[event + 1].row != row);
+    return made ? row : NoRow;
+}
+
+std::optional<std::size_t> StatementHistory::rowOf(std::size_t statement) const
+{
+    const std::uint64_t row = rowOfEvent(kept_.at(statement).event - firstEvent_);
+    if (row == NoRow)
+        return std::nullopt;
+    return std::size_t(row);
+}
+
+std::optional<std::pair<std::size_t, std::size_t>>
+StatementHistory::statementsOfRow(std::size_t row) const
+{
+    std::size_t event =
+        std::size_t(std::partition_point(events_.begin(), events_.end(),
+                                         [row](const Event& kept) { return kept.row < row; })
+                    - events_.begin());
+    while (event + 1 < events_.size() && events_[event + 1].row == row)
+        ++event;
+    if (event == events_.size() || rowOfEvent(event) != row)
+        return std::nullopt;
+    const std::uint64_t end =
+        event + 1 == events_.size() ? dropped_ + kept_.size() : events_[event + 1].firstStatement;
+    const std::uint64_t first = std::max(events_[event].firstStatement, dropped_);
+    if (end <= first)
+        return std::nullopt;
+    return std::pair{std::size_t(first - dropped_), std::size_t(end - dropped_)};
 }
 
 Moment StatementHistory::momentAfter(std::size_t statement) const

@@ -7,13 +7,19 @@
 // costs at most one event's 10,000 statements. The history hears the window
 // through the rules' observers, as the events trace does, and the statements
 // through the program's listener; a face gives it both, and the machine of
-// the engine that runs the form.
+// the engine that runs the form. Given the events trace, it knows which of
+// the trace's rows each event made, so that a face can show a row's lines
+// and a line's row.
 #pragma once
 
 #include "core/lift/rule_observer.h"
 #include "core/model/window_model.h"
 #include "core/program/form_program.h"
+#include "core/trace/event_trace.h"
 #include "core/trace/trace_row.h"
+
+#include <optional>
+#include <utility>
 
 #include <array>
 #include <cstdint>
@@ -45,6 +51,8 @@ public:
     // since the last event stands there. Without it, the history knows the
     // text only from what the rules read and wrote.
     void setWindow(const lift::WindowOperations* window) { window_ = window; }
+    // The trace that hears the same rules; set it before the first event.
+    void setTrace(const EventTrace* trace) { trace_ = trace; }
 
     // The program's listener: a statement was carried out.
     void statementRan(const program::StatementRan& ran);
@@ -53,6 +61,12 @@ public:
     std::size_t size() const { return kept_.size(); }
     std::uint64_t dropped() const { return dropped_; }
     program::Ran at(std::size_t statement) const;
+    // The trace's row of the kept statement's event; none for an event that
+    // made no row (it failed) or without a trace.
+    std::optional<std::size_t> rowOf(std::size_t statement) const;
+    // The kept statements of the event that made the trace's row, first and
+    // one past the last; none where it ran no kept statement.
+    std::optional<std::pair<std::size_t, std::size_t>> statementsOfRow(std::size_t row) const;
     // The form right after the kept statement (0 the oldest kept).
     Moment momentAfter(std::size_t statement) const;
     // The bytes it holds, spare room included.
@@ -80,6 +94,7 @@ private:
 
     struct Event {
         std::uint64_t firstStatement; // counted from the first ever
+        std::uint64_t row;            // the trace's size as it began; NoRow without a trace
         program::Event kind;
         lift::FloorIndex floor;
         std::array<lift::Color, lift::FloorTable::Count> colors;
@@ -93,6 +108,10 @@ private:
         std::vector<program::Value> variables;
     };
 
+    static constexpr std::uint64_t NoRow = ~std::uint64_t(0);
+
+    // The trace row that events_[event] made, or NoRow.
+    std::uint64_t rowOfEvent(std::size_t event) const;
     // The status text as the event under way found it.
     void keepText(Event& event, const std::string& text);
     void dropOldest();
@@ -101,6 +120,7 @@ private:
     std::size_t maxKept_;
     const program::Machine* machine_ = nullptr;
     const lift::WindowOperations* window_ = nullptr;
+    const EventTrace* trace_ = nullptr;
     std::deque<Kept> kept_;
     std::deque<Event> events_;
     std::uint64_t firstEvent_ = 0; // the number of events_.front()

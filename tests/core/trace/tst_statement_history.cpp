@@ -2,7 +2,8 @@
 // session that goes from floor 1 to 11 and back, with typing in the status
 // box, a refused pick and a pick mid-trip, the form rebuilt after it has the
 // variables, the window and the sketch that the live form had right then.
-// And it keeps no more than asked, dropping the oldest.
+// Each row of the events trace knows its statements, and each statement its
+// row. And it keeps no more than asked, dropping the oldest.
 
 #include "core/form/lodarix_controls.h"
 #include "core/model/lodarix_model.h"
@@ -41,8 +42,11 @@ struct Session {
     explicit Session(std::size_t maxKept)
         : history(code, maxKept)
     {
-        model.setRuleObserver(&history);
+        model.setRuleObserver(&record);
+        model.addRuleObserver(&trace);
+        model.addRuleObserver(&history);
         history.setWindow(&model.window());
+        history.setTrace(&trace);
         model.setEngine([this](lift::WindowOperations& window) {
             auto engine = std::make_unique<program::FormProgram>(code, window);
             history.setMachine(&engine->machine());
@@ -66,6 +70,8 @@ struct Session {
 
     std::shared_ptr<const program::Program> code =
         std::make_shared<const program::Program>(program::read(program::formCode()));
+    motion::MotionRecorder record{[] { return std::int64_t(0); }, 800};
+    trace::EventTrace trace{record};
     trace::StatementHistory history;
     LodarixModel model;
     std::vector<Seen> seen;
@@ -111,6 +117,29 @@ private slots:
         }
     }
 
+    void eachRowOfTheTraceKnowsItsStatements()
+    {
+        Session session(trace::StatementHistory::MaxKept);
+        session.trip(1, 3);
+        session.model.clickGrilleButton(Grille::Open);
+        session.trip(3, 2);
+        const trace::StatementHistory& history = session.history;
+        std::size_t statement = 0;
+        for (std::size_t row = 0; row < session.trace.size(); ++row) {
+            const auto lines = history.statementsOfRow(row);
+            if (session.trace.rows()[row].kind == trace::EventKind::Grille) {
+                QVERIFY(!lines);
+                continue;
+            }
+            QVERIFY2(lines && lines->first == statement && lines->second > statement,
+                     qPrintable(QString::number(row)));
+            for (; statement < lines->second; ++statement)
+                QCOMPARE(history.rowOf(statement), std::optional<std::size_t>(row));
+        }
+        QCOMPARE(statement, history.size());
+        QVERIFY(!history.statementsOfRow(session.trace.size()));
+    }
+
     void theOldestAreDroppedBeyondWhatIsKept()
     {
         Session session(100);
@@ -123,6 +152,10 @@ private slots:
         QCOMPARE(windowState(*history.momentAfter(99).window), last.window);
         const Seen& oldest = session.seen[std::size_t(history.dropped())];
         QCOMPARE(windowState(*history.momentAfter(0).window), oldest.window);
+        // The oldest kept event lost its first statements: its row has the rest.
+        const std::size_t row = *history.rowOf(0);
+        QCOMPARE(history.statementsOfRow(row)->first, std::size_t(0));
+        QVERIFY(!history.statementsOfRow(0));
     }
 };
 
