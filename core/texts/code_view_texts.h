@@ -36,4 +36,27 @@ inline constexpr std::string_view UnchangedLineSummary = "Ред {}: {}. Нищ�
 inline constexpr std::string_view NextSummary = " Следва ред {}.";
 inline constexpr std::string_view ErrorSummary = "Програмата спря. {}";
 
+// Back and forth through the statements kept: steps are numbered from the
+// first statement since the code took over, and keep their numbers when the
+// oldest are dropped.
+inline constexpr std::string_view Back = "Назад";
+inline constexpr std::string_view BackTip = "Показва формата след предишната стъпка";
+inline constexpr std::string_view Forward = "Напред";
+inline constexpr std::string_view ForwardTip = "Показва формата след следващата стъпка";
+inline constexpr std::string_view Steps = "Изпълнени стъпки";
+inline constexpr std::string_view GoToStep = "Към стъпка";
+inline constexpr std::string_view GoToStepTip = "Показва формата след стъпката с този номер";
+inline constexpr std::string_view Latest = "Последна";
+inline constexpr std::string_view LatestTip = "Следи отново последната изпълнена стъпка";
+inline constexpr std::string_view NoSteps = "Още няма изпълнени стъпки.";
+inline constexpr std::string_view StepsDropped = "Стъпките преди {} не се пазят.";
+// The chosen step: "Стъпка 12 от 340: Timer1_Timer, ред 38"
+inline constexpr std::string_view StepHeading = "Стъпка {} от {}: {}, ред {}";
+inline constexpr std::string_view VariablesAfter = "След нея: {}";
+inline constexpr std::string_view VariableValue = "{} = {}";
+inline constexpr std::string_view VariablesSeparator = ", ";
+inline constexpr std::string_view SketchAfterStep = "Формата след стъпка {}";
+// A row of the events view whose event ran no statement that is kept.
+inline constexpr std::string_view RowRanNoLines = "Това събитие не е изпълнило пазен ред от кода.";
+
 } // namespace lodarix::code_texts

@@ -11,6 +11,7 @@
 #include "core/program/reader.h"
 #include "core/replay/state_json.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/step_report.h"
 #include "core/trace/window_sketch.h"
 
 #include <QTest>
@@ -156,6 +157,35 @@ private slots:
         const std::size_t row = *history.rowOf(0);
         QCOMPARE(history.statementsOfRow(row)->first, std::size_t(0));
         QVERIFY(!history.statementsOfRow(0));
+
+        // Steps keep their numbers as the oldest go.
+        const std::uint64_t steps = session.seen.size();
+        QCOMPARE(trace::stepNumber(history, 99), steps);
+        QCOMPARE(trace::keptStatement(history, steps - 1), std::size_t(98));
+        QCOMPARE(trace::keptStatement(history, 1), std::size_t(0));
+        QCOMPARE(trace::keptStatement(history, steps + 5), std::size_t(99));
+    }
+
+    void aChosenStepSaysWhereItRanAndWhatItLeft()
+    {
+        Session session(trace::StatementHistory::MaxKept);
+        session.trip(1, 3);
+        const trace::StatementHistory& history = session.history;
+        std::size_t firstOfStep = 0;
+        while (history.at(firstOfStep).procedure != session.code->timer1Timer)
+            ++firstOfStep;
+        const trace::Moment moment = history.momentAfter(firstOfStep + 1);
+        const std::string source(program::formCode());
+        const std::string heading = trace::stepHeading(*session.code, history, firstOfStep + 1);
+        QVERIFY2(heading.starts_with("Стъпка " + std::to_string(firstOfStep + 2) + " от "
+                                     + std::to_string(history.size()) + ": Timer1_Timer, ред "),
+                 heading.c_str());
+        QCOMPARE(trace::variablesAfter(*session.code, moment),
+                 std::string("След нея: CurrentFloor = 0, TargetFloor = 2"));
+        const std::string summary =
+            trace::stepSummary(source, *session.code, history, firstOfStep + 1, moment);
+        QVERIFY(summary.starts_with(heading + ". "));
+        QVERIFY(summary.ends_with(". След нея: CurrentFloor = 0, TargetFloor = 2."));
     }
 };
 
