@@ -1,4 +1,7 @@
-// lodarix-replay [--motion | --xlsx WORKBOOK | --lines] [--program CODE] [FILE]:
+// lodarix-replay [--motion | --xlsx WORKBOOK | --lines] [--program CODE] [FILE],
+// lodarix-replay --compare REFERENCE --program CODE [FILE] and
+// lodarix-replay --check REFERENCE --script FILE... PROGRAM...
+// (compare_commands.h):
 // loads the model window, runs the script's commands in order and prints the
 // state after load and after each command as JSON Lines, or with --motion the
 // motion record as CSV, each row as soon as it is made, or with --xlsx writes
@@ -10,11 +13,13 @@
 // An error in the form's code, and a workbook that cannot be written, are
 // exit status 1, and leave no file behind.
 
+#include "app/replay/compare_commands.h"
 #include "core/files/whole_file.h"
 #include "core/model/lodarix_model.h"
 #include "core/motion/motion_csv.h"
 #include "core/program/form_code.h"
 #include "core/program/form_program.h"
+#include "core/program/program_file.h"
 #include "core/program/reader.h"
 #include "core/replay/motion_session.h"
 #include "core/replay/runner.h"
@@ -53,6 +58,8 @@ void write(std::string_view text)
 
 constexpr std::string_view Help =
     R"(Usage: lodarix-replay [options] [FILE]
+       lodarix-replay --compare REFERENCE --program CODE [FILE]
+       lodarix-replay --check REFERENCE --script FILE [--script FILE...] PROGRAM...
 Runs a script of user actions against the lift without a window and prints the
 state after loading and after each command as one JSON object a line, or with
 --motion the cabin's motion as CSV.
@@ -80,6 +87,20 @@ Options:
               Run the events with the form's code in the file CODE (UTF-8) in
               place of the built-in rules. An error in it ends the run with
               exit status 1 and the error on standard error.
+  --compare REFERENCE
+              Run the script through the form's code in CODE and in REFERENCE,
+              each on a fresh form, and print where CODE first parts from it:
+              the event, and in it the first write to the window that differs,
+              with both values and lines. Exit status 0: no difference; 1: a
+              difference; 2: a file that cannot be read, or a program that does
+              not read.
+  --check REFERENCE
+              Run each PROGRAM and REFERENCE on every --script and print one CSV
+              row a program: equal, the first difference (script, event, line,
+              what), or why it could not run. Exit status 0: all equal; 1: any
+              differs or fails; 2: the reference or a script cannot be read.
+  --script FILE
+              A script for --check; give it once for each script.
 
 Arguments:
   FILE        The script; standard input when absent or -.
@@ -105,6 +126,9 @@ struct Options {
     bool lines = false;
     std::optional<std::string> workbook;
     std::optional<std::string> program;
+    std::optional<std::string> compare;
+    std::optional<std::string> check;
+    std::vector<std::string> scripts;
     std::vector<std::string> files;
 };
 
@@ -123,14 +147,22 @@ std::variant<Options, std::string> parseArguments(int argc, char* argv[])
         } else if (argument.starts_with("--")) {
             const std::size_t equals = argument.find('=');
             const std::string_view name = argument.substr(2, equals - 2);
-            if (name == "xlsx" || name == "program") {
-                auto& value = name == "xlsx" ? options.workbook : options.program;
+            if (name == "xlsx" || name == "program" || name == "compare" || name == "check"
+                || name == "script") {
+                std::string value;
                 if (equals != std::string_view::npos)
                     value = std::string(argument.substr(equals + 1));
                 else if (i + 1 < argc)
                     value = argv[++i];
                 else
                     return "Missing value after '--" + std::string(name) + "'.";
+                if (name == "script")
+                    options.scripts.push_back(std::move(value));
+                else
+                    (name == "xlsx"          ? options.workbook
+                         : name == "program" ? options.program
+                         : name == "compare" ? options.compare
+                                             : options.check) = std::move(value);
                 continue;
             }
             if (name != "help" && name != "motion" && name != "lines")
@@ -305,13 +337,28 @@ int main(int argc, char* argv[])
         write(Help);
         return 0;
     }
-    if (int(options.motion) + int(bool(options.workbook)) + int(options.lines) > 1)
-        return fail("--motion, --xlsx and --lines cannot be used together");
+    if (int(options.motion) + int(bool(options.workbook)) + int(options.lines)
+            + int(bool(options.compare)) + int(bool(options.check))
+        > 1)
+        return fail("--motion, --xlsx, --lines, --compare and --check cannot be used together");
+    if (!options.scripts.empty() && !options.check)
+        return fail("--script goes with --check");
+    if (options.check) {
+        if (options.program)
+            return fail("--check takes its programs as arguments, not --program");
+        if (options.scripts.empty())
+            return fail("--check needs at least one --script");
+        return replay_tool::check(*options.check, options.scripts, options.files);
+    }
+    if (options.compare && !options.program)
+        return fail("--compare needs --program");
     if (options.files.size() > 1)
         return fail("expected at most one script file, got "
                     + std::to_string(options.files.size()));
 
     const std::string path = options.files.empty() ? "-" : options.files.front();
+    if (options.compare)
+        return replay_tool::compare(*options.compare, *options.program, path);
     const bool fromStdin = path == "-";
     std::ifstream file;
     if (!fromStdin) {
@@ -334,9 +381,12 @@ int main(int argc, char* argv[])
             std::ifstream programFile(*options.program, std::ios::binary);
             if (!programFile)
                 return fail("cannot read " + *options.program + ": " + std::strerror(errno));
-            std::ostringstream text;
-            text << programFile.rdbuf();
-            source = text.str();
+            std::ostringstream bytes;
+            bytes << programFile.rdbuf();
+            auto text = program::programText(bytes.str());
+            if (const auto* notAProgram = std::get_if<program::NotAProgram>(&text))
+                return fail("cannot read " + *options.program + ": " + notAProgram->reason);
+            source = std::move(std::get<std::string>(text));
         }
         try {
             code.program = std::make_shared<const program::Program>(program::read(source));

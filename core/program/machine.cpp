@@ -173,6 +173,7 @@ void Machine::count(int line)
 Ran Machine::step()
 {
     const Ran ran{procedure(), nextLine()};
+    line_ = ran.line;
     count(ran.line);
     try {
         Cursor& cursor = frames_.back().cursors.back();

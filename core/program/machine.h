@@ -63,6 +63,8 @@ public:
     int procedure() const { return frames_.empty() ? -1 : frames_.back().procedure; }
     // The line of the statement step() carries out next, or 0.
     int nextLine() const;
+    // The line of the statement step() carries out, while it does; else the last.
+    int line() const { return line_; }
     // Statements carried out since the event began.
     int statementsRun() const { return statements_; }
     // The form-level variable of that name, if the program declares it.
@@ -111,6 +113,7 @@ private:
     std::vector<Value> variables_;
     std::vector<Frame> frames_;
     int statements_ = 0;
+    int line_ = 0;
 };
 
 } // namespace lodarix::program

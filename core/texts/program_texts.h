@@ -44,4 +44,8 @@ inline constexpr std::string_view ReadNotAVariable = "„{}“ не е пром�
 inline constexpr std::string_view ReadOutsideSub = "операторът е извън процедура";
 inline constexpr std::string_view ReadExitOutside = "„{}“ е извън цикъл";
 
+// A file that holds no program: why it cannot be opened.
+inline constexpr std::string_view FileTooLarge = "Файлът е по-голям от 64 KB и не е програма.";
+inline constexpr std::string_view FileNotText = "Файлът не е текст в UTF-8 и не е програма.";
+
 } // namespace lodarix::texts

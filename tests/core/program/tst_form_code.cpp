@@ -3,12 +3,14 @@
 // random ones, the window's state line after every command, the events
 // trace's rows and texts, and the motion record are the same. And an edited
 // program that differs in one line is told apart at the first event where
-// it behaves otherwise.
+// it behaves otherwise; the comparison of two programs finds it there too,
+// at the edited line, and finds the form's code equal to itself.
 
 #include "core/program/form_code.h"
 #include "core/program/form_program.h"
 #include "core/program/reader.h"
 #include "core/replay/motion_session.h"
+#include "core/replay/program_compare.h"
 #include "core/replay/state_json.h"
 #include "core/trace/event_trace.h"
 #include "core/trace/example_scripts.h"
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QTest>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -228,6 +231,36 @@ private slots:
         for (unsigned seed = 1; seed <= 200; ++seed) {
             if (firstDifference(code, randomScript(seed)))
                 return;
+        }
+        QFAIL("no script tells the edited program apart");
+    }
+
+    void theComparisonFindsTheEditedLine_data() { anEditedLineIsToldApart_data(); }
+
+    void theComparisonFindsTheEditedLine()
+    {
+        QFETCH(int, line);
+        QFETCH(QString, was);
+        QFETCH(QString, now);
+        // Where the edit changes a variable, not a write, the first write that
+        // differs comes later (0: the edited program leaves a write out).
+        const std::map<int, int> firstWriteThatDiffers = {{9, 25},  {21, 22}, {27, 17}, {33, 0},
+                                                          {38, 40}, {39, 40}, {42, 0}};
+        const auto writeLine = firstWriteThatDiffers.find(line);
+        const Code code = edited(line, was, now);
+        for (unsigned seed = 1; seed <= 200; ++seed) {
+            const Script script = randomScript(seed);
+            const auto expected = replay::runEvents(shipped(), script);
+            QVERIFY(!replay::firstDifference(replay::runEvents(shipped(), script), expected));
+            const auto found = replay::firstDifference(replay::runEvents(code, script), expected);
+            if (!found)
+                continue;
+            QCOMPARE(found->line,
+                     writeLine == firstWriteThatDiffers.end() ? line : writeLine->second);
+            // The window's state cannot part later than what the code wrote to it.
+            const int stateParts = firstDifference(code, script).value_or(-2) + 2;
+            QVERIFY2(found->event >= stateParts, found->text.c_str());
+            return;
         }
         QFAIL("no script tells the edited program apart");
     }
