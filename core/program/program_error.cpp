@@ -44,9 +44,15 @@ ProgramError::ProgramError(int number)
 }
 
 ProgramError::ProgramError(int line, const std::string& text)
+    : ProgramError(line, 0, text)
+{
+}
+
+ProgramError::ProgramError(int line, int column, const std::string& text)
     : lift::FormCodeFailure(text)
     , number_(0)
     , line_(line)
+    , column_(column)
 {
 }
 
@@ -64,6 +70,9 @@ void raiseError(int number)
 std::string programErrorReport(const ProgramError& error)
 {
     const std::string line = std::to_string(error.line());
+    if (error.number() == 0 && error.column() > 0)
+        return texts::fill(texts::ReadErrorAtColumnReport,
+                           {line, std::to_string(error.column()), error.what()});
     if (error.number() == 0)
         return texts::fill(texts::ReadErrorReport, {line, error.what()});
     return texts::fill(texts::RunErrorReport,

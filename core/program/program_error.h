@@ -1,6 +1,7 @@
 // An error that stops the form's code, as its runtime raised it: the number,
 // and where it came (the procedure and the line), which the machine fills in
-// as the error leaves the statement. Reading errors have number 0.
+// as the error leaves the statement. Reading errors have number 0, and the
+// column (in characters, from 1) where the reader stopped, where it knows it.
 #pragma once
 
 #include "core/lift/form_state.h"
@@ -26,17 +27,20 @@ class ProgramError : public lift::FormCodeFailure {
 public:
     // A running error; its text is the runtime's for that number.
     explicit ProgramError(int number);
-    // A reading error at line, with its own text.
+    // A reading error at line (and column, 0 where not known), with its own text.
     ProgramError(int line, const std::string& text);
+    ProgramError(int line, int column, const std::string& text);
 
     int number() const { return number_; }
     int line() const { return line_; }
+    int column() const { return column_; }
     const std::string& procedure() const { return procedure_; }
     void setPlace(std::string procedure, int line);
 
 private:
     int number_;
     int line_ = 0;
+    int column_ = 0;
     std::string procedure_;
 };
 

@@ -113,7 +113,7 @@ private:
 
     [[noreturn]] void fail(std::string_view text) const
     {
-        throw ProgramError(peek().line, std::string(text));
+        throw ProgramError(peek().line, peek().column, std::string(text));
     }
     [[noreturn]] void expected(std::string_view what) const
     {
@@ -210,10 +210,10 @@ private:
 
     std::string newName()
     {
-        const int line = peek().line;
+        const Token at = peek();
         std::string text = name();
         if (isTaken(text) || findProcedure(text) >= 0)
-            throw ProgramError(line, texts::fill(texts::ReadDuplicateName, {text}));
+            throw ProgramError(at.line, at.column, texts::fill(texts::ReadDuplicateName, {text}));
         return text;
     }
 
@@ -419,14 +419,17 @@ private:
             body.push_back(std::move(stmt));
             return;
         }
-        if (acceptWord("Call"))
-            return callStatement(body, line, name(), true);
+        if (acceptWord("Call")) {
+            const int column = peek().column;
+            return callStatement(body, line, column, name(), true);
+        }
         if (peek().kind != TokenKind::Name)
             fail(texts::fill(texts::ReadUnexpected, {peek().text}));
         if (!isTaken(peek().text)) {
             if (peek(1).kind == TokenKind::Symbol && peek(1).text == "=")
                 fail(texts::fill(texts::ReadUnknownName, {peek().text}));
-            return callStatement(body, line, take().text, false);
+            const int column = peek().column;
+            return callStatement(body, line, column, take().text, false);
         }
         acceptWord("Let");
         assignment(body, line);
@@ -451,9 +454,10 @@ private:
         return false;
     }
 
-    void callStatement(Block& body, int line, std::string callee, bool parenthesised)
+    void callStatement(Block& body, int line, int column, std::string callee, bool parenthesised)
     {
         Stmt stmt{StmtKind::Call, line};
+        stmt.column = column;
         if (!atEndOfStatement()) {
             const bool open = parenthesised && acceptSymbol("(");
             if (!(open && isSymbol(")")))
@@ -469,6 +473,7 @@ private:
 
     void assignment(Block& body, int line)
     {
+        const int column = peek().column;
         const std::string target = name();
         if (const auto variable = findVariable(target)) {
             symbol("=");
@@ -479,7 +484,7 @@ private:
             return;
         }
         if (!isControl(target))
-            throw ProgramError(line, texts::fill(texts::ReadUnknownName, {target}));
+            throw ProgramError(line, column, texts::fill(texts::ReadUnknownName, {target}));
         Stmt stmt{StmtKind::SetProperty, line};
         stmt.index = controlIndex(target);
         symbol(".");
@@ -536,16 +541,19 @@ private:
         stmt.branches.push_back({line, std::move(condition), block()});
         for (;;) {
             const int branchLine = peek().line;
+            const int branchColumn = peek().column;
             if (acceptWord("ElseIf")) {
                 ExprPtr next = expression();
                 word("Then");
                 endOfLine();
                 if (stmt.hasElse)
-                    throw ProgramError(branchLine, texts::fill(texts::ReadExpected, {"End If"}));
+                    throw ProgramError(branchLine, branchColumn,
+                                       texts::fill(texts::ReadExpected, {"End If"}));
                 stmt.branches.push_back({branchLine, std::move(next), block()});
             } else if (acceptWord("Else")) {
                 if (stmt.hasElse)
-                    throw ProgramError(branchLine, texts::fill(texts::ReadExpected, {"End If"}));
+                    throw ProgramError(branchLine, branchColumn,
+                                       texts::fill(texts::ReadExpected, {"End If"}));
                 endOfLine();
                 stmt.hasElse = true;
                 stmt.elseBody = block();
@@ -562,12 +570,15 @@ private:
     {
         Stmt stmt{StmtKind::For, line};
         const int nameLine = peek().line;
+        const int nameColumn = peek().column;
         const std::string counter = name();
         const auto variable = findVariable(counter);
         if (!variable)
-            throw ProgramError(nameLine, texts::fill(texts::ReadUnknownName, {counter}));
+            throw ProgramError(nameLine, nameColumn,
+                               texts::fill(texts::ReadUnknownName, {counter}));
         if (variableType(*variable) == Type::String || variableType(*variable) == Type::Boolean)
-            throw ProgramError(nameLine, texts::fill(texts::ReadNotAVariable, {counter}));
+            throw ProgramError(nameLine, nameColumn,
+                               texts::fill(texts::ReadNotAVariable, {counter}));
         stmt.variable = *variable;
         symbol("=");
         stmt.value = expression();
@@ -659,11 +670,12 @@ private:
                 continue;
             stmt.procedure = findProcedure(stmt.callee);
             if (stmt.procedure < 0)
-                throw ProgramError(stmt.line, texts::fill(texts::ReadUnknownName, {stmt.callee}));
+                throw ProgramError(stmt.line, stmt.column,
+                                   texts::fill(texts::ReadUnknownName, {stmt.callee}));
             const bool takes = program_.procedures[std::size_t(stmt.procedure)].hasArgument;
             if (takes != bool(stmt.value))
                 throw ProgramError(
-                    stmt.line,
+                    stmt.line, stmt.column,
                     texts::fill(texts::ReadExpected,
                                 {takes ? "един аргумент" : "извикване без аргумент"}));
         }
@@ -826,6 +838,7 @@ private:
             fail(texts::fill(texts::ReadUnexpected,
                              {token.kind == TokenKind::EndOfLine ? "край на реда" : token.text}));
         const int line = token.line;
+        const int column = token.column;
         const std::string text = take().text;
         if (auto value = constant(text))
             return literal(std::move(*value));
@@ -840,7 +853,7 @@ private:
         }
         if (isControl(text))
             return property(text);
-        throw ProgramError(line, texts::fill(texts::ReadUnknownName, {text}));
+        throw ProgramError(line, column, texts::fill(texts::ReadUnknownName, {text}));
     }
 
     ExprPtr call(const FunctionName& function)

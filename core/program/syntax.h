@@ -92,6 +92,7 @@ struct Stmt {
     StmtKind kind;
     int line;
     int endLine = 0;      // For's Next
+    int column = 0;       // Call's procedure name, where it stands in its line
     VariableRef variable; // Assign's and For's
     Property property = Property::Other;
     ExprPtr index; // SetProperty's element, if it takes one

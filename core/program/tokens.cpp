@@ -48,12 +48,23 @@ public:
 private:
     [[noreturn]] void fail(std::string_view text) const
     {
-        throw ProgramError(line_, std::string(text));
+        throw ProgramError(line_, columnOf(at_), std::string(text));
+    }
+
+    // The column of the character at byte at of the line under way.
+    int columnOf(std::size_t at) const
+    {
+        int column = 1;
+        for (std::size_t byte = lineStart_; byte < at && byte < source_.size(); ++byte) {
+            if ((static_cast<unsigned char>(source_[byte]) & 0xC0) != 0x80)
+                ++column;
+        }
+        return column;
     }
 
     void push(TokenKind kind, std::string text, Value literal = {})
     {
-        tokens_.push_back({kind, line_, std::move(text), std::move(literal)});
+        tokens_.push_back({kind, line_, columnOf(start_), std::move(text), std::move(literal)});
     }
 
     char peek(std::size_t ahead = 0) const
@@ -63,11 +74,13 @@ private:
 
     void next()
     {
+        start_ = at_;
         const char c = source_[at_];
         if (c == '\n') {
             push(TokenKind::EndOfLine, {});
             ++line_;
             ++at_;
+            lineStart_ = at_;
         } else if (c == ' ' || c == '\t' || c == '\r') {
             ++at_;
         } else if (c == '\'') {
@@ -178,6 +191,8 @@ private:
 
     std::string_view source_;
     std::size_t at_ = 0;
+    std::size_t start_ = 0;     // where the token under way began
+    std::size_t lineStart_ = 0; // where the line under way began
     int line_ = 1;
     std::vector<Token> tokens_;
 };

@@ -1,6 +1,7 @@
 // The form's code as tokens: names (keywords among them, matched without
 // regard to case by the reader), whole numbers, strings, symbols and the ends
-// of lines. Comments are dropped. A token knows its line, counted from 1.
+// of lines. Comments are dropped. A token knows its line and its column,
+// counted from 1, the column in characters.
 #pragma once
 
 #include "core/program/value.h"
@@ -16,6 +17,7 @@ enum class TokenKind : std::uint8_t { Name, Literal, Symbol, EndOfLine, EndOfFil
 struct Token {
     TokenKind kind;
     int line;
+    int column;
     std::string text; // a name or a symbol as written
     Value literal;    // a number or a string
 };

@@ -27,6 +27,8 @@ inline constexpr std::string_view RunErrorOther = "Грешка при изпъ�
 inline constexpr std::string_view RunErrorReport = "Грешка {} в {}, ред {}: {}";
 // A reading error: the line and what is wrong.
 inline constexpr std::string_view ReadErrorReport = "Грешка при четене, ред {}: {}";
+inline constexpr std::string_view ReadErrorAtColumnReport =
+    "Грешка при четене, ред {}, колона {}: {}";
 
 inline constexpr std::string_view ReadExpected = "очаква се {}";
 inline constexpr std::string_view ReadUnexpected = "неочаквано „{}“";

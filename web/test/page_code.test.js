@@ -198,7 +198,7 @@ test("an error of the code shows with its line, the page goes on, and the progra
     (source) => /** @type {any} */ (globalThis).lodarixPage.runProgram(source),
     "Private Sub Form_Load()\n    If\nEnd Sub\n",
   );
-  assert.match((await alert.textContent()) ?? "", /^Грешка при четене, ред 2: /);
+  assert.match((await alert.textContent()) ?? "", /^Грешка при четене, ред 2, колона 7: /);
   assert.equal((await litLines(page)).error, 2);
   assert.equal(await view.locator(".code-line").count(), 3, "the program's own lines");
   assert.deepEqual(session.problems, []);

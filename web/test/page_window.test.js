@@ -291,7 +291,7 @@ test("an error of the form's code stops that program only, reported with its lin
   assert.ok(window.restartProgram());
   assert.equal(core.currentFloor(window), 5, "anew from its Form_Load");
   window.runProgram("Private Sub Form_Load()\n  If\nEnd Sub\n");
-  assert.match(calls.at(-1) ?? "", /^failed 2 Грешка при четене, ред 2: /);
+  assert.match(calls.at(-1) ?? "", /^failed 2 Грешка при четене, ред 2, колона 5: /);
   calls.length = 0;
   assert.ok(window.pick(1) && window.step());
   assert.deepEqual(calls, [], "a program that does not read runs nothing");

@@ -105,7 +105,7 @@ private slots:
             << QString();
         QTest::newRow("a reading error")
             << formCode().replace("CurrentFloor + 1", "CurrentFloor / 1") << 2 << QString()
-            << "Грешка при четене, ред 38: няма дробни числа";
+            << "Грешка при четене, ред 38, колона 68: няма дробни числа";
         QTest::newRow("not text") << QByteArray("\x00\xFF\xFE", 3) << 2 << QString()
                                   << "Файлът не е текст в UTF-8";
         QTest::newRow("10 MB") << QByteArray(10 << 20, 'x') << 2 << QString()

@@ -351,7 +351,8 @@ private slots:
             withLine("    Option1(Index).BackColor", "    CurrentFloor = = 1");
         QTest::newRow("a line that cannot be read")
             << toQString(unread) << lineOf(unread, "CurrentFloor = =")
-            << QStringLiteral("Грешка при четене, ред %1:").arg(lineOf(unread, "CurrentFloor = ="));
+            << QStringLiteral("Грешка при четене, ред %1, колона 20:")
+                   .arg(lineOf(unread, "CurrentFloor = ="));
     }
 
     void anErrorStopsTheCodeAndTheWindowStays()
