@@ -65,6 +65,7 @@ void StepHistoryBar::buildControls()
     stepField_->setToolTip(toQString(words::GoToStepTip));
     stepField_->setKeyboardTracking(false);
     stepField_->setMaximum(std::numeric_limits<int>::max());
+    stepField_->setMinimumWidth(stepField_->sizeHint().width());
     goTo->setBuddy(stepField_);
     latest_ = button(words::Latest, words::LatestTip, this);
     latest_->setObjectName(QStringLiteral("latestButton"));

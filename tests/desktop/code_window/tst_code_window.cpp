@@ -516,6 +516,9 @@ private slots:
         }
         verifyShowsStep(view, history, statement);
         QCOMPARE(chosen.last().at(0).value<std::size_t>(), statement);
+        QLabel* text = steps.stepText();
+        QTRY_VERIFY(text->height() >= 2 * text->fontMetrics().height());
+        view.grab().save(QStringLiteral(LODARIX_EVIDENCE "/code_view_step.png"));
         QVERIFY(steps.forwardButton()->isEnabled() && steps.latestButton()->isEnabled());
     }
 
