@@ -81,12 +81,20 @@ void setUpApplication()
         print(stderr, QStringLiteral("lodarix: arguments ignored: %1\n").arg(ignored.join(u' ')));
 }
 
+void joinViews(EventsHost& events, CodeHost& code)
+{
+    code.setTrace(&events.trace());
+    QObject::connect(&events, &EventsHost::rowChosen, &code, &CodeHost::showRow);
+    QObject::connect(&code, &CodeHost::rowChosen, &events, &EventsHost::selectRow);
+}
+
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)
 {
     LodarixWindow window;
     MotionHost motion(window);
-    const EventsHost events(window, motion);
-    const CodeHost code(window, motion.menu());
+    EventsHost events(window, motion);
+    CodeHost code(window, motion.menu());
+    joinViews(events, code);
     if (!window.load())
         return LodarixWindow::RunTimeErrorExitCode;
     if (beforeShow)

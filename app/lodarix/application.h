@@ -10,6 +10,8 @@
 
 namespace lodarix {
 
+class CodeHost;
+class EventsHost;
 class LodarixWindow;
 
 // The exit status when the command line asks for --help or --version, which
@@ -20,6 +22,10 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 // and warns on one line of standard error of the arguments left over. Call
 // right after the QApplication is made.
 void setUpApplication();
+
+// The events window and the code window agree: a row chosen in one chooses
+// its first step in the other, and a step chosen there selects its row.
+void joinViews(EventsHost& events, CodeHost& code);
 
 // Builds the window with its motion record and motion window (F2) and its
 // events trace and events window (F3), loads it,

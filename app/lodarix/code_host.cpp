@@ -25,6 +25,8 @@ CodeHost::~CodeHost()
         engine_->setListener({});
     window_.setFormCodeFailureHandler({});
     window_.removePartWayListener(partWayListener_);
+    if (history_)
+        window_.removeRuleObserver(history_.get());
 }
 
 void CodeHost::openCodeWindow()
@@ -37,6 +39,10 @@ void CodeHost::openCodeWindow()
         connect(codeWindow_.get(), &CodeWindow::nextLineRequested, this,
                 [this] { window_.advance(); });
         connect(codeWindow_.get(), &CodeWindow::restartRequested, this, &CodeHost::restart);
+        connect(codeWindow_.get(), &CodeWindow::stepChosen, this, [this](std::size_t statement) {
+            if (const auto row = history_ ? history_->rowOf(statement) : std::nullopt)
+                emit rowChosen(*row);
+        });
         window_.setFormCodeFailureHandler([this](const std::exception& error) { failed(error); });
         partWayListener_ = window_.addPartWayListener([this](bool) { showNext(); });
         takeOver();
@@ -60,6 +66,7 @@ bool CodeHost::readSource()
             return engine;
         });
         program_.reset();
+        keepHistory(false);
         failed(error);
         return false;
     }
@@ -69,6 +76,7 @@ void CodeHost::takeOver()
 {
     if (!readSource())
         return;
+    keepHistory(true);
     window_.setEngine([this](lift::WindowOperations& operations) {
         auto engine = makeEngine(operations);
         engine->takeOver(window_.controller());
@@ -95,6 +103,7 @@ void CodeHost::restart()
     window_.finishEvent();
     if (codeWindow_)
         codeWindow_->clearRun();
+    keepHistory(true);
     window_.restart([this](lift::WindowOperations& operations) { return makeEngine(operations); });
 }
 
@@ -104,11 +113,47 @@ std::unique_ptr<program::FormProgram> CodeHost::makeEngine(lift::WindowOperation
         program_, window, [this](const program::StatementRan& statement) { ran(statement); });
     engine->setStepwise(codeWindow_ && codeWindow_->stepwise());
     engine_ = engine.get();
+    if (history_)
+        history_->setMachine(&engine->machine());
     return engine;
+}
+
+void CodeHost::keepHistory(bool fresh)
+{
+    std::unique_ptr<trace::StatementHistory> kept = std::move(history_);
+    if (fresh) {
+        history_ = std::make_unique<trace::StatementHistory>(program_);
+        history_->setWindow(&window_.operations());
+        history_->setTrace(trace_);
+        window_.addRuleObserver(history_.get());
+    }
+    if (codeWindow_)
+        codeWindow_->setHistory(history_.get(), program_);
+    if (kept)
+        window_.removeRuleObserver(kept.get());
+}
+
+void CodeHost::setTrace(const trace::EventTrace* trace)
+{
+    trace_ = trace;
+    if (history_)
+        history_->setTrace(trace);
+}
+
+void CodeHost::showRow(std::size_t row)
+{
+    if (!codeWindow_ || !codeWindow_->isVisible() || !history_)
+        return;
+    if (const auto statements = history_->statementsOfRow(row))
+        codeWindow_->chooseStatement(statements->first);
+    else
+        codeWindow_->sayRowRanNoLines();
 }
 
 void CodeHost::ran(const program::StatementRan& statement)
 {
+    if (history_)
+        history_->statementRan(statement);
     if (!codeWindow_)
         return;
     const int line = statement.ran.line;

@@ -7,9 +7,16 @@
 // tells the window each statement it runs (and, while it waits, the next), "Ред по ред" makes it go
 // a line at a time, "Следващ ред" carries out the next, and a failure of the code goes to the
 // window, which stays, until "Отначало" runs the code again from its load.
+// From the take-over on, a statement history (core/trace/statement_history.h)
+// keeps the statements the code runs, heard as the events trace hears the
+// rules, for the window to go back and forth through; "Отначало" or another
+// text starts a fresh one. A step the user chooses is told by its trace row
+// (rowChosen), and a trace row shown (showRow) chooses its first step.
 #pragma once
 
 #include "core/program/form_program.h"
+#include "core/trace/event_trace.h"
+#include "core/trace/statement_history.h"
 
 #include <QObject>
 
@@ -38,17 +45,31 @@ public:
     // code read from it runs from its load. A reading error goes to the window.
     void runSource(std::string_view source);
 
+    // The events trace whose rows the steps are told by; set it before the window first opens.
+    void setTrace(const trace::EventTrace* trace);
+    // While the window is shown, chooses the first kept statement of the
+    // trace's row, or says that the row ran none.
+    void showRow(std::size_t row);
+
     // nullptr until first opened.
     CodeWindow* codeWindow() const { return codeWindow_.get(); }
     // The code that runs the form; nullptr until the window first opened or
     // while the text shown cannot be read.
     const program::FormProgram* formProgram() const { return engine_; }
+    // The statements kept since the code took over or ran again; nullptr before.
+    const trace::StatementHistory* history() const { return history_.get(); }
+
+signals:
+    // The user chose a step in the code window, made by the trace's row.
+    void rowChosen(std::size_t row);
 
 private:
     // program_ read from source_; on a reading error, the form runs no code
     // and the window shows the error.
     bool readSource();
     void takeOver();
+    // A history from now on, or none, in place of the one kept.
+    void keepHistory(bool fresh);
     void restart();
     std::unique_ptr<program::FormProgram> makeEngine(lift::WindowOperations& window);
     void ran(const program::StatementRan& statement);
@@ -61,6 +82,8 @@ private:
     std::string source_;
     std::shared_ptr<const program::Program> program_;
     program::FormProgram* engine_ = nullptr; // the window's rule runner owns it
+    const trace::EventTrace* trace_ = nullptr;
+    std::unique_ptr<trace::StatementHistory> history_;
     std::unique_ptr<CodeWindow> codeWindow_;
     int partWayListener_ = 0;
 };

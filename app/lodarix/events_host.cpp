@@ -32,10 +32,17 @@ void EventsHost::openEventsWindow()
     if (!eventsWindow_) {
         eventsWindow_ = std::make_unique<EventsWindow>(trace_);
         eventsWindow_->setWindowIcon(window_.form().windowIcon());
+        connect(eventsWindow_.get(), &EventsWindow::rowChosen, this, &EventsHost::rowChosen);
     }
     eventsWindow_->show();
     eventsWindow_->raise();
     eventsWindow_->activateWindow();
+}
+
+void EventsHost::selectRow(std::size_t row)
+{
+    if (eventsWindow_ && eventsWindow_->isVisible())
+        eventsWindow_->selectRow(row);
 }
 
 } // namespace lodarix

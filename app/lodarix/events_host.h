@@ -2,7 +2,8 @@
 // on it keeps the lesson's events trace, as one of the window's rule
 // observers, after the motion record, whose times it takes; it answers F3
 // and "Събития" in the main window's context menu; and it makes the events
-// window when first opened. Until then nothing of it shows.
+// window when first opened. Until then nothing of it shows. A row the user
+// chooses there is told as rowChosen, and selectRow chooses one unheard.
 #pragma once
 
 #include "core/trace/event_trace.h"
@@ -29,9 +30,16 @@ public:
     // Shows the events window, made on first use, and brings it to the front.
     void openEventsWindow();
 
+    // Selects the lesson's row in the events window, if it is shown.
+    void selectRow(std::size_t row);
+
     // nullptr until first opened.
     EventsWindow* eventsWindow() const { return eventsWindow_.get(); }
     const trace::EventTrace& trace() const { return trace_; }
+
+signals:
+    // The user chose the lesson's row in the events window.
+    void rowChosen(std::size_t row);
 
 private:
     LodarixWindow& window_;

@@ -1,6 +1,6 @@
 // lodarix-bench [--runs N] [--output FILE] [--only GROUP]: runs every
 // measurement of the window and the trip rules (or one group of them:
-// start-up, cadence, cpu, throughput, append, graphs, events), prints one Markdown
+// start-up, cadence, cpu, throughput, append, graphs, events, code), prints one Markdown
 // table and writes it to FILE. Start-up and memory pit the window against a
 // minimal one, run after run on the same platform; cadence and CPU time watch
 // the real window with its real timer in Xvfb, at the default interval and at
@@ -8,8 +8,10 @@
 // figures come from the Google Benchmark of the rules; the append cost times
 // picks that append a line to status texts from 1 KiB to 8 MiB, and the
 // motion window's graphs are repainted, offscreen (figures.h); the events
-// window takes in a row at 100,000 events (events_figures.h).
+// window takes in a row at 100,000 events (events_figures.h); the code
+// window goes to a step among 100,000 kept (code_figures.h).
 
+#include "bench/harness/code_figures.h"
 #include "bench/harness/events_figures.h"
 #include "bench/harness/figures.h"
 #include "tests/support/xvfb.h"
@@ -52,6 +54,11 @@ int main(int argc, char* argv[])
             progress("the events window with 100,000 events, offscreen");
             measureEventsWindow(table, LODARIX_BENCH_EVENTS, std::min(settings.longRuns, 3),
                                 settings.errorLog);
+        }
+        if (settings.runs("code")) {
+            progress("the code window with 100,000 statements kept, offscreen");
+            measureCodeWindow(table, LODARIX_BENCH_CODE, std::min(settings.longRuns, 3),
+                              settings.errorLog);
         }
 
         const std::string markdown = table.markdown();

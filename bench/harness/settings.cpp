@@ -11,8 +11,8 @@ namespace bench {
 
 namespace {
 
-const char* const Groups[] = {"start-up", "cadence", "cpu",   "throughput",
-                              "append",   "graphs",  "events"};
+const char* const Groups[] = {"start-up", "cadence", "cpu",    "throughput",
+                              "append",   "graphs",  "events", "code"};
 
 } // namespace
 

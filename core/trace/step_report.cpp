@@ -22,6 +22,18 @@ void addValues(std::string& text, const std::vector<program::Variable>& names,
     }
 }
 
+// The form's variable as a floor, 0 when it holds none.
+int floorIn(const program::Program& program, const Moment& moment, std::string_view name)
+{
+    for (std::size_t slot = 0; slot < program.variables.size() && slot < moment.variables.size();
+         ++slot) {
+        const program::Value& value = moment.variables[slot];
+        if (program.variables[slot].name == name && value.isNumeric())
+            return value.number;
+    }
+    return 0;
+}
+
 } // namespace
 
 std::uint64_t stepNumber(const StatementHistory& history, std::size_t statement)
@@ -55,6 +67,12 @@ std::string variablesAfter(const program::Program& program, const Moment& moment
     addValues(values, program.procedures.at(std::size_t(moment.ran.procedure)).locals,
               moment.locals);
     return texts::fill(code_texts::VariablesAfter, {values});
+}
+
+WindowSketch stepSketch(const program::Program& program, const Moment& moment)
+{
+    return sketchOf(*moment.window, floorIn(program, moment, "CurrentFloor"),
+                    floorIn(program, moment, "TargetFloor"));
 }
 
 std::string stepSummary(std::string_view source, const program::Program& program,

@@ -7,6 +7,7 @@
 
 #include "core/program/syntax.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/window_sketch.h"
 
 #include <cstdint>
 #include <string>
@@ -24,6 +25,9 @@ std::string stepHeading(const program::Program& program, const StatementHistory&
                         std::size_t statement);
 // "След нея: CurrentFloor = 4, TargetFloor = 6, Index = 5"
 std::string variablesAfter(const program::Program& program, const Moment& moment);
+// The drawing of the window after the step, its words with the floors the
+// form's CurrentFloor and TargetFloor held then.
+WindowSketch stepSketch(const program::Program& program, const Moment& moment);
 // The heading, the line's text and the variables, as a screen reader hears them.
 std::string stepSummary(std::string_view source, const program::Program& program,
                         const StatementHistory& history, std::size_t statement,

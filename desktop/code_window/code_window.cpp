@@ -1,11 +1,14 @@
 #include "desktop/code_window/code_window.h"
 
 #include "core/program/code_style.h"
+#include "core/program/line_report.h"
 #include "core/texts/code_view_texts.h"
 #include "core/texts/number_texts.h"
 #include "core/texts/program_texts.h"
+#include "core/trace/step_report.h"
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/code_highlighter.h"
+#include "desktop/code_window/step_history_bar.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/key_sequences.h"
 #include "desktop/window/keyboard_context_menu.h"
@@ -17,6 +20,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <optional>
+#include <string>
 
 namespace lodarix {
 
@@ -85,25 +91,39 @@ void CodeWindow::buildControls()
     errorReport_->setStyleSheet(
         flatFill("QLabel", lift::toColor(program::code_style::ErrorLine), QStringLiteral("none")));
     errorReport_->hide();
+    steps_ = new StepHistoryBar(this);
+    steps_->setObjectName(QStringLiteral("stepHistory"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(editor_, 1);
     layout->addWidget(ranLine_);
+    layout->addWidget(steps_);
     layout->addWidget(errorReport_);
     setTabOrder(stepwise_, nextLine_);
     setTabOrder(nextLine_, restart_);
     setTabOrder(restart_, readLine);
     setTabOrder(readLine, editor_);
+    setTabOrder(editor_, steps_->backButton());
+
+    connect(steps_, &StepHistoryBar::choiceChanged, this, &CodeWindow::showChoice);
+    connect(steps_, &StepHistoryBar::stepChosen, this, &CodeWindow::stepChosen);
 
     connect(stepwise, &QPushButton::toggled, this, [this](bool on) {
         nextLine_->setEnabled(on);
+        if (on)
+            steps_->follow();
         emit stepwiseToggled(on);
     });
-    connect(nextLine_, &QPushButton::clicked, this, &CodeWindow::nextLineRequested);
+    connect(nextLine_, &QPushButton::clicked, this, [this] {
+        steps_->follow();
+        emit nextLineRequested();
+    });
     connect(windowAction(*this, form::KeyAction::NextLine), &QAction::triggered, this, [this] {
-        if (nextLine_->isEnabled())
+        if (nextLine_->isEnabled()) {
+            steps_->follow();
             emit nextLineRequested();
+        }
     });
     connect(restart_, &QPushButton::clicked, this, &CodeWindow::restartRequested);
     connect(readLine, &QPushButton::clicked, this, &CodeWindow::readCurrentLine);
@@ -113,16 +133,52 @@ void CodeWindow::buildControls()
 
 void CodeWindow::setSource(std::string_view source)
 {
+    source_ = source;
     editor_->setSource(toQString(source));
     clearRun();
 }
 
 void CodeWindow::showStatement(int line, std::string_view ranText, std::string_view summary)
 {
-    editor_->setRanLine(line);
-    ranLine_->setText(toQString(ranText));
+    liveLine_ = line;
+    liveText_ = toQString(ranText);
     summary_ = toQString(summary);
+    if (steps_->following()) {
+        editor_->setRanLine(line);
+        ranLine_->setText(liveText_);
+    }
+    steps_->historyGrew();
     emit statementShown(line);
+}
+
+void CodeWindow::setHistory(const trace::StatementHistory* history,
+                            std::shared_ptr<const program::Program> program)
+{
+    steps_->setHistory(history, std::move(program));
+}
+
+void CodeWindow::chooseStatement(std::size_t statement)
+{
+    steps_->choose(statement);
+}
+
+void CodeWindow::sayRowRanNoLines()
+{
+    steps_->note(toQString(words::RowRanNoLines));
+}
+
+void CodeWindow::showChoice()
+{
+    const std::optional<std::size_t> chosen = steps_->chosen();
+    if (!chosen) {
+        editor_->setRanLine(liveLine_);
+        ranLine_->setText(liveText_.isEmpty() ? toQString(words::NothingRan) : liveText_);
+        return;
+    }
+    const int line = steps_->history()->at(*chosen).line;
+    editor_->setRanLine(line);
+    ranLine_->setText(toQString(
+        texts::fill(words::LineRan, {std::to_string(line), program::sourceLine(source_, line)})));
 }
 
 void CodeWindow::showNext(int line)
@@ -140,6 +196,8 @@ void CodeWindow::showError(int line, std::string_view report)
 
 void CodeWindow::clearRun()
 {
+    liveLine_ = 0;
+    liveText_.clear();
     editor_->setRanLine(0);
     editor_->setNextLine(0);
     editor_->setErrorLine(0);
@@ -151,6 +209,13 @@ void CodeWindow::clearRun()
 
 void CodeWindow::readCurrentLine()
 {
+    steps_->takeTypedStep();
+    if (const std::optional<std::size_t> chosen = steps_->chosen()) {
+        const trace::StatementHistory& history = *steps_->history();
+        announcer_.announce(toQString(trace::stepSummary(source_, *steps_->program(), history,
+                                                         *chosen, history.momentAfter(*chosen))));
+        return;
+    }
     announcer_.announce(summary_.isEmpty() ? ranLine_->text() : summary_);
 }
 

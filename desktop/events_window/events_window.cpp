@@ -92,7 +92,7 @@ void EventsWindow::buildControls()
     table_->setColumnSamples(columnSamples());
     connect(table_, &TraceTableView::rowReadRequested, this, &EventsWindow::readCurrentRow);
     connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &EventsWindow::drawCurrentRow);
+            &EventsWindow::currentRowChanged);
     auto* below = new QWidget(splitter);
     sketch_ = new WindowSketchView(below);
     sketch_->setObjectName(QStringLiteral("windowSketch"));
@@ -174,6 +174,28 @@ void EventsWindow::takeInRows()
         table_->scrollToBottom();
     if (!table_->currentIndex().isValid())
         drawCurrentRow();
+}
+
+void EventsWindow::currentRowChanged(const QModelIndex& current)
+{
+    drawCurrentRow();
+    if (!selecting_ && current.isValid() && model_->trace() == &lesson_)
+        emit rowChosen(static_cast<std::size_t>(current.row()));
+}
+
+void EventsWindow::selectRow(std::size_t row)
+{
+    if (shown_ != Shown::Lesson)
+        return;
+    if (!lessonSeen_)
+        takeInRows();
+    if (model_->trace() != &lesson_ || row >= static_cast<std::size_t>(model_->rowCount()))
+        return;
+    const QModelIndex index = model_->index(static_cast<int>(row), 0);
+    selecting_ = true;
+    table_->setCurrentIndex(index);
+    selecting_ = false;
+    table_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void EventsWindow::drawCurrentRow()

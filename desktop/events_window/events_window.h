@@ -7,7 +7,8 @@
 // view unless the user has scrolled away from it; while the window is
 // hidden it leaves the table until it is shown again. Enter on the table or
 // "Прочети реда" has a screen reader read the current row; rows added
-// during a trip are not read out.
+// during a trip are not read out. A row of the lesson the user makes
+// current is told as rowChosen; one selected by selectRow is not.
 #pragma once
 
 #include "core/trace/event_trace.h"
@@ -16,6 +17,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QModelIndex;
 
 namespace lodarix {
 
@@ -40,12 +42,18 @@ public:
     void lessonChanged();
     // The current row, read out by a screen reader.
     void readCurrentRow();
+    // Makes the lesson's row current and scrolls to it, while the lesson is shown.
+    void selectRow(std::size_t row);
 
     TraceTableView* table() const { return table_; }
     TraceTableModel* model() const { return model_; }
     WindowSketchView* sketch() const { return sketch_; }
     ScriptPanel* scripts() const { return scripts_; }
     const StatusAnnouncer& announcer() const { return announcer_; }
+
+signals:
+    // The user made the lesson's row current.
+    void rowChosen(std::size_t row);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,12 +62,14 @@ private:
     void buildControls();
     void takeInRows();
     void drawCurrentRow();
+    void currentRowChanged(const QModelIndex& current);
     const trace::EventTrace* traceOf(Shown which) const;
 
     const trace::EventTrace& lesson_;
     StatusAnnouncer announcer_;
     Shown shown_ = Shown::Lesson;
     bool lessonSeen_ = false;
+    bool selecting_ = false;
     // "Урок" and "Скрипт", each by the trace it shows as its id.
     QButtonGroup* traceChoice_ = nullptr;
     TraceTableModel* model_ = nullptr;

@@ -4,21 +4,34 @@
 // marked, the form changing line by line and its own input kept until the
 // procedure ends; an error of
 // the code shows in the window, which stays, and "Отначало" runs the code
-// again from its load.
+// again from its load. Back and forth through the steps kept: a step gone
+// back to shows its line, heading, variables and window, and stays while the
+// form goes on until the newest is followed again; the events window and the
+// code window choose each other's row and step.
 
+#include "app/lodarix/application.h"
 #include "app/lodarix/code_host.h"
 #include "app/lodarix/events_host.h"
 #include "app/lodarix/motion_host.h"
 #include "core/program/form_code.h"
 #include "core/program/line_report.h"
+#include "core/texts/code_view_texts.h"
+#include "core/trace/step_report.h"
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/code_window.h"
+#include "desktop/code_window/step_history_bar.h"
+#include "desktop/events_window/events_window.h"
+#include "desktop/events_window/trace_table_model.h"
+#include "desktop/events_window/trace_table_view.h"
+#include "desktop/events_window/window_sketch_view.h"
 #include "desktop/motion_window/motion_window.h"
 #include "desktop/window/qt_text.h"
 #include "tests/desktop/window/window_test_support.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
 
 #include <cstdint>
@@ -31,6 +44,7 @@ namespace {
 struct CodeSession {
     CodeSession()
     {
+        joinViews(events, code);
         window.setErrorHandler([this](const std::exception& error) { errors << error.what(); });
         window.load();
         window.show();
@@ -59,6 +73,17 @@ struct CodeSession {
         }
         QTest::keyClick(view, Qt::Key_F10);
     }
+
+    // The grille closed, a pick of floor to from 1, and the trip's steps.
+    void trip(int to)
+    {
+        window_test::clickGrille(window, true);
+        window_test::clickFloor(window, to - 1);
+        for (int floor = 1; floor < to; ++floor)
+            tick();
+    }
+
+    const trace::StatementHistory& history() const { return *code.history(); }
 
     std::int64_t sourceMs = 1'000'000;
     LodarixWindow window;
@@ -109,6 +134,30 @@ std::string withLine(std::string_view after, std::string_view added)
     std::string source(program::formCode());
     const std::size_t at = source.find('\n', source.find(after));
     return source.insert(at + 1, std::string(added) + '\n');
+}
+
+// The code window shows the kept statement as chosen: its line lit and
+// told, its heading and variables, and the window after it.
+void verifyShowsStep(const CodeWindow& view, const trace::StatementHistory& history,
+                     std::size_t statement)
+{
+    const StepHistoryBar& steps = *view.steps();
+    QCOMPARE(steps.chosen(), std::optional(statement));
+    const trace::Moment moment = history.momentAfter(statement);
+    const program::Program& code = *steps.program();
+    const int line = history.at(statement).line;
+    QCOMPARE(view.editor()->ranLine(), line);
+    QCOMPARE(view.ranLine()->text(),
+             QStringLiteral("Ред %1: ").arg(line)
+                 + toQString(program::sourceLine(program::formCode(), line)));
+    QCOMPARE(steps.stepText()->text(),
+             toQString(trace::stepHeading(code, history, statement) + "\n"
+                       + trace::variablesAfter(code, moment)));
+    QVERIFY(steps.sketch()->sketch()->shapes == trace::sketchOf(*moment.window, 0, 0).shapes);
+    QCOMPARE(steps.sketch()->accessibleName(),
+             QStringLiteral("Формата след стъпка %1").arg(statement + 1));
+    QCOMPARE(steps.slider()->value(), int(statement));
+    QCOMPARE(steps.stepField()->value(), int(statement + 1));
 }
 
 } // namespace
@@ -420,6 +469,137 @@ private slots:
         QVERIFY(!view.stepwise());
         QVERIFY(!session.code.formProgram()->partWay());
         QCOMPARE(session.window.controller().TargetFloor(), 3);
+    }
+
+    void goingBackShowsTheStepsLineVariablesAndWindow_data()
+    {
+        QTest::addColumn<QString>("by");
+        QTest::newRow("Назад") << QStringLiteral("back");
+        QTest::newRow("the slider's Home key") << QStringLiteral("slider");
+        QTest::newRow("a number typed, then Enter") << QStringLiteral("field");
+    }
+
+    void goingBackShowsTheStepsLineVariablesAndWindow()
+    {
+        QFETCH(QString, by);
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        StepHistoryBar& steps = *view.steps();
+        QCOMPARE(steps.stepText()->text(), toQString(code_texts::NoSteps));
+        QVERIFY(!steps.backButton()->isEnabled());
+        session.trip(4);
+        const trace::StatementHistory& history = session.history();
+        QTRY_COMPARE(steps.slider()->maximum(), int(history.size() - 1));
+        QCOMPARE(steps.slider()->value(), steps.slider()->maximum());
+        QVERIFY(!steps.latestButton()->isEnabled());
+
+        QSignalSpy chosen(&view, &CodeWindow::stepChosen);
+        QSignalSpy heard(&view.announcer(), &StatusAnnouncer::announced);
+        std::size_t statement = 0;
+        if (by == QStringLiteral("back")) {
+            steps.backButton()->click();
+            steps.backButton()->click();
+            statement = history.size() - 3;
+        } else if (by == QStringLiteral("slider")) {
+            QTest::keyClick(steps.slider(), Qt::Key_Home);
+        } else {
+            view.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+            steps.stepField()->setFocus();
+            steps.stepField()->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(steps.stepField(), QStringLiteral("12"));
+            QTest::keyClick(steps.stepField(), Qt::Key_Return);
+            statement = 11;
+            QCOMPARE(heard.count(), 1);
+            QCOMPARE(heard.at(0).at(1).toString(),
+                     toQString(trace::stepSummary(program::formCode(), *steps.program(), history,
+                                                  statement, history.momentAfter(statement))));
+        }
+        verifyShowsStep(view, history, statement);
+        QCOMPARE(chosen.last().at(0).value<std::size_t>(), statement);
+        QLabel* text = steps.stepText();
+        QTRY_VERIFY(text->height() >= 2 * text->fontMetrics().height());
+        view.grab().save(QStringLiteral(LODARIX_EVIDENCE "/code_view_step.png"));
+        QVERIFY(steps.forwardButton()->isEnabled() && steps.latestButton()->isEnabled());
+    }
+
+    void aStepGoneBackToStaysUntilTheNewestIsFollowed_data()
+    {
+        QTest::addColumn<QString>("by");
+        QTest::newRow("Напред to the last") << QStringLiteral("forward");
+        QTest::newRow("Последна") << QStringLiteral("latest");
+        QTest::newRow("Следващ ред") << QStringLiteral("next line");
+    }
+
+    void aStepGoneBackToStaysUntilTheNewestIsFollowed()
+    {
+        QFETCH(QString, by);
+        CodeSession session;
+        CodeWindow& view = session.openByF4();
+        StepHistoryBar& steps = *view.steps();
+        session.trip(3);
+        window_test::clickFloor(session.window, 5);
+        const trace::StatementHistory& history = session.history();
+        QTRY_VERIFY(steps.backButton()->isEnabled());
+        steps.backButton()->click();
+        const std::size_t statement = history.size() - 2;
+        session.tick();
+        session.tick();
+        QTRY_COMPARE(steps.slider()->maximum(), int(history.size() - 1));
+        verifyShowsStep(view, history, statement);
+
+        if (by == QStringLiteral("forward")) {
+            while (!steps.following())
+                steps.forwardButton()->click();
+        } else if (by == QStringLiteral("latest")) {
+            steps.latestButton()->click();
+        } else {
+            view.stepwiseButton()->click();
+            steps.backButton()->click();
+            window_test::clickFloor(session.window, 0);
+            QVERIFY(session.window.partWay());
+            session.nextLine();
+        }
+        QVERIFY(steps.following());
+        QCOMPARE(view.editor()->ranLine(), int(history.at(history.size() - 1).line));
+        QVERIFY(!steps.latestButton()->isEnabled());
+        if (view.stepwise())
+            view.stepwiseButton()->click();
+        session.tick();
+        QTRY_COMPARE(steps.slider()->maximum(), int(history.size() - 1));
+        QCOMPARE(steps.slider()->value(), steps.slider()->maximum());
+        QVERIFY(steps.stepText()->text().startsWith(
+            toQString(trace::stepHeading(*steps.program(), history, history.size() - 1))));
+    }
+
+    void theEventsWindowAndTheCodeWindowChooseEachOthersRowAndStep()
+    {
+        CodeSession session;
+        session.events.openEventsWindow();
+        EventsWindow& events = *session.events.eventsWindow();
+        CodeWindow& view = session.openByF4();
+        const std::size_t grilleRow = session.events.trace().size();
+        session.trip(4);
+        const trace::StatementHistory& history = session.history();
+        QSignalSpy rowsChosen(&events, &EventsWindow::rowChosen);
+        QSignalSpy stepsChosen(&view, &CodeWindow::stepChosen);
+
+        const std::size_t tripRow = grilleRow + 2;
+        events.table()->setCurrentIndex(events.model()->index(int(tripRow), 0));
+        const auto statements = history.statementsOfRow(tripRow);
+        QVERIFY(statements);
+        verifyShowsStep(view, history, statements->first);
+        QCOMPARE(stepsChosen.count(), 0);
+
+        view.steps()->backButton()->click();
+        QCOMPARE(history.rowOf(statements->first - 1), std::optional(tripRow - 1));
+        QCOMPARE(events.table()->currentIndex().row(), int(tripRow - 1));
+        QCOMPARE(rowsChosen.count(), 1);
+
+        events.table()->setCurrentIndex(events.model()->index(int(grilleRow), 0));
+        QCOMPARE(view.steps()->noteText()->text(), toQString(code_texts::RowRanNoLines));
+        verifyShowsStep(view, history, statements->first - 1);
+        QVERIFY(session.errors.isEmpty());
     }
 
     void aPeriodTheCodeSetsShowsInTheTeachersInterval()
