@@ -22,6 +22,16 @@ void addValues(std::string& text, const std::vector<program::Variable>& names,
     }
 }
 
+// The form's variable of that name as a number, or 0.
+int formNumber(const program::Program& program, const Moment& moment, std::string_view name)
+{
+    for (std::size_t slot = 0; slot < program.variables.size() && slot < moment.variables.size();
+         ++slot)
+        if (program.variables[slot].name == name && moment.variables[slot].isNumeric())
+            return moment.variables[slot].number;
+    return 0;
+}
+
 } // namespace
 
 std::uint64_t stepNumber(const StatementHistory& history, std::size_t statement)
@@ -64,6 +74,12 @@ std::string stepSummary(std::string_view source, const program::Program& program
     return stepHeading(program, history, statement) + ". "
         + std::string(program::sourceLine(source, moment.ran.line)) + ". "
         + variablesAfter(program, moment) + ".";
+}
+
+WindowSketch sketchAfterStep(const program::Program& program, const Moment& moment)
+{
+    return sketchOf(*moment.window, formNumber(program, moment, "CurrentFloor"),
+                    formNumber(program, moment, "TargetFloor"));
 }
 
 } // namespace lodarix::trace

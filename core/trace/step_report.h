@@ -7,6 +7,7 @@
 
 #include "core/program/syntax.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/window_sketch.h"
 
 #include <cstdint>
 #include <string>
@@ -28,5 +29,8 @@ std::string variablesAfter(const program::Program& program, const Moment& moment
 std::string stepSummary(std::string_view source, const program::Program& program,
                         const StatementHistory& history, std::size_t statement,
                         const Moment& moment);
+// The window after the step, drawn as the events view draws a row's, its
+// words with the form's CurrentFloor and TargetFloor (0 where the code has none).
+WindowSketch sketchAfterStep(const program::Program& program, const Moment& moment);
 
 } // namespace lodarix::trace
