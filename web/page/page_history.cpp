@@ -29,7 +29,9 @@ void PageHistory::choose(double step)
     if (history_.size() == 0)
         return;
     const std::uint64_t last = history_.dropped() + history_.size();
-    const std::uint64_t chosen = step >= double(last) ? last : std::uint64_t(std::max(step, 1.0));
+    const std::uint64_t chosen = step >= double(last) ? last
+        : step >= 1.0                                 ? std::uint64_t(step)
+                                                      : 1;
     chosen_ = trace::stepNumber(history_, trace::keptStatement(history_, chosen));
     if (*chosen_ == last)
         follow();

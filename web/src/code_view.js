@@ -136,7 +136,11 @@ export class CodeView {
   setShown(shown) {
     this.element.hidden = !shown;
     if (shown) this.#drawStep();
-    else if (this.lineByLineOn) this.setLineByLine(false);
+    else {
+      if (this.#frame !== undefined) cancelAnimationFrame(this.#frame);
+      this.#frame = undefined;
+      if (this.lineByLineOn) this.setLineByLine(false);
+    }
   }
 
   /**

@@ -358,6 +358,11 @@ test("back and forth: a past step's line, words and drawing stay as the trip goe
     (await log.locator("p").last().textContent()) ?? "",
     /ред \d+\. If Option2\(0\)\.Value = False Then\. След нея: CurrentFloor = 0, TargetFloor = 0/,
   );
+  await stepButton(page, texts.Restart).click();
+  await page.clock.runFor(FrameMs);
+  const anew = await shownStep(page);
+  assert.deepEqual([anew.procedure, anew.step], ["Form_Load", anew.of], "steps count anew");
+  assert.ok(anew.of < 12, String(anew.of));
   assert.deepEqual(session.problems, []);
   await closePage(session);
 });
