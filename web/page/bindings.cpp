@@ -1,5 +1,6 @@
 // What the page's script sees of the core: the window at work (PageWindow,
-// with the form's code that the code view shows),
+// with the form's code that the code view shows and the steps it goes back
+// and forth through),
 // its motion record (PageMotion), its events trace (PageTrace) and scripts
 // run apart from it (PageScript), both read as TraceRows. What the page needs of the core only once
 // comes in at build time (web/facts/).
@@ -36,7 +37,11 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("finishProcedure", &PageWindow::finishProcedure)
         .function("codeLinesJson", &PageWindow::codeLinesJson)
         .function("takeRanJson", &PageWindow::takeRanJson)
-        .function("lineSummary", &PageWindow::lineSummary);
+        .function("lineSummary", &PageWindow::lineSummary)
+        .function("historyJson", &PageWindow::historyJson)
+        .function("chooseStep", &PageWindow::chooseStep)
+        .function("moveStep", &PageWindow::moveStep)
+        .function("chooseRow", &PageWindow::chooseRow);
     emscripten::class_<PageMotion>("PageMotion")
         .constructor<int>()
         .function("setPageMs", &PageMotion::setPageMs)

@@ -47,8 +47,10 @@ void PageWindow::observe(PageMotion* motion)
 
 void PageWindow::watch(PageTrace* trace)
 {
-    if (trace)
-        rules_.addObserver(&trace->trace());
+    if (!trace)
+        return;
+    trace_ = &trace->trace();
+    rules_.addObserver(&trace->trace());
 }
 
 void PageWindow::runFormCode()
@@ -84,9 +86,17 @@ bool PageWindow::restartProgram()
 
 void PageWindow::install(bool takingOver)
 {
+    if (history_)
+        rules_.removeObserver(&history_->statements());
+    history_ = std::make_unique<PageHistory>(program_, trace_, operations_);
+    rules_.addObserver(&history_->statements());
     rules_.setEngine([this, takingOver](lift::WindowOperations& window) {
         auto engine = std::make_unique<program::FormProgram>(
-            program_, window, [this](const program::StatementRan& ran) { ran_.heard(ran); });
+            program_, window, [this](const program::StatementRan& ran) {
+                ran_.heard(ran);
+                history_->statements().statementRan(ran);
+            });
+        history_->statements().setMachine(&engine->machine());
         if (takingOver)
             engine->takeOver(rules_.controller());
         engine->setStepwise(stepwise_);
@@ -99,12 +109,16 @@ void PageWindow::install(bool takingOver)
 void PageWindow::setStepwise(bool stepwise)
 {
     stepwise_ = stepwise;
+    if (history_)
+        history_->follow();
     if (engine_)
         engine_->setStepwise(stepwise);
 }
 
 bool PageWindow::advance()
 {
+    if (history_)
+        history_->follow();
     return handleEvent([this] { rules_.advance(); });
 }
 
@@ -133,7 +147,31 @@ std::string PageWindow::takeRanJson()
 
 std::string PageWindow::lineSummary() const
 {
+    if (history_ && !history_->following())
+        return history_->summary(source_);
     return ran_.summary(source_, nextLine());
+}
+
+std::string PageWindow::historyJson() const
+{
+    return history_ ? history_->json() : R"({"count":0})";
+}
+
+void PageWindow::chooseStep(double step)
+{
+    if (history_)
+        history_->choose(step);
+}
+
+void PageWindow::moveStep(int by)
+{
+    if (history_)
+        history_->move(by);
+}
+
+bool PageWindow::chooseRow(int row)
+{
+    return history_ && history_->chooseRow(row);
 }
 
 template <class Rule> bool PageWindow::handleEvent(Rule rule)

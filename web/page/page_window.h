@@ -8,8 +8,9 @@
 // Until the code view first shows, the built-in rules run the form; from
 // then on the form's code does (runFormCode), taking over between events
 // from where the rules left the form, and each statement it runs is kept
-// for the view to take once per event (page_code.h). Line by line, an event
-// call only begins the procedure, and advance() carries it on.
+// for the view to take once per event (page_code.h), and in the history
+// that the view goes back and forth through (page_history.h). Line by line,
+// an event call only begins the procedure, and advance() carries it on.
 //
 // No exception reaches the script: a failure inside a rule stops the step
 // timer and hands the controls object's runTimeError(report) the core's
@@ -22,6 +23,7 @@
 #include "core/lift/rule_runner.h"
 #include "core/program/form_program.h"
 #include "web/page/page_code.h"
+#include "web/page/page_history.h"
 #include "web/page/page_motion.h"
 #include "web/page/page_operations.h"
 #include "web/page/page_trace.h"
@@ -85,8 +87,19 @@ public:
     std::string codeLinesJson() const;
     // The statements that ran since the last call (RanStatements::take).
     std::string takeRanJson();
-    // The line that ran last as a screen reader hears it.
+    // The line that ran last as a screen reader hears it; while the user
+    // chose a past step, that step.
     std::string lineSummary() const;
+
+    // The statements kept since the code took over (PageHistory): the step
+    // shown as JSON, and the user's choices of a step, by number, by steps
+    // from the one shown, or by the events trace's row (false where it ran
+    // none). Another program, or the program anew, keeps them anew; the
+    // next line, or line by line switched, follows the latest again.
+    std::string historyJson() const;
+    void chooseStep(double step);
+    void moveStep(int by);
+    bool chooseRow(int row);
 
 private:
     // Whether the page goes on: the rule ran to its end, or the form's code failed.
@@ -105,6 +118,8 @@ private:
     program::FormProgram* engine_ = nullptr;
     bool stepwise_ = false;
     RanStatements ran_;
+    const trace::EventTrace* trace_ = nullptr;
+    std::unique_ptr<PageHistory> history_;
     bool codeFailed_ = false;
     std::function<void(const std::exception&)> failed_;
 };

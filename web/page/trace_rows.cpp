@@ -68,14 +68,19 @@ std::string TraceRows::sketchJson(int row) const
     const trace::EventTrace& trace = events();
     if (!has(trace, row))
         return "null";
-    const trace::WindowSketch sketch = trace::sketchAfter(trace, static_cast<std::size_t>(row));
+    return web::sketchJson(trace::sketchAfter(trace, static_cast<std::size_t>(row)),
+                           texts::fill(events_texts::Drawing, {std::to_string(row + 1)}));
+}
+
+std::string sketchJson(const trace::WindowSketch& sketch, std::string_view name)
+{
     std::string out;
     {
         json::Object object(out);
         object.number("width", sketch.width);
         object.number("height", sketch.height);
         object.text("background", lift::toHexRgb(sketch.background));
-        object.text("name", texts::fill(events_texts::Drawing, {std::to_string(row + 1)}));
+        object.text("name", name);
         object.text("description", sketch.description);
         json::Array shapes(object.key("shapes"));
         for (const trace::SketchShape& shape : sketch.shapes) {

@@ -7,10 +7,15 @@
 #pragma once
 
 #include "core/trace/event_trace.h"
+#include "core/trace/window_sketch.h"
 
 #include <string>
+#include <string_view>
 
 namespace lodarix::web {
+
+// A sketch as TraceRows::sketchJson writes it, named name.
+std::string sketchJson(const trace::WindowSketch& sketch, std::string_view name);
 
 class TraceRows {
 public:

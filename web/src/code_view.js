@@ -8,8 +8,13 @@
 // and "Отначало" starts the program again from its load. A screen reader
 // hears the line that ran last, with its changes, on "Прочети реда" or its
 // key, through the page's live log; nothing is read out while lines run.
+// Under the code, the steps that ran (step_bar.js): the view follows the
+// latest until the user chooses a past one, whose line it lights, and tells
+// the events view that step's row (onStepChosen); a row chosen there is
+// chosen here (chooseRow). While browsing, "Прочети реда" reads the step.
 
 import { CodeListing } from "./code_listing.js";
+import { StepBar } from "./step_bar.js";
 
 /** @typedef {import("./lodarix.js").PageWindow} PageWindow */
 /** @typedef {import("./lodarix.js").CodeFacts} CodeFacts */
@@ -28,10 +33,16 @@ export class CodeView {
   #rules;
   #runner;
   #log;
+  #texts;
   /** @type {{ report: string, line: number } | null} */
   #error = null;
   #last = 0;
   #next = 0;
+  #following = true;
+  /** @type {number | undefined} */
+  #frame;
+  /** @type {(row: number) => void} the user chose a past step, of the row (-1 for none) */
+  onStepChosen = () => {};
 
   /**
    * @param {Document} document
@@ -41,11 +52,14 @@ export class CodeView {
    * @param {Record<string, string>} texts the view's words
    * @param {CodeFacts} facts
    * @param {PageKeys} keys
+   * @param {(canvas: HTMLCanvasElement, sketch: import("./window_sketch.js").Sketch | null) => void} draw
+   *   draws a sketch of the window
    */
-  constructor(document, rules, runner, log, texts, facts, keys) {
+  constructor(document, rules, runner, log, texts, facts, keys, draw) {
     this.#rules = rules;
     this.#runner = runner;
     this.#log = log;
+    this.#texts = texts;
     const t = texts;
     this.element = document.createElement("section");
     this.element.className = "code-view";
@@ -89,9 +103,18 @@ export class CodeView {
       event.preventDefault();
       this.readLine();
     });
+    this.steps = new StepBar(
+      document,
+      t,
+      {
+        move: (by) => this.#chose(() => rules.moveStep(by)),
+        choose: (step) => this.#chose(() => rules.chooseStep(step)),
+      },
+      draw,
+    );
     const heading = document.createElement("h2");
     heading.textContent = t.WindowTitle;
-    this.element.append(heading, bar, this.failure, this.listing.element);
+    this.element.append(heading, bar, this.failure, this.listing.element, this.steps.element);
 
     rules.runFormCode();
     this.#showLines();
@@ -112,8 +135,12 @@ export class CodeView {
    */
   setShown(shown) {
     this.element.hidden = !shown;
-    if (shown) this.listing.mark(this.#last, this.#next);
-    else if (this.lineByLineOn) this.setLineByLine(false);
+    if (shown) this.#drawStep();
+    else {
+      if (this.#frame !== undefined) cancelAnimationFrame(this.#frame);
+      this.#frame = undefined;
+      if (this.lineByLineOn) this.setLineByLine(false);
+    }
   }
 
   /**
@@ -123,6 +150,7 @@ export class CodeView {
    */
   setLineByLine(on) {
     this.lineByLine.setAttribute("aria-pressed", String(on));
+    this.#following = true;
     this.#rules.setStepwise(on);
     if (!on) this.#runner.finish();
     this.#showState();
@@ -130,6 +158,7 @@ export class CodeView {
 
   /** The next line of the procedure part-way, if one is. */
   nextLine() {
+    this.#following = true;
     this.#runner.advance();
   }
 
@@ -166,8 +195,19 @@ export class CodeView {
     }
     this.#next = taken.next;
     if (this.#error) this.listing.failed(this.#error.line);
-    this.listing.mark(this.#last, this.#next);
+    if (this.#following) this.listing.mark(this.#last, this.#next);
     this.#showState();
+    if (this.shown) this.#frame ??= requestAnimationFrame(() => this.#drawStep());
+  }
+
+  /**
+   * The first step of the events trace's row, chosen there by the user; or,
+   * where that row ran none, the choice kept and the view saying so.
+   * @param {number} row
+   */
+  chooseRow(row) {
+    if (this.#rules.chooseRow(row)) this.#drawStep();
+    else this.#drawStep(this.#texts.RowRanNoLines);
   }
 
   /**
@@ -188,11 +228,39 @@ export class CodeView {
     this.#log.announce(this.#rules.lineSummary());
   }
 
+  /**
+   * A choice of the user's, made by act: drawn at once, and its row told.
+   * @param {() => void} act
+   */
+  #chose(act) {
+    act();
+    const state = this.#drawStep();
+    if (!state.following) this.onStepChosen(state.row);
+  }
+
+  /**
+   * The step the core shows, in the bar and in the listing.
+   * @param {string} [note]
+   */
+  #drawStep(note) {
+    if (this.#frame !== undefined) cancelAnimationFrame(this.#frame);
+    this.#frame = undefined;
+    /** @type {import("./step_bar.js").StepState} */
+    const state = JSON.parse(this.#rules.historyJson());
+    this.#following = state.count === 0 || state.following;
+    if (this.#following) this.listing.mark(this.#last, this.#next);
+    else this.listing.mark(state.line, 0);
+    this.steps.show(state, note);
+    return state;
+  }
+
   #showLines() {
     this.listing.setLines(JSON.parse(this.#rules.codeLinesJson()));
     this.#last = this.#next = 0;
     if (this.#error) this.listing.failed(this.#error.line);
     this.#showState();
+    this.#following = true;
+    if (this.shown) this.#drawStep();
   }
 
   #showState() {

@@ -7,7 +7,8 @@
 // shows it, F3 again or Escape hides it; the trace goes on while it is
 // hidden. A screen reader hears a row when the user moves to it, or reads
 // it out whole on "Прочети реда" or Enter; rows added during a trip are not
-// read out.
+// read out. A lesson's row that the user chooses is told (onRowChosen), and
+// a row chosen elsewhere is shown without being told back (showRow).
 
 import { EventsTable } from "./events_table.js";
 import { ScriptPanel } from "./script_panel.js";
@@ -33,6 +34,9 @@ export class EventsView {
   /** @type {number | undefined} */
   #frame;
   #stale = true;
+  #quiet = false;
+  /** @type {(row: number) => void} the user chose a row of the lesson's trace */
+  onRowChosen = () => {};
 
   /**
    * @param {Document} document
@@ -84,7 +88,10 @@ export class EventsView {
     bar.append(choice, this.readButton);
 
     this.table = new EventsTable(document, t.TraceTable, facts.columns, {
-      onCurrent: () => this.#drawSketch(),
+      onCurrent: (row) => {
+        this.#drawSketch();
+        if (!this.#quiet && this.#shown === this.#lesson) this.onRowChosen(row);
+      },
       onRead: () => this.readRow(),
     });
     this.sketch = /** @type {HTMLCanvasElement} */ (document.createElement("canvas"));
@@ -163,6 +170,18 @@ export class EventsView {
     const before = this.table.rowCount;
     this.table.update();
     if (this.table.current < 0 || before === 0) this.#drawSketch();
+  }
+
+  /**
+   * The lesson's row made current and brought into view, as chosen elsewhere.
+   * @param {number} row
+   */
+  showRow(row) {
+    if (row < 0 || this.#shown !== this.#lesson) return;
+    this.#quiet = true;
+    this.draw();
+    this.table.select(row);
+    this.#quiet = false;
   }
 
   /** The current row, or the newest, read out by a screen reader. */

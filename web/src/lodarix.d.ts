@@ -204,6 +204,13 @@ export interface PageWindow {
   // {fresh, ran: [[line, change, ...], ...], next}: see web/page/page_code.h.
   takeRanJson(): string;
   lineSummary(): string;
+  // The steps kept and the one shown (web/page/page_history.h): the step as
+  // JSON, and the user's choice of one by number (Infinity the latest), by
+  // steps from the one shown, or by the events trace's row.
+  historyJson(): string;
+  chooseStep(step: number): void;
+  moveStep(by: number): void;
+  chooseRow(row: number): boolean;
 }
 
 // An events trace as the events view reads it: see web/page/trace_rows.h.

@@ -7,7 +7,9 @@
 // page starts shows once the rules are loaded. A view once made is told
 // after every event the events trace takes a row of, and after every call
 // into the rules, once the event is done. The code view's own key for the
-// next line works wherever the focus is.
+// next line works wherever the focus is. When both are shown, a row the
+// user chooses in the events view chooses its step in the code view, and a
+// step chosen in the code view selects its row in the events view.
 
 import { toolButton } from "./page_tools.js";
 
@@ -125,15 +127,28 @@ export function addViews(document, layout, late, lesson, names, keys) {
       late.load("events"),
       lesson,
     ]);
-    return new EventsView(document, core, trace, texts, facts);
+    /** @type {import("./events_view.js").EventsView} */
+    const view = new EventsView(document, core, trace, texts, facts);
+    view.onRowChosen = (row) => {
+      if (view.shown && code.made?.shown) code.made.chooseRow(row);
+    };
+    return view;
   });
   /** @type {() => Promise<import("./code_view.js").CodeView>} */
   const makeCode = async () => {
-    const [{ CodeView, texts, facts, keys }, { rules, runner, log }] = await Promise.all([
+    const [{ CodeView, texts, facts, keys }, drawing, { rules, runner, log }] = await Promise.all([
       late.load("code"),
+      late.load("events"),
       lesson,
     ]);
-    return new CodeView(document, rules, runner, log, texts, facts, keys);
+    /** @type {(canvas: HTMLCanvasElement, sketch: import("./window_sketch.js").Sketch | null) => void} */
+    const draw = (canvas, sketch) => drawing.drawSketch(canvas, sketch, drawing.facts.sketch);
+    /** @type {import("./code_view.js").CodeView} */
+    const view = new CodeView(document, rules, runner, log, texts, facts, keys, draw);
+    view.onStepChosen = (row) => {
+      if (view.shown && events.made?.shown) events.made.showRow(row);
+    };
+    return view;
   };
   const code = opener(names.code, "code-opener", "code", keys.codeView, makeCode);
   document.addEventListener("keydown", (event) => {

@@ -4,8 +4,8 @@
 // at the original size, after a trip, with the motion view shown, paused
 // and showing the whole session, with the help open, and with the events
 // view showing the lesson's trace, an earlier row chosen, and a script whose
-// bad line is reported, and with the code view after a trip, line by line
-// part-way, and with an error of the code reported.
+// bad line is reported, and with the code view after a trip, gone back a
+// step, line by line part-way, and with an error of the code reported.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -138,6 +138,12 @@ for (const screen of [
     await arrived(page);
     await drawn(page);
     await assertNone(page, `${name}: the code view after a trip`);
+    await codeView(page).getByRole("button", { name: facts.codeTexts.Back, exact: true }).tap();
+    await codeView(page)
+      .locator(".code-step")
+      .getByText(/^Стъпка/)
+      .waitFor();
+    await assertNone(page, `${name}: a step gone back to`);
     await codeView(page).getByRole("button", { name: facts.codeTexts.LineByLine }).tap();
     await grilleButton(page, true).tap();
     await floorButton(page, 1).tap();

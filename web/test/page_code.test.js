@@ -3,7 +3,8 @@
 // they changed; line by line with F10 through every statement of a pick,
 // the form changing with each, the form's input held meanwhile and applied
 // after; a program with an error, reported with its line while the page goes
-// on; and the line read out on demand.
+// on; the line read out on demand; and back and forth through the steps
+// that ran, with the events view choosing along.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { mkdirSync } from "node:fs";
@@ -18,11 +19,36 @@ import {
   statusText,
 } from "./support/browser.js";
 import { codeView, formCode, litLines, procedureLines } from "./support/code.js";
+import { eventsGrid, eventsView } from "./support/events.js";
+import { pageFacts } from "./support/page_facts.js";
 import { requiredPath } from "./support/paths.js";
 
 const Wide = { viewport: { width: 1500, height: 1000 } };
 const evidence = join(dirname(requiredPath("LODARIX_PAGE")), "test-evidence");
 const logLines = procedureLines("LogCurrentFloor");
+
+const texts = pageFacts().codeTexts;
+// The frame after a tick, in which the code view draws the step it shows.
+const FrameMs = 20;
+
+/**
+ * The step the history bar shows: its number, of how many, where it ran,
+ * and the lines of words under its heading.
+ * @param {import("playwright-core").Page} page
+ */
+async function shownStep(page) {
+  const words = (await codeView(page).locator(".code-step").textContent()) ?? "";
+  const [heading, ...rest] = words.split("\n");
+  const [, step, of, procedure, line] =
+    /^Стъпка (\d+) от (\d+): (\w+), ред (\d+)$/.exec(heading) ?? [];
+  return { step: Number(step), of: Number(of), procedure, line: Number(line), rest };
+}
+
+/**
+ * @param {import("playwright-core").Page} page
+ * @param {string} name
+ */
+const stepButton = (page, name) => codeView(page).getByRole("button", { name, exact: true });
 
 /** @param {number[]} lines @param {number[]} within */
 const allWithin = (lines, within) => lines.every((line) => within.includes(line));
@@ -270,5 +296,109 @@ test("line by line through an arrival: a tick held meanwhile runs no step once t
   await page.clock.runFor(3 * StepMs);
   assert.equal(await lastStops(), 1, await statusText(page));
   assert.equal(await markers(page), "iciiiiiiiii");
+  await closePage(session);
+});
+
+test("back and forth: a past step's line, words and drawing stay as the trip goes on; the last step follows again", async () => {
+  const session = await openPage(Wide);
+  const { page } = session;
+  await page.keyboard.press("F4");
+  const view = codeView(page);
+  const slider = view.getByRole("slider", { name: texts.Steps });
+  assert.equal(await view.locator(".code-step").textContent(), texts.NoSteps);
+  assert.ok(await slider.isDisabled());
+  await grilleButton(page, true).click();
+  await floorButton(page, 7).click();
+  await page.clock.runFor(StepMs + FrameMs);
+  const live = await shownStep(page);
+  assert.equal(live.step, live.of, "the latest, followed");
+  assert.equal(live.line, (await litLines(page)).last);
+
+  await stepButton(page, texts.Back).click();
+  await stepButton(page, texts.Back).click();
+  const back = await shownStep(page);
+  assert.deepEqual([back.step, back.of], [live.step - 2, live.of]);
+  assert.equal((await litLines(page)).last, back.line, "the step's line is lit");
+  assert.match(back.rest[0], /^След нея: CurrentFloor = 1, TargetFloor = 6\b/);
+  const sketch = view.getByRole("img", { name: `Формата след стъпка ${back.step}` });
+  assert.ok(
+    await sketch.evaluate((canvas) => {
+      const { width, height } = /** @type {HTMLCanvasElement} */ (canvas);
+      const context = /** @type {HTMLCanvasElement} */ (canvas).getContext("2d");
+      return context?.getImageData(0, 0, width, height).data.some((value) => value > 0);
+    }),
+    "the form is drawn",
+  );
+  await page.clock.runFor(StepMs + FrameMs);
+  const during = await shownStep(page);
+  assert.equal(during.step, back.step, "the choice stays put while the trip goes on");
+  assert.ok(during.of > live.of);
+  assert.equal((await litLines(page)).last, back.line);
+  await stepButton(page, texts.Forward).click();
+  assert.equal((await shownStep(page)).step, back.step + 1);
+  await stepButton(page, texts.Latest).click();
+  await page.clock.runFor(StepMs + FrameMs);
+  const followed = await shownStep(page);
+  assert.ok(followed.step === followed.of && followed.of > during.of, "following again");
+
+  await slider.focus();
+  await page.keyboard.press("Home");
+  const first = await shownStep(page);
+  assert.deepEqual([first.step, first.procedure], [1, "Option1_Click"]);
+  await slider.press("End");
+  await page.clock.runFor(StepMs + FrameMs);
+  const end = await shownStep(page);
+  assert.ok(end.step === end.of && end.of > followed.of, "the slider's end follows");
+  await page.keyboard.press("Home");
+  await view.getByRole("region", { name: "Кодът на формата" }).focus();
+  await page.keyboard.press("Enter");
+  const log = page.getByRole("log");
+  await log.getByText(/^Стъпка 1 от \d+: Option1_Click/).waitFor();
+  assert.match(
+    (await log.locator("p").last().textContent()) ?? "",
+    /ред \d+\. If Option2\(0\)\.Value = False Then\. След нея: CurrentFloor = 0, TargetFloor = 0/,
+  );
+  await stepButton(page, texts.Restart).click();
+  await page.clock.runFor(FrameMs);
+  const anew = await shownStep(page);
+  assert.deepEqual([anew.procedure, anew.step], ["Form_Load", anew.of], "steps count anew");
+  assert.ok(anew.of < 12, String(anew.of));
+  assert.deepEqual(session.problems, []);
+  await closePage(session);
+});
+
+test("the events view and the code view choose together: a row its first step, a step its row", async () => {
+  const session = await openPage(Wide);
+  const { page } = session;
+  await page.keyboard.press("F4");
+  await page.keyboard.press("F3");
+  await eventsView(page).waitFor();
+  await grilleButton(page, true).click();
+  await floorButton(page, 4).click();
+  await page.clock.runFor(StepMs + FrameMs);
+  /** @param {string} text */
+  const row = (text) => eventsGrid(page).getByRole("row").filter({ hasText: text });
+  await row("щракване на бутон").click();
+  const pick = await shownStep(page);
+  assert.deepEqual([pick.step, pick.procedure], [1, "Option1_Click"]);
+  assert.equal(pick.line, procedureLines("Option1_Click")[0]);
+  assert.equal((await litLines(page)).last, pick.line);
+
+  await stepButton(page, texts.Latest).click();
+  await stepButton(page, texts.Back).click();
+  const tick = row("таймерът отброи");
+  assert.equal(await tick.getAttribute("aria-selected"), "true", "a step selects its row");
+  const field = codeView(page).getByRole("spinbutton", { name: texts.GoToStep });
+  await field.fill("2");
+  await field.press("Enter");
+  assert.equal((await shownStep(page)).step, 2);
+  assert.equal(await row("щракване на бутон").getAttribute("aria-selected"), "true");
+  assert.equal(await tick.getAttribute("aria-selected"), "false");
+
+  await row("избор на решетка").click();
+  const kept = await shownStep(page);
+  assert.equal(kept.step, 2, "a row that ran no line leaves the choice");
+  assert.equal(kept.rest.at(-1), texts.RowRanNoLines);
+  assert.deepEqual(session.problems, []);
   await closePage(session);
 });

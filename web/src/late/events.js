@@ -1,5 +1,12 @@
-// The events view as a late module, with its words and facts.
+// The events view as a late module, with its words and facts, and the
+// drawing of the window, which the code view draws with too.
 import { EventsView } from "../events_view.js";
 import { announceLate } from "../late_modules.js";
+import { drawSketch } from "../window_sketch.js";
 
-announceLate("events", { EventsView, texts: lodarixEventsTexts, facts: lodarixEventsFacts });
+announceLate("events", {
+  EventsView,
+  drawSketch,
+  texts: lodarixEventsTexts,
+  facts: lodarixEventsFacts,
+});
