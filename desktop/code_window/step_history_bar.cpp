@@ -108,7 +108,7 @@ void StepHistoryBar::buildControls()
         const std::size_t shown = shownStatement();
         userChose(shown > 0 ? shown - 1 : 0);
     });
-    connect(forward_, &QAbstractButton::clicked, this, &StepHistoryBar::goForward);
+    connect(forward_, &QAbstractButton::clicked, this, [this] { userChose(shownStatement() + 1); });
     connect(latest_, &QAbstractButton::clicked, this, &StepHistoryBar::follow);
     connect(slider_, &QSlider::valueChanged, this,
             [this](int value) { userChose(static_cast<std::size_t>(value)); });
@@ -123,7 +123,7 @@ void StepHistoryBar::setHistory(const trace::StatementHistory* history,
 {
     history_ = history;
     program_ = std::move(program);
-    following_ = true;
+    choice_.follow();
     drawnStep_ = 0;
     note_->clear();
     redraw();
@@ -141,8 +141,7 @@ void StepHistoryBar::choose(std::size_t statement)
 {
     if (!history_ || statement >= history_->size())
         return;
-    following_ = false;
-    chosenStep_ = trace::stepNumber(*history_, statement);
+    choice_.choose(*history_, statement);
     note_->clear();
     redraw();
     emit choiceChanged();
@@ -156,20 +155,9 @@ void StepHistoryBar::userChose(std::size_t statement)
     emit stepChosen(statement);
 }
 
-void StepHistoryBar::goForward()
-{
-    if (!history_ || history_->size() == 0)
-        return;
-    const std::size_t next = shownStatement() + 1;
-    if (next + 1 >= history_->size())
-        follow();
-    else
-        userChose(next);
-}
-
 void StepHistoryBar::follow()
 {
-    following_ = true;
+    choice_.follow();
     note_->clear();
     redraw();
     emit choiceChanged();
@@ -177,9 +165,9 @@ void StepHistoryBar::follow()
 
 std::optional<std::size_t> StepHistoryBar::chosen() const
 {
-    if (following_ || !history_ || history_->size() == 0)
+    if (choice_.following() || !history_)
         return std::nullopt;
-    return shownStatement();
+    return choice_.shown(*history_);
 }
 
 void StepHistoryBar::note(const QString& text)
@@ -202,9 +190,7 @@ void StepHistoryBar::showEvent(QShowEvent* event)
 
 std::size_t StepHistoryBar::shownStatement() const
 {
-    if (following_)
-        return history_->size() - 1;
-    return trace::keptStatement(*history_, chosenStep_);
+    return choice_.shown(*history_).value_or(0);
 }
 
 void StepHistoryBar::redraw()
@@ -236,8 +222,8 @@ void StepHistoryBar::redraw()
         stepField_->setValue(fieldNumber(step));
     }
     back_->setEnabled(shown > 0);
-    forward_->setEnabled(!following_);
-    latest_->setEnabled(!following_);
+    forward_->setEnabled(!choice_.following());
+    latest_->setEnabled(!choice_.following());
     if (step != drawnStep_) {
         const trace::Moment moment = history_->momentAfter(shown);
         drawnVariables_ = toQString(trace::variablesAfter(*program_, moment));

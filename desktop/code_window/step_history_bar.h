@@ -1,15 +1,15 @@
 // Back and forth through the statements kept (core/trace/statement_history.h),
 // under the code: "Назад", a slider of the steps, "Напред", a step's number
 // to go to, "Последна", the chosen step's heading and the variables after it
-// (core/trace/step_report.h), and a drawing of the window after it. By
-// default the chosen step follows the newest; a step the user goes back to
-// stays chosen while the form goes on, until "Напред" reaches the newest or
-// "Последна" is pressed. A history that grows is drawn once the events of
+// (core/trace/step_report.h), and a drawing of the window after it. Which
+// step is shown, and when it follows the newest, is core/trace/step_choice.h's.
+// A history that grows is drawn once the events of
 // the moment are over, and only while the bar is shown.
 #pragma once
 
 #include "core/program/syntax.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/step_choice.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -44,7 +44,7 @@ public:
     void choose(std::size_t statement);
     // The chosen step follows the newest again.
     void follow();
-    bool following() const { return following_; }
+    bool following() const { return choice_.following(); }
     // The kept statement chosen; none while following or with none kept.
     std::optional<std::size_t> chosen() const;
     // A note under the step, until another is chosen.
@@ -73,15 +73,13 @@ protected:
 private:
     void buildControls();
     void userChose(std::size_t statement);
-    void goForward();
     void redraw();
     // The kept statement drawn now: the chosen or the newest.
     std::size_t shownStatement() const;
 
     const trace::StatementHistory* history_ = nullptr;
     std::shared_ptr<const program::Program> program_;
-    bool following_ = true;
-    std::uint64_t chosenStep_ = 0;
+    trace::StepChoice choice_;
     // The step whose variables and drawing stand, so that growth alone rebuilds nothing.
     std::uint64_t drawnStep_ = 0;
     QString drawnVariables_;

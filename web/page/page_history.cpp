@@ -3,6 +3,7 @@
 #include "core/json/json_object.h"
 #include "core/texts/code_view_texts.h"
 #include "core/texts/number_texts.h"
+#include "core/trace/step_choice.h"
 #include "core/trace/step_report.h"
 #include "web/page/trace_rows.h"
 
@@ -21,35 +22,23 @@ PageHistory::PageHistory(std::shared_ptr<const program::Program> program,
 
 std::size_t PageHistory::shown() const
 {
-    return chosen_ ? trace::keptStatement(history_, *chosen_) : history_.size() - 1;
+    return choice_.shown(history_).value_or(0);
 }
 
 void PageHistory::choose(double step)
 {
-    if (history_.size() == 0)
-        return;
-    const std::uint64_t last = history_.dropped() + history_.size();
-    const std::uint64_t chosen = step >= double(last) ? last
-        : step >= 1.0                                 ? std::uint64_t(step)
-                                                      : 1;
-    chosen_ = trace::stepNumber(history_, trace::keptStatement(history_, chosen));
-    if (*chosen_ == last)
-        follow();
+    // A step field that holds no number, or less than 1, chooses the first.
+    choice_.chooseStep(history_, step >= 1.0 ? std::uint64_t(std::min(step, 1e18)) : 1);
 }
 
 void PageHistory::move(int by)
 {
-    if (history_.size() != 0)
-        choose(double(trace::stepNumber(history_, shown())) + by);
+    choice_.move(history_, by);
 }
 
 bool PageHistory::chooseRow(int row)
 {
-    const auto statements = row < 0 ? std::nullopt : history_.statementsOfRow(std::size_t(row));
-    if (!statements)
-        return false;
-    choose(double(trace::stepNumber(history_, statements->first)));
-    return true;
+    return row >= 0 && choice_.chooseRow(history_, std::size_t(row));
 }
 
 std::string PageHistory::json() const

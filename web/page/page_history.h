@@ -1,7 +1,6 @@
 // The statements of the form's code that ran, kept for the code view to go
 // back and forth through (core/trace/statement_history.h), and the step the
-// view shows: the latest, followed as statements run, until the user
-// chooses another; choosing the latest follows again. The view asks for the
+// view shows (core/trace/step_choice.h). The view asks for the
 // step as it draws it, at most once a frame, so the page crosses into the
 // core once per drawing or per user action, never once per statement.
 #pragma once
@@ -11,6 +10,7 @@
 #include "core/program/form_program.h"
 #include "core/trace/event_trace.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/step_choice.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,8 +37,8 @@ public:
     // The first kept statement of the trace's row; false, the choice kept,
     // where that row ran none.
     bool chooseRow(int row);
-    void follow() { chosen_.reset(); }
-    bool following() const { return !chosen_; }
+    void follow() { choice_.follow(); }
+    bool following() const { return choice_.following(); }
 
     // {"count": 0} with no step kept, else {count, first, last, step,
     // following, line, row (-1 for none), heading, variables, dropped (""
@@ -55,7 +55,7 @@ private:
 
     std::shared_ptr<const program::Program> program_;
     trace::StatementHistory history_;
-    std::optional<std::uint64_t> chosen_; // the step's number; none while following
+    trace::StepChoice choice_;
 };
 
 } // namespace lodarix::web

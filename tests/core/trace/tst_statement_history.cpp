@@ -11,6 +11,7 @@
 #include "core/program/reader.h"
 #include "core/replay/state_json.h"
 #include "core/trace/statement_history.h"
+#include "core/trace/step_choice.h"
 #include "core/trace/step_report.h"
 #include "core/trace/window_sketch.h"
 
@@ -164,6 +165,32 @@ private slots:
         QCOMPARE(trace::keptStatement(history, steps - 1), std::size_t(98));
         QCOMPARE(trace::keptStatement(history, 1), std::size_t(0));
         QCOMPARE(trace::keptStatement(history, steps + 5), std::size_t(99));
+    }
+
+    void aChosenStepStaysWhileTheFormGoesOnUntilTheLatestIsChosen()
+    {
+        Session session(40);
+        trace::StepChoice choice;
+        const trace::StatementHistory& history = session.history;
+        QCOMPARE(choice.shown(trace::StatementHistory(session.code)), std::nullopt);
+        session.trip(1, 2);
+        QCOMPARE(choice.shown(history), history.size() - 1);
+        choice.move(history, -3);
+        const std::uint64_t step = trace::stepNumber(history, *choice.shown(history));
+        QVERIFY(!choice.following());
+        session.model.timerPeriod();
+        QCOMPARE(trace::stepNumber(history, *choice.shown(history)), step);
+        choice.chooseStep(history, step + 1'000);
+        QVERIFY(choice.following());
+        choice.move(history, -1);
+        choice.move(history, +1);
+        QVERIFY(choice.following());
+        // A chosen step that is dropped shows as the oldest kept.
+        choice.choose(history, 0);
+        session.trip(2, 6);
+        QCOMPARE(choice.shown(history), std::size_t(0));
+        QVERIFY(!choice.chooseRow(history, 0));
+        QVERIFY(choice.chooseRow(history, *history.rowOf(history.size() - 1)));
     }
 
     void aChosenStepSaysWhereItRanAndWhatItLeft()
