@@ -203,6 +203,28 @@ private slots:
         }
     }
 
+    void theGuidesClassIsChecked()
+    {
+        const QString examples = Exercises + "/..";
+        const QStringList pupils = {"ana", "boris", "dari", "georgi", "vera"};
+        QStringList programs;
+        for (const QString& pupil : pupils)
+            programs << examples + "/class/" + pupil + ".bas";
+        const auto run =
+            test_support::runReplay(QStringList{"--check", Exercises + "/passed_yellow.bas"}
+                                    + scriptsOf({"passed_yellow"}) + programs);
+        QCOMPARE(run.exitCode, 1);
+        const QList<QStringList> rows = rowsOf(run.output);
+        QCOMPARE(rows.size(), pupils.size());
+        const QStringList results = {"еднакво", "различно", "различно", "грешка", "различно"};
+        const QStringList events = {"", "3", "4", "", "4"};
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i][1], results[i]);
+            QCOMPARE(rows[i][3], events[i]);
+        }
+        QVERIFY(rows[2][5].contains("Грешка 18"));
+    }
+
     void checkRefusesAnUnreadableReferenceOrScript()
     {
         QTemporaryDir dir;
