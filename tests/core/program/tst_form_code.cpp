@@ -14,6 +14,7 @@
 #include "core/replay/state_json.h"
 #include "core/trace/event_trace.h"
 #include "core/trace/example_scripts.h"
+#include "core/trace/session_script.h"
 
 #include <QDir>
 #include <QFile>
@@ -233,6 +234,26 @@ private slots:
                 return;
         }
         QFAIL("no script tells the edited program apart");
+    }
+
+    // The session's own clicks and ticks, heard as they happen, replay to
+    // the same window.
+    void aSessionReplaysAsTheScriptOfItsOwnCommands()
+    {
+        for (unsigned seed = 1; seed <= 50; ++seed) {
+            const Script script = randomScript(seed);
+            Session live(shipped());
+            trace::SessionScript heard;
+            live.session.addRuleObserver(&heard);
+            for (const replay::Command& command : script)
+                live.session.run(command);
+            Session again(shipped());
+            for (const replay::Command& command : heard.commands())
+                again.session.run(command);
+            QCOMPARE(replay::stateLine(again.session.model(), ""),
+                     replay::stateLine(live.session.model(), ""));
+            QCOMPARE(again.trace.size(), live.trace.size());
+        }
     }
 
     void theComparisonFindsTheEditedLine_data() { anEditedLineIsToldApart_data(); }
