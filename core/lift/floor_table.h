@@ -13,6 +13,11 @@ namespace lodarix::lift {
 
 using FloorIndex = std::int16_t;
 
+// What the form's code may leave in CurrentFloor or TargetFloor that is no
+// floor: a value outside the floors' indices, or none at all. Whatever reads
+// the form's state shows it as none; the motion record holds it as floor 0.
+inline constexpr FloorIndex NoFloor = -1;
+
 class FloorTable {
 public:
     static constexpr FloorIndex Count = 11;

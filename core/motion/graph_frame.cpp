@@ -95,7 +95,7 @@ std::vector<PlotPoint> markedSteps(std::span<const Row> rows, std::span<const Pl
     if (static_cast<std::int64_t>(points.size()) * ColumnsPerStepPoint > columns)
         return marked;
     for (const PlotPoint& point : points) {
-        if (isStep(rows[point.row].event))
+        if (isStep(rows[point.row].event) && point.floor != 0)
             marked.push_back(point);
     }
     return marked;

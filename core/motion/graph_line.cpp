@@ -20,7 +20,8 @@ std::vector<LineSegment> positionLine(std::span<const Stretch> path, const PlotS
     std::vector<LineSegment> segments;
     segments.reserve(path.size());
     for (const Stretch& stretch : path) {
-        if (stretch.kind != StretchKind::Jump)
+        // A floor of 0 is none: the line leaves a gap there.
+        if (stretch.kind != StretchKind::Jump && stretch.fromFloor != 0 && stretch.toFloor != 0)
             segments.push_back({{scale.x(stretch.fromMs), scale.y(stretch.fromFloor)},
                                 {scale.x(stretch.toMs), scale.y(stretch.toFloor)}});
     }

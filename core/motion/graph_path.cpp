@@ -116,6 +116,8 @@ std::vector<Stretch> graphPath(std::span<const Row> rows, std::span<const PlotPo
 std::optional<SpeedRange> speedOver(std::span<const Row> rows, const Stretch& stretch,
                                     StoreyHeight height) noexcept
 {
+    if (stretch.fromFloor == 0 || stretch.toFloor == 0)
+        return std::nullopt;
     switch (stretch.kind) {
     case StretchKind::Rest:
         return SpeedRange{0.0, 0.0, 0.0};

@@ -25,9 +25,12 @@ std::string csvLine(const Row& row)
     line.reserve(32);
     line += texts::pointSeconds(row.timeMs);
     line += ',';
-    appendNumber(line, int{row.floor});
+    // Floor 0: the form's code left the floor as none; the field stays empty.
+    if (row.floor != 0)
+        appendNumber(line, int{row.floor});
     line += ',';
-    appendNumber(line, int{row.target});
+    if (row.target != 0)
+        appendNumber(line, int{row.target});
     line += ',';
     line += eventName(row.event);
     line += '\n';

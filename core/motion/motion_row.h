@@ -19,8 +19,8 @@ enum class Event : std::uint8_t {
 
 struct Row {
     std::int64_t timeMs; // since the load
-    std::int8_t floor;   // the cabin's floor number, 1 to 11
-    std::int8_t target;  // the trip's final stop, 1 to 11
+    std::int8_t floor;   // the cabin's floor number, 1 to 11; 0 where the form's code left none
+    std::int8_t target;  // the trip's final stop, 1 to 11; 0 likewise
     Event event;
     std::uint16_t intervalMs; // the step interval in force when the row was made
 

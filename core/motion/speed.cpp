@@ -17,6 +17,8 @@ std::optional<double> speedEndingAt(std::span<const Row> rows, std::size_t row,
     if (row == 0 || row >= rows.size() || isJump(rows, row))
         return std::nullopt;
     const Row& made = rows[row];
+    if (made.floor == 0 || rows[row - 1].floor == 0)
+        return std::nullopt;
     if (!isStep(made.event) || made.floor == rows[row - 1].floor)
         return 0.0;
     if (made.intervalMs == 0)

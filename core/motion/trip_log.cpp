@@ -18,6 +18,13 @@ void TripLog::add(std::span<const Row> rows, std::size_t row)
 {
     const Row& made = rows[row];
     const bool underWay = !trips_.empty() && trips_.back().running;
+    // A row whose floor the form's code left as none ends the trip under
+    // way, which the table then skips, and starts none.
+    if (made.floor == 0 || made.target == 0) {
+        if (underWay)
+            trips_.pop_back();
+        return;
+    }
     if (made.event == Event::Pick) {
         if (underWay) {
             trips_.back().running = false;

@@ -103,13 +103,11 @@ void FormProgram::stop()
 lift::FloorIndex FormProgram::floorIn(std::optional<std::size_t> slot) const
 {
     if (!slot)
-        return 0;
+        return lift::NoFloor;
     const Value& value = machine_.variables()[*slot];
-    if (value.type == Type::String)
-        return 0;
-    constexpr auto low = std::numeric_limits<lift::FloorIndex>::min();
-    constexpr auto high = std::numeric_limits<lift::FloorIndex>::max();
-    return lift::FloorIndex(std::clamp<std::int32_t>(value.number, low, high));
+    if (value.type == Type::Empty || !value.isNumeric() || !lift::FloorTable::isValid(value.number))
+        return lift::NoFloor;
+    return lift::FloorIndex(value.number);
 }
 
 lift::FloorIndex FormProgram::CurrentFloor() const

@@ -22,6 +22,14 @@ std::string_view grilleName(Grille grille)
     return "none";
 }
 
+// A floor the form's code left as none is null.
+std::optional<int> floorOrNone(lift::FloorIndex floor)
+{
+    if (!lift::FloorTable::isValid(floor))
+        return std::nullopt;
+    return floor;
+}
+
 } // namespace
 
 std::string stateLine(const LodarixModel& model, std::string_view command)
@@ -36,12 +44,12 @@ std::string stateLine(const LodarixModel& model, std::string_view command)
                 colors.text(lift::toHexRgb(window.backColor(controls::FloorButtons, floor)));
         }
         state.text("command", command);
-        state.number("current", model.controller().CurrentFloor());
+        state.optionalNumber("current", floorOrNone(model.controller().CurrentFloor()));
         state.text("grille", grilleName(model.grille()));
         state.boolean("listVisible", window.isVisible(controls::FloorNameList));
         state.optionalNumber("selectedFloor", window.selectedIndex(controls::FloorButtons));
         state.text("status", window.statusText());
-        state.number("target", model.controller().TargetFloor());
+        state.optionalNumber("target", floorOrNone(model.controller().TargetFloor()));
         state.boolean("timer", window.isEnabled(controls::StepTimer));
     }
     return out;

@@ -35,6 +35,8 @@ inline constexpr std::string_view GrilleEvent = "избор на решетка:
 inline constexpr std::string_view NoCode = "(няма код)";
 // A variable as the code holds it, and the floor it stands for: "3 (етаж 4)".
 inline constexpr std::string_view FloorValue = "{} (етаж {})";
+// A floor the form's code left as none: outside the floors, or never set.
+inline constexpr std::string_view NoFloorValue = "(няма)";
 inline constexpr std::string_view TrueValue = "True";
 inline constexpr std::string_view FalseValue = "False";
 inline constexpr std::string_view GrilleClosed = "затворена";

@@ -82,6 +82,8 @@ std::string procedureText(const TraceRow& row)
 
 std::string floorValueText(int floorIndex)
 {
+    if (!lift::FloorTable::isValid(floorIndex))
+        return std::string(words::NoFloorValue);
     return texts::fill(words::FloorValue,
                        {std::to_string(floorIndex), std::to_string(floorIndex + 1)});
 }

@@ -18,6 +18,14 @@ namespace {
 
 constexpr lift::Color White = 0x00FFFFFF;
 
+// The floor's number, or that the form's code left none.
+std::string floorNumberText(int floorIndex)
+{
+    if (!lift::FloorTable::isValid(floorIndex))
+        return std::string(events_texts::NoFloorValue);
+    return std::to_string(floorIndex + 1);
+}
+
 // The window model standing as it stood after the row.
 void standAsAfter(WindowModel& window, const EventTrace& trace, std::size_t row)
 {
@@ -118,7 +126,7 @@ WindowSketch sketchOf(const WindowModel& window, int current, int target)
         ? GrilleState::Open
         : GrilleState::None;
     sketch.description = texts::fill(events_texts::DrawingSummary,
-                                     {std::to_string(current + 1), std::to_string(target + 1),
+                                     {floorNumberText(current), floorNumberText(target),
                                       grilleText(grille), spokenStatus(window.statusText())});
     return sketch;
 }

@@ -45,10 +45,16 @@ Sheet recordSheet(std::span<const motion::Row> rows)
     sheet.rows.push_back({text(words::TimeHeading), text(words::FloorHeading),
                           text(words::TargetHeading), text(words::EventHeading),
                           text(words::EventWordHeading)});
+    // Floor 0: the form's code left the floor as none, an empty cell.
+    const auto floor = [](std::int8_t number) -> Cell {
+        if (number == 0)
+            return std::monostate{};
+        return static_cast<double>(number);
+    };
     for (const motion::Row& row : rows)
-        sheet.rows.push_back({static_cast<double>(row.timeMs) / 1000.0,
-                              static_cast<double>(row.floor), static_cast<double>(row.target),
-                              std::string(motion::eventName(row.event)), eventWord(row.event)});
+        sheet.rows.push_back({static_cast<double>(row.timeMs) / 1000.0, floor(row.floor),
+                              floor(row.target), std::string(motion::eventName(row.event)),
+                              eventWord(row.event)});
     return sheet;
 }
 

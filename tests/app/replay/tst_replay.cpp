@@ -189,14 +189,21 @@ private slots:
                             "0.000,1,3,pick\n0.400,2,3,step\n0.800,3,3,arrive\n"));
     }
 
+    // The code starts the timer at its load, and sets CurrentFloor only at
+    // the first step: till then the floor is none, null in the state and an
+    // empty field in the record; its steps are rows all the same.
     void aTimerStartedWithNoPickStepsAllTheSame()
     {
-        const Run run = replay({"--motion", "--program", Programs + "/timer_at_load.bas"},
-                               "tick\ntick\ntick\n");
+        const QString program = Programs + "/timer_at_load.bas";
+        const Run run = replay({"--motion", "--program", program}, "tick\ntick\ntick\n");
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.output,
-                 QByteArray("time_s,floor,target,event\n0.000,1,3,start\n"
+                 QByteArray("time_s,floor,target,event\n0.000,,3,start\n"
                             "0.800,2,3,step\n1.600,3,3,arrive\n"));
+        const Run states = replay({"--program", program}, "tick\n");
+        QCOMPARE(states.lines.size(), 2);
+        QVERIFY(states.lines[0].value("current").isNull());
+        QCOMPARE(states.lines[1].value("current").toInt(), 1);
     }
 
     void errorsInTheFormsCodeStopTheRun_data()

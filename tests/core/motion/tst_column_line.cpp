@@ -125,6 +125,20 @@ private slots:
         QCOMPARE(describe(motion::columnLine(motion::speedLine(path, speeds, scale), {0, 2400})),
                  QStringLiteral("0,0.25 800,0.25 | 800,4 1600,4 1600,5 1600,2 1600,3 2400,3"));
     }
+
+    // Floor 0: the form's code left the floor as none, and the line a gap.
+    void thePositionLineLeavesAGapWhereTheFloorIsNone()
+    {
+        using motion::StretchKind;
+        const std::vector<motion::Stretch> path{{0, 800, 1, 2, StretchKind::Motion, 1, 1},
+                                                {800, 1600, 2, 0, StretchKind::Motion, 2, 2},
+                                                {1600, 2400, 0, 0, StretchKind::Rest, 2, 2},
+                                                {2400, 3200, 0, 4, StretchKind::Motion, 3, 3},
+                                                {3200, 4000, 4, 4, StretchKind::Rest, 3, 3}};
+        const motion::PlotScale scale{0, 0, 4000, 10, {0, 4000}, 0, 10};
+        QCOMPARE(describe(motion::columnLine(motion::positionLine(path, scale), {0, 4000})),
+                 QStringLiteral("0,9 800,8 | 3200,6 4000,6"));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestColumnLine)

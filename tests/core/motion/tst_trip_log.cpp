@@ -132,6 +132,25 @@ private slots:
         QCOMPARE(means, meanSpeeds);
     }
 
+    // Floor 0 is a floor the form's code left as none: the trip under way is
+    // skipped, no speed is known across it, and the next trip counts on.
+    void aFloorLeftAsNoneSkipsItsTrip()
+    {
+        const std::vector<motion::Row> rows{
+            {0, 1, 1, Event::Start, 800},     {0, 1, 4, Event::Pick, 800},
+            {800, 2, 4, Event::Step, 800},    {1600, 0, 4, Event::Step, 800},
+            {2400, 4, 4, Event::Arrive, 800}, {3000, 4, 2, Event::Pick, 800},
+            {3800, 3, 2, Event::Step, 800},
+        };
+        motion::TripLog log;
+        log.update(rows);
+        QCOMPARE(described(log.trips()), QStringList{"1: 4 to 2, 1 floors in 800 ms, running"});
+        const motion::StoreyHeight height(3.0);
+        QCOMPARE(speed(motion::speedEndingAt(rows, 3, height)), QStringLiteral("none"));
+        QCOMPARE(speed(motion::speedEndingAt(rows, 4, height)), QStringLiteral("none"));
+        QCOMPARE(speed(motion::speedEndingAt(rows, 6, height)), QStringLiteral("-3.750"));
+    }
+
     void aTripWithoutStepsHasNoMeanSpeed()
     {
         const auto recorded = session::recorded("close, pick 7");
