@@ -13,6 +13,8 @@
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/program_bar.h"
 #include "desktop/code_window/step_history_bar.h"
+#include "desktop/events_window/events_window.h"
+#include "desktop/events_window/trace_table_model.h"
 #include "desktop/window/qt_text.h"
 #include "tests/desktop/code_window/code_session.h"
 
@@ -152,17 +154,23 @@ private slots:
         EditingSession session;
         QVERIFY(session.editor().editable());
         QCOMPARE(session.editor().accessibleName(), toQString(words::EditorName));
+        QCOMPARE(session.editor().accessibleDescription(), toQString(words::EditorKeys));
         QCOMPARE(session.bar().status()->text(),
                  QStringLiteral("Формата изпълнява оригинала. Сравнява се с оригинала."));
+        const QString described = window_test::statusText(session.window);
+        session.events.openEventsWindow();
         session.trip(3);
         const int line = procedure("Timer1_Timer").first + 1;
         session.typeOver(line, QStringLiteral("FF00"), QStringLiteral("FFFF"));
         session.pressRun();
+        QCOMPARE(session.events.eventsWindow()->model()->rowCount(), 1);
         QCOMPARE(session.code.source(), replaced("&HFF00&\n    If", "&HFFFF&\n    If"));
         QCOMPARE(session.bar().status()->text(),
                  QStringLiteral("Формата изпълнява моята програма. Сравнява се с оригинала."));
         // Afresh: the load of the description, a new session of the record and trace.
         QCOMPARE(session.window.controller().CurrentFloor(), 0);
+        QCOMPARE(window_test::markers(session.window), QStringLiteral("ciiiiiiiiii"));
+        QCOMPARE(window_test::statusText(session.window), described);
         QCOMPARE(session.events.trace().size(), 1u);
         QCOMPARE(session.motion.recording().recorder().rows().size(), 1u);
         QVERIFY(session.code.sessionScript().commands().empty());
