@@ -86,6 +86,7 @@ void joinViews(EventsHost& events, CodeHost& code)
     code.setTrace(&events.trace());
     QObject::connect(&events, &EventsHost::rowChosen, &code, &CodeHost::showRow);
     QObject::connect(&code, &CodeHost::rowChosen, &events, &EventsHost::selectRow);
+    QObject::connect(&code, &CodeHost::startingAfresh, &events, &EventsHost::beginSession);
 }
 
 int runWindow(const std::function<void(LodarixWindow&)>& beforeShow)

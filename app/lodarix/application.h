@@ -24,7 +24,8 @@ std::optional<int> answerWithoutWindow(int argc, char* argv[]);
 void setUpApplication();
 
 // The events window and the code window agree: a row chosen in one chooses
-// its first step in the other, and a step chosen there selects its row.
+// its first step in the other, and a step chosen there selects its row; a
+// program the form starts afresh on begins a new session of the trace.
 void joinViews(EventsHost& events, CodeHost& code);
 
 // Builds the window with its motion record and motion window (F2) and its

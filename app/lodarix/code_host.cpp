@@ -4,6 +4,9 @@
 #include "core/program/line_report.h"
 #include "core/program/program_error.h"
 #include "core/program/reader.h"
+#include "core/texts/editing_texts.h"
+#include "core/texts/number_texts.h"
+#include "core/trace/program_comparison.h"
 #include "desktop/code_window/code_window.h"
 #include "desktop/window/lodarix_window.h"
 #include "desktop/window/main_window_menu.h"
@@ -17,6 +20,10 @@ CodeHost::CodeHost(LodarixWindow& window, MainWindowMenu& menu)
     , source_(program::formCode())
 {
     connect(menu.codeWindowAction(), &QAction::triggered, this, &CodeHost::openCodeWindow);
+    window_.addRuleObserver(&script_);
+    window_.setCloseGuard([this] {
+        return !codeWindow_ || codeWindow_->mayDiscardEdits(editing_texts::UnsavedClose);
+    });
 }
 
 CodeHost::~CodeHost()
@@ -25,6 +32,8 @@ CodeHost::~CodeHost()
         engine_->setListener({});
     window_.setFormCodeFailureHandler({});
     window_.removePartWayListener(partWayListener_);
+    window_.setCloseGuard({});
+    window_.removeRuleObserver(&script_);
     if (history_)
         window_.removeRuleObserver(history_.get());
 }
@@ -43,6 +52,19 @@ void CodeHost::openCodeWindow()
             if (const auto row = history_ ? history_->rowOf(statement) : std::nullopt)
                 emit rowChosen(*row);
         });
+        connect(codeWindow_.get(), &CodeWindow::runRequested, this,
+                [this](const QString& source) { runText(source.toStdString()); });
+        connect(codeWindow_.get(), &CodeWindow::compareRequested, this,
+                [this] { compareOn(script_.commands(), true); });
+        connect(codeWindow_.get(), &CodeWindow::compareScriptRequested, this,
+                [this](const QString& script) {
+                    auto commands = trace::scriptCommands(script.toStdString());
+                    if (const auto* stop = std::get_if<trace::ScriptStop>(&commands))
+                        codeWindow_->showComparison(stop->message, 0);
+                    else
+                        compareOn(std::get<std::vector<replay::Command>>(commands), false);
+                });
+        connect(codeWindow_.get(), &CodeWindow::referenceChosen, this, &CodeHost::chooseReference);
         window_.setFormCodeFailureHandler([this](const std::exception& error) { failed(error); });
         partWayListener_ = window_.addPartWayListener([this](bool) { showNext(); });
         takeOver();
@@ -58,15 +80,6 @@ bool CodeHost::readSource()
         program_ = std::make_shared<const program::Program>(program::read(source_));
         return true;
     } catch (const program::ProgramError& error) {
-        // Nothing runs the form until a text that reads is given.
-        program_ = std::make_shared<const program::Program>(program::read({}));
-        window_.setEngine([this](lift::WindowOperations& operations) {
-            auto engine = std::make_unique<program::FormProgram>(program_, operations);
-            engine_ = nullptr;
-            return engine;
-        });
-        program_.reset();
-        keepHistory(false);
         failed(error);
         return false;
     }
@@ -86,12 +99,65 @@ void CodeHost::takeOver()
 
 void CodeHost::runSource(std::string_view source)
 {
-    source_ = source;
     if (codeWindow_)
-        codeWindow_->setSource(source_);
+        codeWindow_->setEditedText(source);
+    runText(source);
+}
+
+void CodeHost::runText(std::string_view source)
+{
+    std::shared_ptr<const program::Program> read;
+    try {
+        read = std::make_shared<const program::Program>(program::read(source));
+    } catch (const program::ProgramError& error) {
+        if (codeWindow_)
+            codeWindow_->showReadingError(error.line(), error.column(),
+                                          program::programErrorReport(error));
+        return;
+    }
+    source_ = source;
+    program_ = std::move(read);
+    if (!codeWindow_)
+        return; // it takes over when the window first opens
+    codeWindow_->setSource(source_);
+    startAfresh();
+}
+
+void CodeHost::startAfresh()
+{
+    if (engine_)
+        engine_->setStepwise(false); // the held input then runs to its end too
     window_.finishEvent();
-    if (readSource())
-        restart();
+    codeWindow_->clearRun();
+    emit startingAfresh();
+    keepHistory(true);
+    window_.startAfresh(
+        [this](lift::WindowOperations& operations) { return makeEngine(operations); });
+}
+
+void CodeHost::compareOn(std::span<const replay::Command> commands, bool session)
+{
+    if (!codeWindow_ || !program_)
+        return;
+    if (!reference_)
+        reference_ = std::make_shared<const program::Program>(program::read(program::formCode()));
+    const trace::Comparison found = session ? trace::compareSession(program_, reference_, commands)
+                                            : trace::compareOn(program_, reference_, commands);
+    codeWindow_->showComparison(found.text, found.line);
+}
+
+void CodeHost::chooseReference(const QString& name, const QString& text)
+{
+    try {
+        reference_ = std::make_shared<const program::Program>(program::read(text.toStdString()));
+    } catch (const program::ProgramError& error) {
+        codeWindow_->showComparison(
+            texts::fill(editing_texts::CannotOpen,
+                        {name.toStdString(), program::programErrorReport(error)}),
+            0);
+        return;
+    }
+    codeWindow_->setReferenceName(name);
 }
 
 void CodeHost::restart()

@@ -12,16 +12,28 @@
 // rules, for the window to go back and forth through; "Отначало" or another
 // text starts a fresh one. A step the user chooses is told by its trace row
 // (rowChosen), and a trace row shown (showRow) chooses its first step.
+//
+// The window's text runs when it asks: one that reads becomes the program,
+// and the form starts afresh on it (LodarixWindow::startAfresh), the events
+// trace told first (startingAfresh) so that a new session begins with its
+// load; one that does not read leaves the form on the program it had, the
+// window marking where. The session's own clicks and ticks since the last
+// load (trace::SessionScript) are what "Сравни" runs through the program and
+// the reference, the original or a file the window opened, in the core
+// (core/trace/program_comparison.h). Closing the main window asks first
+// while the window holds edits not saved.
 #pragma once
 
 #include "core/program/form_program.h"
 #include "core/trace/event_trace.h"
+#include "core/trace/session_script.h"
 #include "core/trace/statement_history.h"
 
 #include <QObject>
 
 #include <exception>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,8 +53,10 @@ public:
 
     // Shows the code window, made on first use, and brings it to the front.
     void openCodeWindow();
-    // Another text in place of the form's code: the window shows it, and the
-    // code read from it runs from its load. A reading error goes to the window.
+    // Another text in place of the form's code, as the pupil would type it
+    // and run it: the window shows it, and the code read from it runs on the
+    // form afresh. A reading error goes to the window, and the form keeps
+    // the program it had.
     void runSource(std::string_view source);
 
     // The events trace whose rows the steps are told by; set it before the window first opens.
@@ -58,8 +72,14 @@ public:
     const program::FormProgram* formProgram() const { return engine_; }
     // The statements kept since the code took over or ran again; nullptr before.
     const trace::StatementHistory* history() const { return history_.get(); }
+    // The session's own clicks and ticks since the last load.
+    const trace::SessionScript& sessionScript() const { return script_; }
+    // The text of the program the form runs.
+    const std::string& source() const { return source_; }
 
 signals:
+    // The form is about to start afresh on a program: a new session begins.
+    void startingAfresh();
     // The user chose a step in the code window, made by the trace's row.
     void rowChosen(std::size_t row);
 
@@ -68,6 +88,11 @@ private:
     // and the window shows the error.
     bool readSource();
     void takeOver();
+    // The text runs on the form afresh if it reads; else the window says where not.
+    void runText(std::string_view source);
+    void startAfresh();
+    void compareOn(std::span<const replay::Command> commands, bool session);
+    void chooseReference(const QString& name, const QString& text);
     // A history from now on, or none, in place of the one kept.
     void keepHistory(bool fresh);
     void restart();
@@ -86,6 +111,9 @@ private:
     std::unique_ptr<trace::StatementHistory> history_;
     std::unique_ptr<CodeWindow> codeWindow_;
     int partWayListener_ = 0;
+    trace::SessionScript script_;
+    // What "Сравни" compares with; the original, read when first needed, until a file is chosen.
+    std::shared_ptr<const program::Program> reference_;
 };
 
 } // namespace lodarix

@@ -45,4 +45,11 @@ void EventsHost::selectRow(std::size_t row)
         eventsWindow_->selectRow(row);
 }
 
+void EventsHost::beginSession()
+{
+    trace_.beginAnew();
+    if (eventsWindow_)
+        eventsWindow_->lessonChanged();
+}
+
 } // namespace lodarix

@@ -4,6 +4,7 @@
 // and "Събития" in the main window's context menu; and it makes the events
 // window when first opened. Until then nothing of it shows. A row the user
 // chooses there is told as rowChosen, and selectRow chooses one unheard.
+// When the form starts afresh on another program, the trace begins anew.
 #pragma once
 
 #include "core/trace/event_trace.h"
@@ -32,6 +33,8 @@ public:
 
     // Selects the lesson's row in the events window, if it is shown.
     void selectRow(std::size_t row);
+    // A new session of the trace: its rows go, and the next load is its first.
+    void beginSession();
 
     // nullptr until first opened.
     EventsWindow* eventsWindow() const { return eventsWindow_.get(); }

@@ -24,6 +24,27 @@ std::uint64_t withCode(std::uint64_t colors, lift::FloorIndex floor, std::uint8_
 EventTrace::EventTrace(const motion::MotionRecorder& record)
     : record_(record)
 {
+    describe();
+}
+
+void EventTrace::beginAnew()
+{
+    rows_ = {};
+    texts_ = {};
+    boxTexts_ = {};
+    palette_ = {};
+    colors_ = 0;
+    grille_ = GrilleState::None;
+    procedure_ = lift::Procedure::FormLoad;
+    floor_ = 0;
+    current_ = target_ = 0;
+    recordRowsAtStart_ = 0;
+    replaced_ = edited_ = statusJustRead_ = false;
+    describe();
+}
+
+void EventTrace::describe()
+{
     const WindowModel described(lodarixForm());
     for (lift::FloorIndex floor = 0; floor < lift::FloorTable::Count; ++floor)
         colors_ =

@@ -56,6 +56,10 @@ public:
     void statusWritten(const std::string& text) override;
     void grilleSelected(bool closed, const std::string& statusText) override;
 
+    // A new session: no rows, and the window as its description shows it,
+    // so that the next load makes the first row.
+    void beginAnew();
+
     std::span<const TraceRow> rows() const { return rows_; }
     std::size_t size() const { return rows_.size(); }
     // What the row's event wrote to the status box: the tail it appended, or
@@ -72,6 +76,8 @@ public:
     std::size_t textBytesHeld() const;
 
 private:
+    // The window as its description shows it.
+    void describe();
     void endProcedure(const lift::FormState& controller);
     void addRow(EventKind kind, std::int8_t floor, std::int64_t timeMs);
     std::uint8_t colorCode(lift::Color color);

@@ -1,14 +1,19 @@
 #include "desktop/code_window/code_editor.h"
 
 #include "core/program/code_style.h"
+#include "core/texts/editing_texts.h"
+#include "core/texts/program_texts.h"
 #include "desktop/window/color_style.h"
+#include "desktop/window/qt_text.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
 
 #include <algorithm>
+#include <utility>
 
 namespace lodarix {
 
@@ -19,6 +24,7 @@ constexpr int LargestPixels = 40;
 constexpr int MarginPadding = 6;
 // Room for the next line's mark before the numbers.
 constexpr int MarkRoom = 10;
+const QString Indent = QStringLiteral("    ");
 
 } // namespace
 
@@ -43,9 +49,8 @@ CodeEditor::CodeEditor(QWidget* parent)
     : QPlainTextEdit(parent)
     , margin_(new LineNumberMargin(*this))
 {
-    setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setEditable(false);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     font.setPixelSize(SmallestPixels);
@@ -64,10 +69,23 @@ CodeEditor::CodeEditor(QWidget* parent)
     updateMargin();
 }
 
+void CodeEditor::setEditable(bool editable)
+{
+    setReadOnly(!editable);
+    setTextInteractionFlags(editable ? Qt::TextEditorInteraction
+                                     : Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(!editable);
+    setAccessibleName(toQString(editable ? editing_texts::EditorName : texts::FormCodeName));
+    setAccessibleDescription(editable ? toQString(editing_texts::EditorKeys) : QString());
+    escaped_ = false;
+}
+
 void CodeEditor::setSource(const QString& source)
 {
     ranLine_ = 0;
     errorLine_ = 0;
+    errorColumn_ = 0;
+    differenceLine_ = 0;
     nextLine_ = 0;
     setPlainText(source);
     fitFont();
@@ -91,12 +109,60 @@ void CodeEditor::setNextLine(int line)
 void CodeEditor::setErrorLine(int line)
 {
     errorLine_ = line;
+    errorColumn_ = 0;
     updateLit();
+    viewport()->update();
     bringIntoView(line);
+}
+
+void CodeEditor::setDifferenceLine(int line)
+{
+    differenceLine_ = line;
+    updateLit();
+    if (const QTextBlock block = document()->findBlockByNumber(line - 1);
+        line > 0 && block.isValid() && !editable()) {
+        setTextCursor(QTextCursor(block));
+        ensureCursorVisible();
+    }
+}
+
+void CodeEditor::setErrorMark(int line, int column)
+{
+    errorLine_ = line;
+    errorColumn_ = line > 0 ? column : 0;
+    updateLit();
+    viewport()->update();
+    if (line <= 0)
+        return;
+    QTextCursor at = errorCursor();
+    if (at.isNull())
+        at = QTextCursor(document()->findBlockByNumber(line - 1));
+    if (at.block().isValid()) {
+        setTextCursor(at);
+        ensureCursorVisible();
+    }
+}
+
+QTextCursor CodeEditor::errorCursor() const
+{
+    const QTextBlock block = document()->findBlockByNumber(errorLine_ - 1);
+    if (errorLine_ <= 0 || errorColumn_ <= 0 || !block.isValid())
+        return {};
+    // Columns count characters; a pair of surrogates is one.
+    const QString text = block.text();
+    int at = 0;
+    for (int column = 1; column < errorColumn_ && at < text.size(); ++column)
+        at += text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + at);
+    return cursor;
 }
 
 void CodeEditor::bringIntoView(int line)
 {
+    // While the pupil edits, the caret stays where the pupil put it.
+    if (editable())
+        return;
     if (const QTextBlock block = document()->findBlockByNumber(line - 1);
         line > 0 && block.isValid()) {
         setTextCursor(QTextCursor(block));
@@ -148,6 +214,70 @@ void CodeEditor::updateMargin()
     margin_->update();
 }
 
+void CodeEditor::keyPressEvent(QKeyEvent* event)
+{
+    const bool escaped = std::exchange(escaped_, false);
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!editable() || !tab || (event->modifiers() & ~Qt::ShiftModifier)) {
+        escaped_ = editable() && event->key() == Qt::Key_Escape;
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    const bool back = event->key() == Qt::Key_Backtab || event->modifiers() == Qt::ShiftModifier;
+    if (escaped)
+        QAbstractScrollArea::focusNextPrevChild(!back); // its own keeps Tab while editable
+    else
+        indentLines(back);
+    event->accept();
+}
+
+void CodeEditor::indentLines(bool inward)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    // A selection that ends at a line's start leaves that line be.
+    if (cursor.hasSelection() && last != first && cursor.selectionEnd() == last.position())
+        last = last.previous();
+    cursor.beginEditBlock();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        QTextCursor edit(block);
+        if (!inward) {
+            edit.insertText(Indent);
+        } else {
+            int spaces = 0;
+            while (spaces < Indent.size() && spaces < block.text().size()
+                   && block.text().at(spaces) == QLatin1Char(' '))
+                ++spaces;
+            edit.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, spaces);
+            edit.removeSelectedText();
+        }
+        if (block == last)
+            break;
+    }
+    cursor.endEditBlock();
+}
+
+void CodeEditor::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+    const QTextCursor at = errorCursor();
+    if (at.isNull())
+        return;
+    // A bar before the error's column and a wedge under it, in the mark's colour.
+    const QRect place = cursorRect(at);
+    QPainter painter(viewport());
+    const QColor mark = toQColor(program::code_style::ErrorColumn);
+    painter.fillRect(QRect(place.left() - 1, place.top(), 3, place.height()), mark);
+    const int size = std::max(3, place.height() / 4);
+    const QPoint wedge[] = {{place.left(), place.bottom() - size},
+                            {place.left() - size, place.bottom() + 1},
+                            {place.left() + size, place.bottom() + 1}};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(mark);
+    painter.drawPolygon(wedge, 3);
+}
+
 void CodeEditor::updateLit()
 {
     QList<QTextEdit::ExtraSelection> lit;
@@ -161,8 +291,17 @@ void CodeEditor::updateLit()
         selection.cursor = QTextCursor(block);
         lit.append(selection);
     };
+    light(differenceLine_, program::code_style::DifferenceLine);
     light(ranLine_, program::code_style::RanLine);
     light(errorLine_, program::code_style::ErrorLine);
+    if (QTextCursor at = errorCursor(); !at.isNull() && !at.atBlockEnd()) {
+        QTextEdit::ExtraSelection column;
+        column.format.setBackground(toQColor(program::code_style::ErrorColumn));
+        column.format.setForeground(toQColor(program::code_style::Ground));
+        at.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        column.cursor = at;
+        lit.append(column);
+    }
     setExtraSelections(lit);
     margin_->update();
 }

@@ -1,6 +1,7 @@
 #include "desktop/code_window/code_window.h"
 
 #include "core/program/code_style.h"
+#include "core/program/form_code.h"
 #include "core/program/line_report.h"
 #include "core/texts/code_view_texts.h"
 #include "core/texts/number_texts.h"
@@ -8,6 +9,7 @@
 #include "core/trace/step_report.h"
 #include "desktop/code_window/code_editor.h"
 #include "desktop/code_window/code_highlighter.h"
+#include "desktop/code_window/program_bar.h"
 #include "desktop/code_window/step_history_bar.h"
 #include "desktop/window/color_style.h"
 #include "desktop/window/key_sequences.h"
@@ -44,6 +46,7 @@ QAction* windowAction(QWidget& window, form::KeyAction action)
 CodeWindow::CodeWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , announcer_(*this)
+    , savedText_(toQString(program::formCode()))
 {
     setObjectName(QStringLiteral("CodeWindow"));
     setWindowTitle(toQString(words::WindowTitle));
@@ -94,12 +97,21 @@ void CodeWindow::buildControls()
     steps_ = new StepHistoryBar(this);
     steps_->setObjectName(QStringLiteral("stepHistory"));
 
+    buildProgramBar();
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(programBar_);
     layout->addLayout(buttons);
     layout->addWidget(editor_, 1);
     layout->addWidget(ranLine_);
     layout->addWidget(steps_);
     layout->addWidget(errorReport_);
+    QList<QWidget*> order = programBar_->tabOrder();
+    order << stepwise_;
+    QWidget* previous = order.takeFirst();
+    for (QWidget* next : order) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
     setTabOrder(stepwise_, nextLine_);
     setTabOrder(nextLine_, restart_);
     setTabOrder(restart_, readLine);
@@ -134,8 +146,11 @@ void CodeWindow::buildControls()
 void CodeWindow::setSource(std::string_view source)
 {
     source_ = source;
-    editor_->setSource(toQString(source));
+    const QString shown = toQString(source);
+    if (editor_->toPlainText() != shown)
+        editor_->setSource(shown);
     clearRun();
+    showStatus();
 }
 
 void CodeWindow::showStatement(int line, std::string_view ranText, std::string_view summary)
@@ -202,6 +217,8 @@ void CodeWindow::clearRun()
     editor_->setNextLine(0);
     editor_->setErrorLine(0);
     ranLine_->setText(toQString(words::NothingRan));
+    editor_->setDifferenceLine(0);
+    programBar_->setFinding({});
     errorReport_->clear();
     errorReport_->hide();
     summary_.clear();

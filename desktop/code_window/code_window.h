@@ -8,6 +8,13 @@
 // told instead of the newest; running a line follows the newest again. A
 // screen reader hears the current line or step on demand, never a line as
 // it runs.
+//
+// Over the code, the program bar (program_bar.h) makes the code the pupil's
+// own: "Промени" makes it editable, and the window keeps the edited text, the
+// file it was last opened from or saved to, and the reference's name. It
+// asks for files and reads and writes them (program_files.h), asks before
+// edits not saved would be lost, and asks what runs the code to run a text
+// or compare; the lit line and the steps stay the running program's.
 #pragma once
 
 #include "core/program/syntax.h"
@@ -26,6 +33,7 @@ class QLabel;
 namespace lodarix {
 
 class CodeEditor;
+class ProgramBar;
 class StepHistoryBar;
 
 class CodeWindow : public QWidget {
@@ -34,8 +42,24 @@ class CodeWindow : public QWidget {
 public:
     explicit CodeWindow(QWidget* parent = nullptr);
 
-    // Shows source, UTF-8, with nothing lit.
+    // The program the form runs from now on, UTF-8, with nothing lit; the
+    // editor shows it, its undo history kept where it shows it already.
     void setSource(std::string_view source);
+    // The text put in the editor, as the pupil would type it; not run.
+    void setEditedText(std::string_view text);
+    QString editedText() const;
+    // The edited text did not read: the report (program::programErrorReport)
+    // told, its line and column marked; the form keeps the program it runs.
+    void showReadingError(int line, int column, std::string_view report);
+    // What a comparison found, and the running program's line where it
+    // parts lit (0 for none).
+    void showComparison(std::string_view finding, int line);
+    // What "Сравни" compares with from now on: the file's name, or empty for the original.
+    void setReferenceName(const QString& name);
+    // Edits not saved: whether the user lets them go when asked question.
+    bool mayDiscardEdits(std::string_view question);
+    // The editor's text is not the one last opened, saved or brought back.
+    bool unsaved() const;
     // A statement ran at line: the line lit, and ranText (program::ranLineText) under
     // the code; summary (program::lineSummary) is what a screen reader hears of it.
     void showStatement(int line, std::string_view ranText, std::string_view summary);
@@ -66,6 +90,7 @@ public:
     QAbstractButton* nextLineButton() const { return nextLine_; }
     QAbstractButton* restartButton() const { return restart_; }
     StepHistoryBar* steps() const { return steps_; }
+    ProgramBar* programBar() const { return programBar_; }
     const StatusAnnouncer& announcer() const { return announcer_; }
 
 protected:
@@ -81,9 +106,25 @@ signals:
     void restartRequested();
     // The user chose the kept statement, not by following the newest.
     void stepChosen(std::size_t statement);
+    // The text to run on the form afresh.
+    void runRequested(const QString& source);
+    // Compare the running program with the reference on the session's own clicks and ticks.
+    void compareRequested();
+    // The same on a script's text.
+    void compareScriptRequested(const QString& script);
+    // A file to compare with from now on, its name and text.
+    void referenceChosen(const QString& name, const QString& text);
 
 private:
     void buildControls();
+    void buildProgramBar();
+    void backToOriginal();
+    void openProgram();
+    void saveProgram();
+    void openReference();
+    void compareByScript();
+    void showStatus();
+    void tell(const QString& message);
     // Lights and tells the chosen step's line, or the newest while following.
     void showChoice();
 
@@ -95,7 +136,12 @@ private:
     QAbstractButton* nextLine_ = nullptr;
     QAbstractButton* restart_ = nullptr;
     StepHistoryBar* steps_ = nullptr;
+    ProgramBar* programBar_ = nullptr;
     std::string source_;
+    QString savedText_; // last opened, saved or brought back
+    QString fileName_;  // of the file last opened or saved; empty for none
+    std::string fileText_;
+    QString referenceName_;
     int liveLine_ = 0;
     QString liveText_;
     QString summary_;

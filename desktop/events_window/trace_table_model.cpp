@@ -20,7 +20,11 @@ void TraceTableModel::setTrace(const trace::EventTrace* trace)
 
 void TraceTableModel::refresh()
 {
-    showRowsUpTo(trace_ ? static_cast<int>(trace_->size()) : 0);
+    const int rows = trace_ ? static_cast<int>(trace_->size()) : 0;
+    if (rows < shownRows())
+        setTrace(trace_); // a new session began
+    else
+        showRowsUpTo(rows);
 }
 
 QVariant TraceTableModel::data(const QModelIndex& index, int role) const

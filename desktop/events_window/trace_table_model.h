@@ -19,7 +19,8 @@ public:
     // model or be replaced first.
     void setTrace(const trace::EventTrace* trace);
     const trace::EventTrace* trace() const { return trace_; }
-    // Takes in the rows added to the trace since the last call.
+    // Takes in the rows added to the trace since the last call, or all of a
+    // session begun anew.
     void refresh();
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -3,16 +3,39 @@
 #include "core/form/lodarix_controls.h"
 #include "core/form/lodarix_form.h"
 #include "core/lift/guarded_event.h"
+#include "desktop/window/described_state.h"
 #include "desktop/window/floor_button.h"
 #include "desktop/window/run_time_error_report.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <algorithm>
 
 namespace lodarix {
+
+// Asks before the form it filters closes.
+class CloseFilter : public QObject {
+public:
+    explicit CloseFilter(QObject& form)
+        : QObject(&form)
+    {
+        form.installEventFilter(this);
+    }
+
+    std::function<bool()> mayClose;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Close || !mayClose || mayClose())
+            return false;
+        event->ignore();
+        return true;
+    }
+};
 
 LodarixWindow::LodarixWindow()
     : loaded_(loadForm(lodarixForm()))
@@ -25,6 +48,12 @@ LodarixWindow::LodarixWindow()
         QCoreApplication::exit(RunTimeErrorExitCode);
     };
     wireEvents();
+    closeFilter_ = new CloseFilter(*loaded_.form);
+}
+
+void LodarixWindow::setCloseGuard(std::function<bool()> mayClose)
+{
+    closeFilter_->mayClose = std::move(mayClose);
 }
 
 bool LodarixWindow::load()
@@ -128,6 +157,13 @@ bool LodarixWindow::restart(const lift::RuleRunner::EngineMaker& make)
     kept_.clear();
     rules_.setEngine(make);
     return handleEvent([this] { rules_.load(); });
+}
+
+bool LodarixWindow::startAfresh(const lift::RuleRunner::EngineMaker& make)
+{
+    kept_.clear();
+    restoreDescribed(lodarixForm(), loaded_.controls);
+    return restart(make);
 }
 
 void LodarixWindow::advance()

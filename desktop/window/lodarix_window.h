@@ -43,6 +43,8 @@ class QAbstractButton;
 
 namespace lodarix {
 
+class CloseFilter;
+
 class LodarixWindow {
 public:
     static constexpr int RunTimeErrorExitCode = 70;
@@ -91,6 +93,9 @@ public:
     int stepIntervalMs() const;
     void setStepIntervalMs(int intervalMs);
 
+    // Asked when the form is to close; false keeps it open. Empty: it closes.
+    void setCloseGuard(std::function<bool()> mayClose);
+
     // Replaces the default handler (tests use this to observe errors).
     void setErrorHandler(ErrorHandler handler) { errorHandler_ = std::move(handler); }
     // Where a lift::FormCodeFailure goes from now on instead of the error
@@ -105,6 +110,10 @@ public:
     void setEngine(const lift::RuleRunner::EngineMaker& make) { rules_.setEngine(make); }
     // A new engine, then Form_Load on it. Returns false when it failed.
     bool restart(const lift::RuleRunner::EngineMaker& make);
+    // The form as its description has it (described_state.h), then a new
+    // engine and Form_Load on it, as if the program had just started; call it
+    // between events. Returns false when the load failed.
+    bool startAfresh(const lift::RuleRunner::EngineMaker& make);
     // Whether an event is part-way (see above).
     bool partWay() const { return rules_.partWay(); }
     // Carries out the next statement of the event part-way, if any; once it
@@ -142,6 +151,7 @@ private:
     lift::RuleRunner rules_;
     ErrorHandler errorHandler_;
     ErrorHandler formCodeFailureHandler_;
+    CloseFilter* closeFilter_ = nullptr; // the form owns it
     std::vector<std::pair<int, std::function<void(bool)>>> partWayListeners_;
     int partWayListenersAdded_ = 0;
     std::vector<Kept> kept_;

@@ -214,6 +214,27 @@ private slots:
                        "Последна спирка!\r\n");
     }
 
+    void aSessionBegunAnewStartsFromTheDescription()
+    {
+        WatchedWindow watched;
+        watched.clickGrille(true);
+        watched.clickFloor(4);
+        watched.tick();
+        watched.type("бележка");
+        watched.window = WindowModel(lodarixForm());
+        watched.trace.beginAnew();
+        QCOMPARE(watched.trace.size(), std::size_t(0));
+        watched.rules.load();
+        QCOMPARE(watched.trace.size(), std::size_t(1));
+        QVERIFY(stateError(watched, 0).isEmpty());
+        QCOMPARE(watched.trace.statusAfter(0), std::string(texts::ExerciseStatement));
+        watched.clickGrille(true);
+        watched.clickFloor(2);
+        watched.tick();
+        QCOMPARE(watched.trace.size(), std::size_t(4));
+        QVERIFY2(stateError(watched, 3).isEmpty(), qPrintable(stateError(watched, 3)));
+    }
+
     void aRandomSessionRowByRow_data()
     {
         QTest::addColumn<unsigned>("seed");

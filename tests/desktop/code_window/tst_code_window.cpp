@@ -4,10 +4,10 @@
 // marked, the form changing line by line and its own input kept until the
 // procedure ends; an error of
 // the code shows in the window, which stays, and "Отначало" runs the code
-// again from its load. Back and forth through the steps kept: a step gone
-// back to shows its line, heading, variables and window, and stays while the
-// form goes on until the newest is followed again; the events window and the
-// code window choose each other's row and step.
+// again from its load. (Editing the code: tst_program_editing.cpp.) Back and forth through the
+// steps kept: a step gone back to shows its line, heading, variables and window, and stays while
+// the form goes on until the newest is followed again; the events window and the code window choose
+// each other's row and step.
 
 #include "app/lodarix/application.h"
 #include "app/lodarix/code_host.h"
@@ -26,6 +26,7 @@
 #include "desktop/events_window/window_sketch_view.h"
 #include "desktop/motion_window/motion_window.h"
 #include "desktop/window/qt_text.h"
+#include "tests/desktop/code_window/code_session.h"
 #include "tests/desktop/window/window_test_support.h"
 
 #include <QLabel>
@@ -40,75 +41,6 @@
 using namespace lodarix;
 
 namespace {
-
-struct CodeSession {
-    CodeSession()
-    {
-        joinViews(events, code);
-        window.setErrorHandler([this](const std::exception& error) { errors << error.what(); });
-        window.load();
-        window.show();
-    }
-
-    CodeWindow& openByF4()
-    {
-        window.form().activateWindow();
-        if (QTest::qWaitForWindowActive(&window.form()))
-            QTest::keyClick(&window.form(), Qt::Key_F4);
-        return *code.codeWindow();
-    }
-
-    void tick()
-    {
-        sourceMs += 800;
-        window_test::timerPeriod(window);
-    }
-
-    void nextLine()
-    {
-        CodeWindow* view = code.codeWindow();
-        if (!view->isActiveWindow()) {
-            view->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(view));
-        }
-        QTest::keyClick(view, Qt::Key_F10);
-    }
-
-    // The grille closed, a pick of floor to from 1, and the trip's steps.
-    void trip(int to)
-    {
-        window_test::clickGrille(window, true);
-        window_test::clickFloor(window, to - 1);
-        for (int floor = 1; floor < to; ++floor)
-            tick();
-    }
-
-    const trace::StatementHistory& history() const { return *code.history(); }
-
-    std::int64_t sourceMs = 1'000'000;
-    LodarixWindow window;
-    MotionHost motion{window, [this] { return sourceMs; }};
-    EventsHost events{window, motion};
-    CodeHost code{window, motion.menu()};
-    QStringList errors;
-};
-
-// The line (from 1) of the first line of source from after on that begins with text.
-int lineOf(std::string_view source, std::string_view text, int after = 0)
-{
-    for (int line = after + 1; !program::sourceLine(source, line).empty() || line < 200; ++line) {
-        if (program::sourceLine(source, line).starts_with(text))
-            return line;
-    }
-    return 0;
-}
-
-// The lines of a procedure of the form's code, its Sub and End Sub included.
-std::pair<int, int> procedure(std::string_view name)
-{
-    const int first = lineOf(program::formCode(), "Private Sub " + std::string(name));
-    return {first, lineOf(program::formCode(), "End Sub", first)};
-}
 
 bool within(int line, std::pair<int, int> lines)
 {
@@ -396,12 +328,12 @@ private slots:
             << toQString(bad) << lineOf(bad, "Option1(11)")
             << QStringLiteral("Грешка 9 в Option1_Click, ред %1: Индексът е извън обхвата")
                    .arg(lineOf(bad, "Option1(11)"));
-        const std::string unread =
-            withLine("    Option1(Index).BackColor", "    CurrentFloor = = 1");
-        QTest::newRow("a line that cannot be read")
-            << toQString(unread) << lineOf(unread, "CurrentFloor = =")
-            << QStringLiteral("Грешка при четене, ред %1, колона 20:")
-                   .arg(lineOf(unread, "CurrentFloor = ="));
+        const std::string twice =
+            withLine("    Option1(Index).BackColor", "    Text1(0).Text = 1 \\ 0");
+        QTest::newRow("a division by zero in a click")
+            << toQString(twice) << lineOf(twice, "Text1(0).Text = 1 \\ 0")
+            << QStringLiteral("Грешка 11 в Option1_Click, ред %1:")
+                   .arg(lineOf(twice, "Text1(0).Text = 1 \\ 0"));
     }
 
     void anErrorStopsTheCodeAndTheWindowStays()

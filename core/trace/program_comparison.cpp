@@ -1,0 +1,44 @@
+#include "core/trace/program_comparison.h"
+
+#include "core/replay/program_compare.h"
+#include "core/texts/compare_texts.h"
+#include "core/texts/editing_texts.h"
+
+namespace lodarix::trace {
+
+Comparison compareOn(const std::shared_ptr<const program::Program>& program,
+                     const std::shared_ptr<const program::Program>& reference,
+                     std::span<const replay::Command> commands)
+{
+    const auto difference = replay::firstDifference(replay::runEvents(program, commands),
+                                                    replay::runEvents(reference, commands));
+    if (!difference)
+        return {std::string(compare_texts::NoDifference), 0};
+    return {difference->text, difference->line};
+}
+
+Comparison compareSession(const std::shared_ptr<const program::Program>& program,
+                          const std::shared_ptr<const program::Program>& reference,
+                          std::span<const replay::Command> commands)
+{
+    if (commands.empty())
+        return {std::string(editing_texts::NoSessionToCompare), 0};
+    return compareOn(program, reference, commands);
+}
+
+std::variant<std::vector<replay::Command>, ScriptStop> scriptCommands(std::string_view script)
+{
+    std::vector<replay::Command> commands;
+    int number = 0;
+    for (const std::string_view line : scriptLines(script)) {
+        ++number;
+        const replay::ParsedLine parsed = replay::parseLine(line);
+        if (const auto* error = std::get_if<replay::ScriptError>(&parsed))
+            return ScriptStop{number, scriptStopMessage(number, *error)};
+        if (const auto* command = std::get_if<replay::Command>(&parsed))
+            commands.push_back(*command);
+    }
+    return commands;
+}
+
+} // namespace lodarix::trace
