@@ -30,6 +30,7 @@ enum class KeyAction {
     Step,
     NextLine,
     ReadLine,
+    RunCode,
     WindowMenu,
     Close,
 };
@@ -44,6 +45,7 @@ constexpr bool has(Faces faces, Face face)
 struct Key {
     std::string_view name; // KeyboardEvent.key: "F1", "p", "Pause", "ContextMenu", " "
     bool shift = false;    // held with Shift
+    bool ctrl = false;     // held with Ctrl
     bool bound = true;     // false: the controls or the toolkit take it; no face binds it
 };
 
@@ -72,6 +74,7 @@ inline constexpr Key Pause[] = {{.name = "p"}, {.name = "Pause"}};
 inline constexpr Key Step[] = {{.name = "s"}};
 inline constexpr Key NextLine[] = {{.name = "F10"}};
 inline constexpr Key ReadLine[] = {{.name = "Enter"}};
+inline constexpr Key RunCode[] = {{.name = "Enter", .ctrl = true}};
 inline constexpr Key Menu[] = {{.name = "F10", .shift = true},
                                {.name = "ContextMenu", .bound = false}};
 inline constexpr Key Escape[] = {{.name = "Escape"}};
@@ -100,6 +103,8 @@ inline constexpr KeyRow KeyTable[] = {
      help_texts::NextLineDoes},
     {KeyAction::ReadLine, "readLine", Faces::Both, key_lists::ReadLine, help_texts::ReadLineKey,
      help_texts::ReadLineDoes},
+    {KeyAction::RunCode, "runCode", Faces::Both, key_lists::RunCode, help_texts::RunCodeKey,
+     help_texts::RunCodeDoes},
     {KeyAction::WindowMenu, "windowMenu", Faces::Desktop, key_lists::Menu, help_texts::MenuKeys,
      help_texts::MenuDoes},
     {KeyAction::Close, "close", Faces::Page, key_lists::Escape, help_texts::EscapeKey,

@@ -45,6 +45,9 @@ inline constexpr std::string_view NextLineDoes = "в кода, ред по ре�
 inline constexpr std::string_view ReadLineKey = "Enter";
 inline constexpr std::string_view ReadLineDoes =
     "в кода: екранният четец прочита реда, който се изпълни последен, и какво промени";
+inline constexpr std::string_view RunCodeKey = "Ctrl+Enter";
+inline constexpr std::string_view RunCodeDoes =
+    "в кода, докато се променя: прочита го и формата започва отначало с него";
 
 // The desktop's own keys.
 inline constexpr std::string_view MenuKeys = "Shift+F10 или Menu";

@@ -11,6 +11,7 @@
 #include "desktop/code_window/program_bar.h"
 #include "desktop/code_window/program_files.h"
 #include "desktop/motion_window/save_dialog.h"
+#include "desktop/window/key_sequences.h"
 #include "desktop/window/qt_text.h"
 
 #include <QAbstractButton>
@@ -39,8 +40,7 @@ void CodeWindow::buildProgramBar()
     connect(programBar_->editButton(), &QAbstractButton::toggled, editor_,
             &CodeEditor::setEditable);
     auto* run = new QAction(this);
-    run->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    run->setShortcuts(desktopShortcuts(form::KeyAction::RunCode));
     run->setShortcutContext(Qt::WindowShortcut);
     addAction(run);
     const auto runEdited = [this] { emit runRequested(editedText()); };

@@ -43,6 +43,8 @@ QKeySequence keySequence(const form::Key& key)
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
     if (key.shift)
         modifiers |= Qt::ShiftModifier;
+    if (key.ctrl)
+        modifiers |= Qt::ControlModifier;
     return QKeySequence(QKeyCombination(modifiers, code));
 }
 

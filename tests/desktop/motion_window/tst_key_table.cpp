@@ -71,6 +71,7 @@ private slots:
         row(form::KeyAction::Step, {motion});
         row(form::KeyAction::NextLine, {code});
         row(form::KeyAction::ReadLine, {code});
+        row(form::KeyAction::RunCode, {code});
         row(form::KeyAction::WindowMenu, {main, motion, code});
         row(form::KeyAction::Close, {});
     }
