@@ -38,6 +38,8 @@ export class CodeEditor {
     this.element = make(document, "div", undefined, "code-editor");
     this.gutter = make(document, "div", undefined, "code-gutter");
     this.gutter.setAttribute("aria-hidden", "true");
+    this.numbers = make(document, "div");
+    this.gutter.append(this.numbers);
     this.layer = make(document, "div", undefined, "code-layer");
     this.layer.setAttribute("aria-hidden", "true");
     this.box = /** @type {HTMLTextAreaElement} */ (
@@ -133,10 +135,9 @@ export class CodeEditor {
     const offset = first * height - scrollTop;
     this.layer.replaceChildren(...lines);
     this.layer.style.transform = `translate(${-scrollLeft}px, ${offset}px)`;
-    const numbers = shown.map((_, at) => make(document, "div", String(first + at + 1)));
-    this.gutter.replaceChildren(...numbers);
-    this.gutter.style.transform = `translateY(${offset}px)`;
-    this.gutter.style.minWidth = `${String(this.#lines.length).length + 1}ch`;
+    this.numbers.textContent = shown.map((_, at) => first + at + 1).join("\n");
+    this.numbers.style.transform = `translateY(${offset}px)`;
+    this.gutter.style.width = `${String(this.#lines.length).length}ch`;
   }
 
   /** @param {KeyboardEvent} event */
