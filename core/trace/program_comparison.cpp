@@ -44,7 +44,7 @@ Comparison compareOnScript(const std::shared_ptr<const program::Program>& progra
         ++number;
         auto parsed = replay::parseLine(line);
         if (const auto* error = std::get_if<replay::ScriptError>(&parsed))
-            return {scriptStopMessage(number, *error), 0};
+            return {scriptStopMessage(number, *error), 0, true};
         if (auto* command = std::get_if<replay::Command>(&parsed))
             commands.push_back(std::move(*command));
     }

@@ -17,8 +17,9 @@
 namespace lodarix::trace {
 
 struct Comparison {
-    std::string text; // the difference, that there is none, or why nothing was compared
-    int line = 0;     // the program's line where it parts, or 0
+    std::string text;       // the difference, that there is none, or why nothing was compared
+    int line = 0;           // the program's line where it parts, or 0
+    bool badScript = false; // text tells a bad line of the script; nothing ran
 };
 
 // No commands: NoSessionToCompare, and nothing runs.

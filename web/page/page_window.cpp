@@ -145,6 +145,7 @@ std::string comparisonJson(const trace::Comparison& comparison)
         json::Object object(out);
         object.text("text", comparison.text);
         object.number("line", comparison.line);
+        object.boolean("badScript", comparison.badScript);
     }
     return out;
 }

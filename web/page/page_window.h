@@ -95,7 +95,7 @@ public:
     // The reference from now on: source, or, empty, the original. "" where
     // it reads, else the report, the reference kept as it was.
     std::string setReference(const std::string& source);
-    // {text, line}: the program that runs the form against the reference on
+    // {text, line, badScript}: the program that runs the form against the reference on
     // the session's clicks and ticks, or on the script's commands
     // (trace::compareOnCommands, compareOnScript).
     std::string compareSession() const;

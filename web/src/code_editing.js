@@ -46,7 +46,10 @@ export class CodeEditing {
   #reference;
   /** @type {(file: File) => void} */
   #chosen = () => {};
-  #warn = (/** @type {BeforeUnloadEvent} */ event) => event.preventDefault();
+  #warn = (/** @type {BeforeUnloadEvent} */ event) => {
+    event.preventDefault();
+    event.returnValue = true;
+  };
 
   /**
    * @param {Document} document
@@ -260,8 +263,8 @@ export class CodeEditing {
   #compared(json) {
     /** @type {import("./lodarix.js").Comparison} */
     const comparison = JSON.parse(json);
-    this.#tell("");
-    this.said.textContent = comparison.text;
+    this.#tell(comparison.badScript ? comparison.text : "");
+    if (!comparison.badScript) this.said.textContent = comparison.text;
     if (comparison.line) this.#acts.differs(comparison.line);
   }
 

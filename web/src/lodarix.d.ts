@@ -348,10 +348,12 @@ export interface ReadingError {
   column: number;
 }
 
-// A comparison's outcome: its text, and the program's line where it parts, or 0.
+// A comparison's outcome: its text, the program's line where it parts, or 0,
+// and whether the text tells a bad line of the script, nothing having run.
 export interface Comparison {
   text: string;
   line: number;
+  badScript: boolean;
 }
 
 // A control's state as stored, where the window's load changes it.

@@ -177,15 +177,11 @@ test("Сравни: the edited program parts at its event and line; the original
   await button(page, t.Compare).click();
   assert.equal(await said.textContent(), t.NoSessionToCompare);
   await box.fill(yellowTimer);
-  await button(page, t.Run).click();
+  await box.press("Control+Enter");
   await trip(page, 3);
   await button(page, t.Compare).click();
   assert.match((await said.textContent()) ?? "", /^Събитие 4, Timer1_Timer: /);
-  const differs = codeView(page).locator(".code-line.differs");
-  assert.equal(
-    await differs.evaluate((item) => [...(item.parentElement?.children ?? [])].indexOf(item) + 1),
-    yellowLine,
-  );
+  assert.equal(await differingLine(page), yellowLine);
   await box.fill(original);
   await button(page, t.Run).click();
   await trip(page, 5);
@@ -194,17 +190,59 @@ test("Сравни: the edited program parts at its event and line; the original
   await closePage(session);
 });
 
+test("Образец… and Сравни по скрипт…: the original against a teacher's program, on a script's commands", async () => {
+  const session = await openPage(Wide);
+  const { page } = session;
+  const box = await openEditor(page);
+  const said = codeView(page).locator(".code-said");
+  await chooseFile(page, t.OpenReference, "uchitel.bas", Buffer.from(yellowTimer));
+  await status(page).getByText("Сравнява се с uchitel.bas.").waitFor();
+  await chooseFile(page, t.CompareScript, "skript.txt", Buffer.from("close\npick 3\ntick\n"));
+  assert.match((await said.textContent()) ?? "", /^Събитие 4, Timer1_Timer: /);
+  assert.equal(await differingLine(page), yellowLine);
+  await chooseFile(page, t.CompareScript, "skript.txt", Buffer.from("close\nfly 3\n"));
+  await codeView(page)
+    .getByRole("alert")
+    .getByText(/^Ред 2: /)
+    .waitFor();
+  await chooseFile(page, t.OpenReference, "losh.bas", Buffer.from("Sub\n"));
+  await codeView(page)
+    .getByRole("alert")
+    .getByText(/^Файлът losh.bas не можа да се отвори: /)
+    .waitFor();
+  assert.match((await status(page).textContent()) ?? "", /uchitel\.bas\.$/);
+  assert.equal(await box.inputValue(), original);
+  await closePage(session);
+});
+
 /**
- * Opens a file through "Отвори…" as the user chooses it.
+ * The listing's line lit where the program parts from the reference.
+ * @param {import("playwright-core").Page} page
+ */
+const differingLine = (page) =>
+  codeView(page)
+    .locator(".code-line.differs")
+    .evaluate((item) => [...(item.parentElement?.children ?? [])].indexOf(item) + 1);
+
+/**
+ * Gives a file to the chooser that the button opens, as the user chooses it.
+ * @param {import("playwright-core").Page} page
+ * @param {string} name the button's
+ * @param {string} file
+ * @param {Buffer} buffer
+ */
+async function chooseFile(page, name, file, buffer) {
+  const chooser = page.waitForEvent("filechooser");
+  await button(page, name).click();
+  await (await chooser).setFiles({ name: file, mimeType: "text/plain", buffer });
+}
+
+/**
  * @param {import("playwright-core").Page} page
  * @param {string} name
  * @param {Buffer} buffer
  */
-async function openFile(page, name, buffer) {
-  const chooser = page.waitForEvent("filechooser");
-  await button(page, t.OpenProgram).click();
-  await (await chooser).setFiles({ name, mimeType: "text/plain", buffer });
-}
+const openFile = (page, name, buffer) => chooseFile(page, t.OpenProgram, name, buffer);
 
 test("bad files leave the text as it was; long programs open and run; the text saves as held", async () => {
   const session = await openPage(Wide);
