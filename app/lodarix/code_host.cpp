@@ -54,15 +54,15 @@ void CodeHost::openCodeWindow()
         });
         connect(codeWindow_.get(), &CodeWindow::runRequested, this,
                 [this](const QString& source) { runText(source.toStdString()); });
-        connect(codeWindow_.get(), &CodeWindow::compareRequested, this,
-                [this] { compareOn(script_.commands(), true); });
+        connect(codeWindow_.get(), &CodeWindow::compareRequested, this, [this] {
+            if (program_)
+                showComparison(trace::compareOnCommands(program_, reference(), script_.commands()));
+        });
         connect(codeWindow_.get(), &CodeWindow::compareScriptRequested, this,
                 [this](const QString& script) {
-                    auto commands = trace::scriptCommands(script.toStdString());
-                    if (const auto* stop = std::get_if<trace::ScriptStop>(&commands))
-                        codeWindow_->showComparison(stop->message, 0);
-                    else
-                        compareOn(std::get<std::vector<replay::Command>>(commands), false);
+                    if (program_)
+                        showComparison(
+                            trace::compareOnScript(program_, reference(), script.toStdString()));
                 });
         connect(codeWindow_.get(), &CodeWindow::referenceChosen, this, &CodeHost::chooseReference);
         window_.setFormCodeFailureHandler([this](const std::exception& error) { failed(error); });
@@ -135,15 +135,17 @@ void CodeHost::startAfresh()
         [this](lift::WindowOperations& operations) { return makeEngine(operations); });
 }
 
-void CodeHost::compareOn(std::span<const replay::Command> commands, bool session)
+std::shared_ptr<const program::Program> CodeHost::reference()
 {
-    if (!codeWindow_ || !program_)
-        return;
     if (!reference_)
         reference_ = std::make_shared<const program::Program>(program::read(program::formCode()));
-    const trace::Comparison found = session ? trace::compareSession(program_, reference_, commands)
-                                            : trace::compareOn(program_, reference_, commands);
-    codeWindow_->showComparison(found.text, found.line);
+    return reference_;
+}
+
+void CodeHost::showComparison(const trace::Comparison& found)
+{
+    if (codeWindow_)
+        codeWindow_->showComparison(found.text, found.line);
 }
 
 void CodeHost::chooseReference(const QString& name, const QString& text)

@@ -26,6 +26,7 @@
 
 #include "core/program/form_program.h"
 #include "core/trace/event_trace.h"
+#include "core/trace/program_comparison.h"
 #include "core/trace/session_script.h"
 #include "core/trace/statement_history.h"
 
@@ -91,7 +92,9 @@ private:
     // The text runs on the form afresh if it reads; else the window says where not.
     void runText(std::string_view source);
     void startAfresh();
-    void compareOn(std::span<const replay::Command> commands, bool session);
+    // The original, unless a teacher's reference was opened.
+    std::shared_ptr<const program::Program> reference();
+    void showComparison(const trace::Comparison& found);
     void chooseReference(const QString& name, const QString& text);
     // A history from now on, or none, in place of the one kept.
     void keepHistory(bool fresh);

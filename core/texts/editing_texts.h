@@ -63,6 +63,9 @@ inline constexpr std::string_view UnsavedOpen =
     "Промените в кода не са запазени. Да се отвори ли друга програма без тях?";
 inline constexpr std::string_view UnsavedClose =
     "Промените в кода не са запазени. Да се затвори ли програмата без тях?";
+// The page's answers to a question; the desktop's are its platform's.
+inline constexpr std::string_view Yes = "Да";
+inline constexpr std::string_view No = "Не";
 inline constexpr std::string_view CannotSave = "Програмата не можа да се запази в {}: {}";
 inline constexpr std::string_view CannotOpen = "Файлът {} не можа да се отвори: {}";
 

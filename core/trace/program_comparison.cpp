@@ -3,12 +3,18 @@
 #include "core/replay/program_compare.h"
 #include "core/texts/compare_texts.h"
 #include "core/texts/editing_texts.h"
+#include "core/trace/script_run.h"
+
+#include <variant>
+#include <vector>
 
 namespace lodarix::trace {
 
-Comparison compareOn(const std::shared_ptr<const program::Program>& program,
-                     const std::shared_ptr<const program::Program>& reference,
-                     std::span<const replay::Command> commands)
+namespace {
+
+Comparison compare(const std::shared_ptr<const program::Program>& program,
+                   const std::shared_ptr<const program::Program>& reference,
+                   std::span<const replay::Command> commands)
 {
     const auto difference = replay::firstDifference(replay::runEvents(program, commands),
                                                     replay::runEvents(reference, commands));
@@ -17,28 +23,32 @@ Comparison compareOn(const std::shared_ptr<const program::Program>& program,
     return {difference->text, difference->line};
 }
 
-Comparison compareSession(const std::shared_ptr<const program::Program>& program,
-                          const std::shared_ptr<const program::Program>& reference,
-                          std::span<const replay::Command> commands)
+} // namespace
+
+Comparison compareOnCommands(const std::shared_ptr<const program::Program>& program,
+                             const std::shared_ptr<const program::Program>& reference,
+                             std::span<const replay::Command> commands)
 {
     if (commands.empty())
         return {std::string(editing_texts::NoSessionToCompare), 0};
-    return compareOn(program, reference, commands);
+    return compare(program, reference, commands);
 }
 
-std::variant<std::vector<replay::Command>, ScriptStop> scriptCommands(std::string_view script)
+Comparison compareOnScript(const std::shared_ptr<const program::Program>& program,
+                           const std::shared_ptr<const program::Program>& reference,
+                           std::string_view script)
 {
     std::vector<replay::Command> commands;
     int number = 0;
     for (const std::string_view line : scriptLines(script)) {
         ++number;
-        const replay::ParsedLine parsed = replay::parseLine(line);
+        auto parsed = replay::parseLine(line);
         if (const auto* error = std::get_if<replay::ScriptError>(&parsed))
-            return ScriptStop{number, scriptStopMessage(number, *error)};
-        if (const auto* command = std::get_if<replay::Command>(&parsed))
-            commands.push_back(*command);
+            return {scriptStopMessage(number, *error), 0, true};
+        if (auto* command = std::get_if<replay::Command>(&parsed))
+            commands.push_back(std::move(*command));
     }
-    return commands;
+    return compare(program, reference, commands);
 }
 
 } // namespace lodarix::trace

@@ -1,39 +1,36 @@
-// What a code view says when it compares the program the form runs with a
-// reference (the original or a teacher's): the session's own clicks and
-// ticks (session_script.h) or a script's commands run through both on fresh
-// forms (core/replay/program_compare.h), and the first difference told with
-// the program's line it lies on, or that there is none. Every face compares
-// through it; the texts are core/texts/editing_texts.h's and compare_texts.h's.
+// The program that runs the form compared with a reference, on the user's
+// own clicks and ticks (SessionScript) or on a script's commands: both run
+// them on fresh forms (core/replay/program_compare.h), and the first
+// difference is told with the program's line where it parts, or that there
+// is none. A face makes one call for a comparison, which is bounded as the
+// commands are: each event stops at the machine's step limit.
 #pragma once
 
 #include "core/program/syntax.h"
 #include "core/replay/script.h"
-#include "core/trace/script_run.h"
 
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
 
 namespace lodarix::trace {
 
 struct Comparison {
-    std::string text;
-    int line = 0; // the program's line where it parts, to light; 0 for none
+    std::string text;       // the difference, that there is none, or why nothing was compared
+    int line = 0;           // the program's line where it parts, or 0
+    bool badScript = false; // text tells a bad line of the script; nothing ran
 };
 
-// The commands through both, each from its load.
-Comparison compareOn(const std::shared_ptr<const program::Program>& program,
-                     const std::shared_ptr<const program::Program>& reference,
-                     std::span<const replay::Command> commands);
-// The same with the session's commands; none yet is said so, and nothing runs.
-Comparison compareSession(const std::shared_ptr<const program::Program>& program,
-                          const std::shared_ptr<const program::Program>& reference,
-                          std::span<const replay::Command> commands);
+// No commands: NoSessionToCompare, and nothing runs.
+Comparison compareOnCommands(const std::shared_ptr<const program::Program>& program,
+                             const std::shared_ptr<const program::Program>& reference,
+                             std::span<const replay::Command> commands);
 
-// A script's commands, or its first bad line as the events view words it.
-std::variant<std::vector<replay::Command>, ScriptStop> scriptCommands(std::string_view script);
+// A bad line: its message in the events view's words (scriptStopMessage),
+// and nothing runs.
+Comparison compareOnScript(const std::shared_ptr<const program::Program>& program,
+                           const std::shared_ptr<const program::Program>& reference,
+                           std::string_view script);
 
 } // namespace lodarix::trace

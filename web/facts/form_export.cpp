@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace lodarix::web {
 
@@ -111,6 +112,35 @@ std::string describe(std::span<const ControlDescription> controlsInOrder)
 std::string formDescriptionJson()
 {
     return describe(lodarixForm().controls);
+}
+
+std::string storedStatesJson()
+{
+    LodarixModel window;
+    window.load();
+    const std::vector<ControlDescription> loaded = window.window().currentControls();
+    const std::span<const ControlDescription> stored = lodarixForm().controls;
+    std::string out;
+    {
+        json::Array states(out);
+        for (std::size_t at = 0; at < stored.size() && at < loaded.size(); ++at) {
+            const ControlDescription& was = stored[at];
+            const ControlDescription& now = loaded[at];
+            if (was.text == now.text && was.background == now.background
+                && was.enabled == now.enabled && was.visible == now.visible
+                && was.selected == now.selected)
+                continue;
+            json::Object state(states.next());
+            state.text("name", was.name);
+            state.optionalNumber("index", was.index);
+            state.text("text", toLineFeeds(was.text));
+            colour(state, "background", was.background);
+            state.boolean("enabled", was.enabled);
+            state.boolean("visible", was.visible);
+            state.boolean("selected", was.selected);
+        }
+    }
+    return out;
 }
 
 std::string loadedFormDescriptionJson()

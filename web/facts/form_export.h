@@ -19,5 +19,9 @@ std::string formDescriptionJson();
 // The same, with each control's state as the trip rules leave it once the
 // window has loaded: what the page shows first.
 std::string loadedFormDescriptionJson();
+// [{name, index, text, background, enabled, visible, selected}]: the stored
+// state of each control whose state the load changes, for the page to put
+// the window back to its description before a program's Form_Load.
+std::string storedStatesJson();
 
 } // namespace lodarix::web

@@ -1,10 +1,12 @@
 // What the page's script sees of the core: the window at work (PageWindow,
 // with the form's code that the code view shows and the steps it goes back
-// and forth through),
+// and forth through, and the pupil's own program run, compared and read
+// from a file's bytes, highlighted and indented as the editor shows it),
 // its motion record (PageMotion), its events trace (PageTrace) and scripts
 // run apart from it (PageScript), both read as TraceRows. What the page needs of the core only once
 // comes in at build time (web/facts/).
 
+#include "web/page/page_editing.h"
 #include "web/page/page_motion.h"
 #include "web/page/page_script.h"
 #include "web/page/page_trace.h"
@@ -19,6 +21,10 @@ EMSCRIPTEN_BINDINGS(lodarix)
     using lodarix::web::PageTrace;
     using lodarix::web::PageWindow;
     using lodarix::web::TraceRows;
+    emscripten::function("originalCode", &lodarix::web::originalCode);
+    emscripten::function("programFileJson", &lodarix::web::programFileJson);
+    emscripten::function("highlightedLinesJson", &lodarix::web::highlightedLinesJson);
+    emscripten::function("indented", &lodarix::web::indented);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<emscripten::val>()
         .function("load", &PageWindow::load)
@@ -30,6 +36,12 @@ EMSCRIPTEN_BINDINGS(lodarix)
         .function("runFormCode", &PageWindow::runFormCode)
         .function("runProgram", &PageWindow::runProgram)
         .function("restartProgram", &PageWindow::restartProgram)
+        .function("readProgram", &PageWindow::readProgram)
+        .function("startProgram", &PageWindow::startProgram)
+        .function("source", &PageWindow::source)
+        .function("setReference", &PageWindow::setReference)
+        .function("compareSession", &PageWindow::compareSession)
+        .function("compareScript", &PageWindow::compareScript)
         .function("setStepwise", &PageWindow::setStepwise)
         .function("partWay", &PageWindow::partWay)
         .function("codeFailed", &PageWindow::codeFailed)

@@ -1,11 +1,15 @@
 #include "web/page/page_window.h"
 
+#include "core/json/json_object.h"
 #include "core/lift/guarded_event.h"
 #include "core/lift/run_time_error_report.h"
 #include "core/program/form_code.h"
 #include "core/program/program_error.h"
 #include "core/program/reader.h"
+#include "core/texts/editing_texts.h"
 #include "core/texts/main_window_texts.h"
+#include "core/texts/number_texts.h"
+#include "core/trace/program_comparison.h"
 
 #include <exception>
 #include <string>
@@ -43,6 +47,7 @@ bool PageWindow::grilleClicked()
 void PageWindow::observe(PageMotion* motion)
 {
     rules_.setObserver(motion ? &motion->recorder() : nullptr);
+    rules_.addObserver(&session_);
 }
 
 void PageWindow::watch(PageTrace* trace)
@@ -82,6 +87,89 @@ bool PageWindow::restartProgram()
         return true;
     install(false);
     return load();
+}
+
+std::string PageWindow::readProgram(const std::string& source)
+{
+    try {
+        read_ = std::make_shared<const program::Program>(program::read(source));
+    } catch (const program::ProgramError& error) {
+        std::string out;
+        {
+            json::Object report(out);
+            report.text("report",
+                        texts::fill(editing_texts::NotRun, {program::programErrorReport(error)}));
+            report.number("line", error.line());
+            report.number("column", error.column());
+        }
+        return out;
+    }
+    readSource_ = source;
+    return {};
+}
+
+bool PageWindow::startProgram()
+{
+    if (read_) {
+        source_ = std::move(readSource_);
+        program_ = std::move(read_);
+        readSource_.clear();
+        read_.reset();
+    }
+    if (!program_)
+        return true;
+    install(false);
+    return load();
+}
+
+std::string PageWindow::setReference(const std::string& source)
+{
+    if (source.empty()) {
+        reference_.reset();
+        return {};
+    }
+    try {
+        reference_ = std::make_shared<const program::Program>(program::read(source));
+    } catch (const program::ProgramError& error) {
+        return program::programErrorReport(error);
+    }
+    return {};
+}
+
+namespace {
+
+std::string comparisonJson(const trace::Comparison& comparison)
+{
+    std::string out;
+    {
+        json::Object object(out);
+        object.text("text", comparison.text);
+        object.number("line", comparison.line);
+        object.boolean("badScript", comparison.badScript);
+    }
+    return out;
+}
+
+std::shared_ptr<const program::Program> original()
+{
+    static const auto read =
+        std::make_shared<const program::Program>(program::read(program::formCode()));
+    return read;
+}
+
+} // namespace
+
+std::string PageWindow::compareSession() const
+{
+    return comparisonJson(trace::compareOnCommands(program_ ? program_ : original(),
+                                                   reference_ ? reference_ : original(),
+                                                   session_.commands()));
+}
+
+std::string PageWindow::compareScript(const std::string& script) const
+{
+    return comparisonJson(trace::compareOnScript(program_ ? program_ : original(),
+                                                 reference_ ? reference_ : original(), script));
 }
 
 void PageWindow::install(bool takingOver)

@@ -12,6 +12,13 @@
 // that the view goes back and forth through (page_history.h). Line by line,
 // an event call only begins the procedure, and advance() carries it on.
 //
+// The code view's editor asks here for what it does with the pupil's own
+// program: readProgram reads an edited text and keeps it, startProgram runs
+// the form afresh on it from its Form_Load (the page has put the window back
+// to its description first); the comparisons run the program that runs the
+// form and the reference (the original, or a teacher's program) on the
+// session's own clicks and ticks, kept since the last load, or on a script.
+//
 // No exception reaches the script: a failure inside a rule stops the step
 // timer and hands the controls object's runTimeError(report) the core's
 // run-time error report (core/lift/run_time_error_report.h), whose closing
@@ -22,6 +29,7 @@
 
 #include "core/lift/rule_runner.h"
 #include "core/program/form_program.h"
+#include "core/trace/session_script.h"
 #include "web/page/page_code.h"
 #include "web/page/page_history.h"
 #include "web/page/page_motion.h"
@@ -73,6 +81,25 @@ public:
     void runProgram(const std::string& source);
     // The program anew, from its Form_Load; between events.
     bool restartProgram();
+
+    // "" where source reads, kept for startProgram; else {report, line,
+    // column}: the reading error's report, the form going on as it was, and
+    // where the reader stopped (column in characters, 0 when not known).
+    std::string readProgram(const std::string& source);
+    // The program read last runs the form from its Form_Load, as if just
+    // started; its statements are kept anew. Returns whether the page goes on.
+    bool startProgram();
+    // The text of the program that runs the form.
+    const std::string& source() const { return source_; }
+
+    // The reference from now on: source, or, empty, the original. "" where
+    // it reads, else the report, the reference kept as it was.
+    std::string setReference(const std::string& source);
+    // {text, line, badScript}: the program that runs the form against the reference on
+    // the session's clicks and ticks, or on the script's commands
+    // (trace::compareOnCommands, compareOnScript).
+    std::string compareSession() const;
+    std::string compareScript(const std::string& script) const;
     // From the next event on, an event call only begins its procedure.
     void setStepwise(bool stepwise);
     bool partWay() const { return rules_.partWay(); }
@@ -115,6 +142,10 @@ private:
     lift::RuleRunner rules_;
     std::string source_;
     std::shared_ptr<const program::Program> program_;
+    std::string readSource_;
+    std::shared_ptr<const program::Program> read_;
+    std::shared_ptr<const program::Program> reference_;
+    trace::SessionScript session_;
     program::FormProgram* engine_ = nullptr;
     bool stepwise_ = false;
     RanStatements ran_;

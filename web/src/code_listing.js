@@ -1,8 +1,9 @@
 // The form's code as the code view lists it: a line a list item, its number
 // in the margin, its spans coloured by kind, and beside it what the line
 // changed when it last ran. Lines are lit as the core tells: those that ran
-// in the latest event, the one that ran last, the one to run next, and the
-// one whose error stopped the program. The list scrolls itself, both ways,
+// in the latest event, the one that ran last, the one to run next, the
+// one whose error stopped the program, and the one where it parts from the
+// reference it was compared with. The list scrolls itself, both ways,
 // and keeps the line last lit in view.
 
 /** The classes of the spans by kind, as the core numbers the kinds. */
@@ -107,6 +108,13 @@ export class CodeListing {
       else delete item.dataset.next;
     }
     this.#reveal(next || last);
+  }
+
+  /** @param {number} line the line where the program parts from the reference */
+  differs(line) {
+    for (const { item } of this.#lines) item.classList.remove("differs");
+    this.#lines[line - 1]?.item.classList.add("differs");
+    this.#reveal(line);
   }
 
   /** @param {number} line the line whose error stopped the program */

@@ -12,7 +12,12 @@
 // latest until the user chooses a past one, whose line it lights, and tells
 // the events view that step's row (onStepChosen); a row chosen there is
 // chosen here (chooseRow). While browsing, "Прочети реда" reads the step.
+// Above the listing, the pupil's own program (code_editing.js): it runs the
+// form afresh, the window put back to its description first, and the
+// listing, the lit lines and the steps follow the program that runs, never
+// the text being edited.
 
+import { CodeEditing } from "./code_editing.js";
 import { CodeListing } from "./code_listing.js";
 import { StepBar } from "./step_bar.js";
 
@@ -46,16 +51,16 @@ export class CodeView {
 
   /**
    * @param {Document} document
-   * @param {PageWindow} rules the form's code runs it from now on
-   * @param {FormRunner} runner
-   * @param {LiveLog} log
+   * @param {import("./page_views.js").Lesson} lesson whose rules the form's code runs from now on
    * @param {Record<string, string>} texts the view's words
+   * @param {Record<string, string>} editingTexts the words of editing the code
    * @param {CodeFacts} facts
    * @param {PageKeys} keys
    * @param {(canvas: HTMLCanvasElement, sketch: import("./window_sketch.js").Sketch | null) => void} draw
    *   draws a sketch of the window
    */
-  constructor(document, rules, runner, log, texts, facts, keys, draw) {
+  constructor(document, lesson, texts, editingTexts, facts, keys, draw) {
+    const { core, rules, runner, log, resetForm } = lesson;
     this.#rules = rules;
     this.#runner = runner;
     this.#log = log;
@@ -114,9 +119,24 @@ export class CodeView {
     );
     const heading = document.createElement("h2");
     heading.textContent = t.WindowTitle;
-    this.element.append(heading, bar, this.failure, this.listing.element, this.steps.element);
-
     rules.runFormCode();
+    this.editing = new CodeEditing(document, core, rules, editingTexts, facts.maxFileBytes, {
+      start: () => {
+        this.#clearError();
+        this.listing.clear();
+        runner.startAfresh(() => resetForm(facts.storedStates));
+        this.#showLines();
+      },
+      differs: (line) => this.listing.differs(line),
+    });
+    this.element.append(
+      heading,
+      this.editing.element,
+      bar,
+      this.failure,
+      this.listing.element,
+      this.steps.element,
+    );
     this.#showLines();
   }
 
@@ -163,8 +183,7 @@ export class CodeView {
   }
 
   restart() {
-    this.#error = null;
-    this.failure.hidden = true;
+    this.#clearError();
     this.listing.clear();
     this.#last = this.#next = 0;
     this.#runner.restart();
@@ -175,8 +194,7 @@ export class CodeView {
    * @param {string} source
    */
   runProgram(source) {
-    this.#error = null;
-    this.failure.hidden = true;
+    this.#clearError();
     this.#rules.runProgram(source);
     this.#showLines();
   }
@@ -252,6 +270,11 @@ export class CodeView {
     else this.listing.mark(state.line, 0);
     this.steps.show(state, note);
     return state;
+  }
+
+  #clearError() {
+    this.#error = null;
+    this.failure.hidden = true;
   }
 
   #showLines() {

@@ -100,6 +100,18 @@ export class FormRunner {
     this.#after(this.#rules.restartProgram());
   }
 
+  /**
+   * The program read last runs afresh: the window back to its description
+   * (reset), then its Form_Load; input held for the program before is dropped.
+   * @param {() => void} reset
+   */
+  startAfresh(reset) {
+    this.#held.release(() => {});
+    this.#motion.setPageMs(this.eventMs());
+    reset();
+    this.#after(this.#rules.startProgram());
+  }
+
   /** @param {boolean} goesOn whether the page goes on */
   #after(goesOn) {
     this.#ran();

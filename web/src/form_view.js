@@ -5,7 +5,8 @@
 // container form a radio group; a click on one selects it and raises a pick
 // (a floor button) or a grille click. The step timer, which has no element,
 // is made here. The controls are found by name and index in the returned
-// registry.
+// registry. The window goes back to its description when a program starts
+// afresh (reset).
 
 import { controlKey } from "./control_key.js";
 import { RadioGroup, isRepeatClick } from "./radio_group.js";
@@ -34,6 +35,8 @@ import { TextBox } from "./text_box.js";
  * @property {Map<string, Control>} registry by controlKey(name, index)
  * @property {HTMLElement[]} tabOrder the controls that take the focus, by tab index
  * @property {(key: string) => void} click an option button's click, as the user makes it
+ * @property {(stored: import("./lodarix.js").StoredState[]) => void} reset puts every
+ *   control back as the description has it, or as stored where the load changes it
  */
 
 /**
@@ -96,7 +99,22 @@ export function adoptForm(document, description, events) {
     });
   }
   tabbed.sort((a, b) => a[0] - b[0]);
-  return { form, registry, tabOrder: tabbed.map(([, element]) => element), click };
+  /** @type {FormView["reset"]} */
+  const reset = (stored) => {
+    for (const [key, control] of registry) {
+      const { description, element, member, box, timer } = control;
+      const state = stored.find((one) => controlKey(one.name, one.index) === key) ?? description;
+      if (state.background) control.paint?.(state.background, description.accessibleDescription);
+      if (member && state.selected) control.group?.select(member);
+      else member?.markDeselected();
+      box?.replace(state.text);
+      box?.takeUserEdit();
+      timer?.stop();
+      if (state.enabled) timer?.start();
+      if (element) element.hidden = !state.visible;
+    }
+  };
+  return { form, registry, tabOrder: tabbed.map(([, element]) => element), click, reset };
 }
 
 /**

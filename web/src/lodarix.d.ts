@@ -193,6 +193,17 @@ export interface PageWindow {
   runFormCode(): void;
   runProgram(source: string): void;
   restartProgram(): boolean;
+  // The pupil's own program: "" where the text reads, else a ReadingError
+  // as JSON; the text read runs from its Form_Load; the text that runs.
+  readProgram(source: string): string;
+  startProgram(): boolean;
+  source(): string;
+  // The reference compared with ("" the original): "" or the reading error's
+  // report; and a Comparison as JSON, on the session's clicks and ticks or
+  // on a script's commands.
+  setReference(source: string): string;
+  compareSession(): string;
+  compareScript(script: string): string;
   setStepwise(stepwise: boolean): void;
   partWay(): boolean;
   codeFailed(): boolean;
@@ -320,6 +331,40 @@ export interface Core {
   PageMotion: new (intervalMs: number) => PageMotion;
   PageTrace: new (motion: PageMotion) => PageTrace;
   PageScript: new (script: string) => PageScript;
+  // The editor's (web/page/page_editing.h): the original form's code, a
+  // file's bytes as a program ({text} or {reason}, as JSON), the lines of a
+  // text highlighted as codeLinesJson, and lines indented by the core's rule.
+  originalCode(): string;
+  programFileJson(bytes: Uint8Array): string;
+  highlightedLinesJson(text: string): string;
+  indented(lines: string, outwards: boolean): string;
+}
+
+// Where a text did not read: the report, and the line and column (from 1;
+// the column 0 where not known).
+export interface ReadingError {
+  report: string;
+  line: number;
+  column: number;
+}
+
+// A comparison's outcome: its text, the program's line where it parts, or 0,
+// and whether the text tells a bad line of the script, nothing having run.
+export interface Comparison {
+  text: string;
+  line: number;
+  badScript: boolean;
+}
+
+// A control's state as stored, where the window's load changes it.
+export interface StoredState {
+  name: string;
+  index: number | null;
+  text: string;
+  background: string | null;
+  enabled: boolean;
+  visible: boolean;
+  selected: boolean;
 }
 
 // What the code view is built with besides its words: the colours of the
@@ -337,6 +382,8 @@ export interface CodeFacts {
     marginGround: string;
     marginNumber: string;
   };
+  maxFileBytes: number;
+  storedStates: StoredState[];
 }
 
 // The short help (core/form/help.h), as the page shows it.
@@ -386,6 +433,7 @@ export interface PageFacts {
   eventsFacts: EventsFacts;
   codeTexts: Record<string, string>;
   codeFacts: CodeFacts;
+  editingTexts: Record<string, string>;
   pageTexts: Record<string, string>;
 }
 
@@ -406,6 +454,7 @@ declare global {
   const lodarixEventsFacts: EventsFacts;
   const lodarixCodeTexts: Record<string, string>;
   const lodarixCodeFacts: CodeFacts;
+  const lodarixEditingTexts: Record<string, string>;
   // The page's own texts (PageFacts.pageTexts), in the start-up check and the page's script.
   const lodarixPageTexts: Record<string, string>;
   // Made by the start-up check, where the page can start.

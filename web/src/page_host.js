@@ -119,7 +119,7 @@ export async function startPage(document, facts) {
     }),
   });
   if (!rules.load()) return;
-  lessonReady({ core, motion, trace, timer, rules, runner, held, log });
+  lessonReady({ core, motion, trace, timer, rules, runner, held, log, resetForm: view.reset });
   const focused = document.activeElement;
   if (!focused || focused === document.body)
     view.tabOrder.find((control) => !control.hidden)?.focus();

@@ -26,6 +26,7 @@ import { toolButton } from "./page_tools.js";
  * @property {import("./form_runner.js").FormRunner} runner
  * @property {import("./held_input.js").HeldInput} held
  * @property {import("./live_log.js").LiveLog} log
+ * @property {import("./form_view.js").FormView["reset"]} resetForm
  */
 
 /**
@@ -136,7 +137,7 @@ export function addViews(document, layout, late, lesson, names, keys) {
   });
   /** @type {() => Promise<import("./code_view.js").CodeView>} */
   const makeCode = async () => {
-    const [{ CodeView, texts, facts, keys }, drawing, { rules, runner, log }] = await Promise.all([
+    const [{ CodeView, texts, editingTexts, facts, keys }, drawing, taught] = await Promise.all([
       late.load("code"),
       late.load("events"),
       lesson,
@@ -144,7 +145,7 @@ export function addViews(document, layout, late, lesson, names, keys) {
     /** @type {(canvas: HTMLCanvasElement, sketch: import("./window_sketch.js").Sketch | null) => void} */
     const draw = (canvas, sketch) => drawing.drawSketch(canvas, sketch, drawing.facts.sketch);
     /** @type {import("./code_view.js").CodeView} */
-    const view = new CodeView(document, rules, runner, log, texts, facts, keys, draw);
+    const view = new CodeView(document, taught, texts, editingTexts, facts, keys, draw);
     view.onStepChosen = (row) => {
       if (view.shown && events.made?.shown) events.made.showRow(row);
     };

@@ -5,7 +5,8 @@
 // and showing the whole session, with the help open, and with the events
 // view showing the lesson's trace, an earlier row chosen, and a script whose
 // bad line is reported, and with the code view after a trip, gone back a
-// step, line by line part-way, and with an error of the code reported.
+// step, line by line part-way, with an error of the code reported, with
+// the editor marking where a text did not read, and with its question.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
@@ -127,7 +128,7 @@ for (const screen of [
   { name: "a board", viewport: { width: 1920, height: 1080 }, hasTouch: true },
   { name: "a phone", viewport: { width: 360, height: 740 }, hasTouch: true, isMobile: true },
 ]) {
-  test(`on ${screen.name}: the code view after a trip, line by line, and an error`, async () => {
+  test(`on ${screen.name}: the code view after a trip, line by line, an error, the editor`, async () => {
     const { name, ...options } = screen;
     const session = await openPage({ fitted: true, realTime: true, ...options });
     const { page } = session;
@@ -158,6 +159,17 @@ for (const screen of [
     );
     await codeView(page).getByRole("alert").waitFor();
     await assertNone(page, `${name}: an error of the code`);
+    const edit = facts.editingTexts;
+    await codeView(page).getByRole("button", { name: edit.Edit, exact: true }).tap();
+    await codeView(page)
+      .getByRole("textbox", { name: edit.EditorName })
+      .fill("Private Sub Form_Load()\n    If\nEnd Sub\n");
+    await codeView(page).getByRole("button", { name: edit.Run, exact: true }).tap();
+    await page.locator(".code-marker").waitFor();
+    await assertNone(page, `${name}: the editor, a text that does not read`);
+    await codeView(page).getByRole("button", { name: edit.BackToOriginal, exact: true }).tap();
+    await page.getByRole("dialog", { name: edit.UnsavedTitle }).waitFor();
+    await assertNone(page, `${name}: the question before unsaved edits are lost`);
     await closePage(session);
   });
 }

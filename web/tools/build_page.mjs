@@ -112,6 +112,7 @@ const late = {
     banner: constants({
       lodarixCodeTexts: facts.codeTexts,
       lodarixCodeFacts: facts.codeFacts,
+      lodarixEditingTexts: facts.editingTexts,
       lodarixKeys: facts.keys,
     }),
   }),

@@ -5,6 +5,7 @@ import { announceLate } from "../late_modules.js";
 announceLate("code", {
   CodeView,
   texts: lodarixCodeTexts,
+  editingTexts: lodarixEditingTexts,
   facts: lodarixCodeFacts,
   keys: lodarixKeys,
 });
