@@ -1,6 +1,7 @@
 #include "desktop/code_window/code_editor.h"
 
 #include "core/program/code_style.h"
+#include "core/program/indent.h"
 #include "core/texts/editing_texts.h"
 #include "core/texts/program_texts.h"
 #include "desktop/window/color_style.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QTextBlock>
 
 #include <algorithm>
@@ -24,7 +26,6 @@ constexpr int LargestPixels = 40;
 constexpr int MarginPadding = 6;
 // Room for the next line's mark before the numbers.
 constexpr int MarkRoom = 10;
-const QString Indent = QStringLiteral("    ");
 
 } // namespace
 
@@ -231,7 +232,7 @@ void CodeEditor::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void CodeEditor::indentLines(bool inward)
+void CodeEditor::indentLines(bool outwards)
 {
     QTextCursor cursor = textCursor();
     const QTextBlock first = document()->findBlock(cursor.selectionStart());
@@ -239,23 +240,30 @@ void CodeEditor::indentLines(bool inward)
     // A selection that ends at a line's start leaves that line be.
     if (cursor.hasSelection() && last != first && cursor.selectionEnd() == last.position())
         last = last.previous();
-    cursor.beginEditBlock();
+    QStringList lines;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        QTextCursor edit(block);
-        if (!inward) {
-            edit.insertText(Indent);
-        } else {
-            int spaces = 0;
-            while (spaces < Indent.size() && spaces < block.text().size()
-                   && block.text().at(spaces) == QLatin1Char(' '))
-                ++spaces;
-            edit.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor, spaces);
-            edit.removeSelectedText();
-        }
+        lines << block.text();
         if (block == last)
             break;
     }
-    cursor.endEditBlock();
+    const QString moved = QString::fromStdString(
+        program::indentLines(lines.join(QLatin1Char('\n')).toStdString(), outwards));
+    const int start = first.position();
+    const int end = last.position() + last.length() - 1;
+    const bool selected = cursor.hasSelection();
+    const int caret = cursor.position();
+    QTextCursor edit(document());
+    edit.setPosition(start);
+    edit.setPosition(end, QTextCursor::KeepAnchor);
+    edit.insertText(moved);
+    // The lines stay selected, or the caret keeps its place in its line.
+    if (selected) {
+        edit.setPosition(start);
+        edit.setPosition(start + int(moved.size()), QTextCursor::KeepAnchor);
+    } else {
+        edit.setPosition(std::max(start, caret + int(moved.size()) - (end - start)));
+    }
+    setTextCursor(edit);
 }
 
 void CodeEditor::paintEvent(QPaintEvent* event)

@@ -58,8 +58,8 @@ private:
     void bringIntoView(int line);
     void updateMargin();
     void updateLit();
-    // Four spaces more, or up to four fewer, before each line the selection touches.
-    void indentLines(bool inward);
+    // Each line the selection touches moved as program::indentLines moves it.
+    void indentLines(bool outwards);
     // The cursor at the error's column, or a null one.
     QTextCursor errorCursor() const;
 

@@ -25,6 +25,8 @@ EMSCRIPTEN_BINDINGS(lodarix)
     emscripten::function("programFileJson", &lodarix::web::programFileJson);
     emscripten::function("highlightedLinesJson", &lodarix::web::highlightedLinesJson);
     emscripten::function("indented", &lodarix::web::indented);
+    emscripten::function("runningName", &lodarix::web::runningName);
+    emscripten::function("programStatus", &lodarix::web::programStatus);
     emscripten::class_<PageWindow>("PageWindow")
         .constructor<emscripten::val>()
         .function("load", &PageWindow::load)

@@ -4,6 +4,7 @@
 #include "core/program/form_code.h"
 #include "core/program/indent.h"
 #include "core/program/program_file.h"
+#include "core/program/program_status.h"
 #include "web/page/page_code.h"
 
 #include <variant>
@@ -37,6 +38,17 @@ std::string highlightedLinesJson(const std::string& text)
 std::string indented(const std::string& lines, bool outwards)
 {
     return program::indentLines(lines, outwards);
+}
+
+std::string runningName(const std::string& running, const std::string& fileName,
+                        const std::string& fileText)
+{
+    return program::runningName(running, fileName, fileText);
+}
+
+std::string programStatus(const std::string& runningName, const std::string& referenceName)
+{
+    return program::programStatus(runningName, referenceName);
 }
 
 } // namespace lodarix::web

@@ -13,5 +13,9 @@ std::string originalCode();
 std::string programFileJson(const std::string& bytes);
 std::string highlightedLinesJson(const std::string& text);
 std::string indented(const std::string& lines, bool outwards);
+// Which program the form runs, and the line that says it (core/program/program_status.h).
+std::string runningName(const std::string& running, const std::string& fileName,
+                        const std::string& fileText);
+std::string programStatus(const std::string& runningName, const std::string& referenceName);
 
 } // namespace lodarix::web

@@ -67,7 +67,8 @@ export class CodeEditing {
     this.#acts = acts;
     const t = texts;
     this.#original = this.#kept = core.originalCode();
-    this.#runs = this.#reference = t.OriginalName;
+    this.#runs = t.OriginalName;
+    this.#reference = "";
 
     this.editButton = button(document, t.Edit, () => this.setEditing(!this.editing), {
       title: t.EditTip,
@@ -152,12 +153,7 @@ export class CodeEditing {
     }
     this.#tell("");
     const t = this.#texts;
-    this.#runs =
-      text === this.#original
-        ? t.OriginalName
-        : text === this.#kept && this.#fileName
-          ? this.#fileName
-          : t.OwnProgramName;
+    this.#runs = this.#core.runningName(text, this.#fileName, this.#kept);
     this.#acts.start();
     this.#showStatus();
     return true;
@@ -275,8 +271,7 @@ export class CodeEditing {
   }
 
   #showStatus() {
-    const t = this.#texts;
-    this.status.textContent = `${fill(t.RunsProgram, this.#runs)} ${fill(t.ComparesWith, this.#reference)}`;
+    this.status.textContent = this.#core.programStatus(this.#runs, this.#reference);
   }
 
   #showUnsaved() {

@@ -338,6 +338,10 @@ export interface Core {
   programFileJson(bytes: Uint8Array): string;
   highlightedLinesJson(text: string): string;
   indented(lines: string, outwards: boolean): string;
+  // Which program the form runs ("" file name: none opened or saved), and
+  // the status line that says it and what it is compared with ("": the original).
+  runningName(running: string, fileName: string, fileText: string): string;
+  programStatus(runningName: string, referenceName: string): string;
 }
 
 // Where a text did not read: the report, and the line and column (from 1;
