@@ -18,12 +18,15 @@
 #include "core/program/form_program.h"
 #include "core/program/reader.h"
 #include "core/replay/motion_session.h"
+#include "core/replay/program_compare.h"
 #include "core/trace/statement_history.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 using namespace lodarix;
 
@@ -201,6 +204,47 @@ void formAfterAKeptStatement(benchmark::State& state)
     }
 }
 BENCHMARK(formAfterAKeptStatement)->Unit(benchmark::kMicrosecond);
+
+// A teacher's check of a class: 30 programs, each differing from the form's
+// code in a colour of one floor or none, against it on five scripts of the
+// lesson's length, as lodarix-replay --check runs them (files aside).
+void checkingAClassOfThirty(benchmark::State& state)
+{
+    const std::string original(program::formCode());
+    const auto reference = std::make_shared<const program::Program>(program::read(original));
+    std::vector<std::shared_ptr<const program::Program>> programs;
+    for (int pupil = 0; pupil < 30; ++pupil) {
+        std::string text = original;
+        if (pupil % 3 == 1)
+            text.replace(text.rfind("&HFF00&"), 7, "&HFFFF&");
+        programs.push_back(std::make_shared<const program::Program>(program::read(text)));
+    }
+    std::vector<std::vector<replay::Command>> scripts;
+    for (int script = 0; script < 5; ++script) {
+        std::vector<replay::Command> commands;
+        for (int trip = 0; trip < 4; ++trip) {
+            const int floor = 1 + (script * 3 + trip * 5) % 11;
+            commands.push_back({replay::Close{}, "close"});
+            commands.push_back({replay::Pick{floor}, "pick " + std::to_string(floor)});
+            for (int tick = 0; tick < 10; ++tick)
+                commands.push_back({replay::Tick{}, "tick"});
+        }
+        scripts.push_back(std::move(commands));
+    }
+    for (auto _ : state) {
+        std::vector<std::vector<replay::EventRun>> expected;
+        for (const auto& script : scripts)
+            expected.push_back(replay::runEvents(reference, script));
+        for (const auto& program : programs) {
+            for (std::size_t script = 0; script < scripts.size(); ++script) {
+                if (replay::firstDifference(replay::runEvents(program, scripts[script]),
+                                            expected[script]))
+                    break;
+            }
+        }
+    }
+}
+BENCHMARK(checkingAClassOfThirty)->Unit(benchmark::kMillisecond);
 
 // A long session of bench::LongSessionRows rows.
 const lodarix::replay::MotionSession& longSession()
