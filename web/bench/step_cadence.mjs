@@ -11,8 +11,10 @@ export const StepMs = 800;
  * @param {import("./figures.mjs").Bench} bench
  * @param {number} intervalMs set in the motion view's control unless 800
  * @param {[number, number][]} trips each a floor and its steps
- * @param {{ throttle?: number, viewShown?: boolean }} [device] the CPU's
- *   throttle, and the motion view shown (as it is to set an interval)
+ * @param {{ throttle?: number, viewShown?: boolean, afterEndlessLoop?: boolean }} [device]
+ *   the CPU's throttle, the motion view shown (as it is to set an interval),
+ *   and a program with an endless loop stopped first, the form's code then
+ *   run in its place
  */
 export async function stepErrors(
   bench,
@@ -27,6 +29,7 @@ export async function stepErrors(
   const page = await freshPage(bench, device.throttle);
   await page.goto(bench.pageUrl);
   await page.waitForSelector("body[data-ready=true]");
+  if (device.afterEndlessLoop) await stopAnEndlessLoop(page);
   if (intervalMs !== StepMs || device.viewShown) await page.keyboard.press("F2");
   if (intervalMs !== StepMs) {
     const interval = page.getByRole("spinbutton", { name: "Интервал, ms" });
@@ -73,4 +76,29 @@ export async function stepErrors(
   }
   await closePage(page);
   return { errors, intervals, firsts };
+}
+
+/**
+ * In the code view, a program whose click never ends stops at its step
+ * limit; then the form's own code runs the form again, from where it stood.
+ * @param {import("playwright-core").Page} page
+ */
+async function stopAnEndlessLoop(page) {
+  await page.keyboard.press("F4");
+  await page.evaluate(() => {
+    const { core, runProgram } = /** @type {any} */ (globalThis).lodarixPage;
+    const click = "Private Sub Option1_Click(Index As Integer)\n";
+    return runProgram(core.originalCode().replace(click, `${click}    Do While True\n    Loop\n`));
+  });
+  await page.getByRole("radio", { name: "Предпазната решетка е затворена" }).click();
+  await page.getByRole("radio", { name: /^Етаж 5,/ }).click();
+  await page
+    .getByText(/Грешка 18/)
+    .first()
+    .waitFor();
+  await page.evaluate(() => {
+    const { core, runProgram } = /** @type {any} */ (globalThis).lodarixPage;
+    return runProgram(core.originalCode());
+  });
+  await page.keyboard.press("Escape");
 }
