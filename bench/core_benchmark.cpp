@@ -16,6 +16,7 @@
 #include "core/motion/time_range.h"
 #include "core/program/form_code.h"
 #include "core/program/form_program.h"
+#include "core/program/program_error.h"
 #include "core/program/reader.h"
 #include "core/replay/motion_session.h"
 #include "core/replay/program_compare.h"
@@ -245,6 +246,30 @@ void checkingAClassOfThirty(benchmark::State& state)
     }
 }
 BENCHMARK(checkingAClassOfThirty)->Unit(benchmark::kMillisecond);
+
+// A click whose procedure never ends, stopped at its step limit with its
+// error, as a face runs it.
+void anEndlessClickStopped(benchmark::State& state)
+{
+    std::string text(program::formCode());
+    const std::string click = "Private Sub Option1_Click(Index As Integer)\n";
+    text.insert(text.find(click) + click.size(), "    Do While True\n    Loop\n");
+    const auto code = std::make_shared<const program::Program>(program::read(text));
+    for (auto _ : state) {
+        lodarix::LodarixModel model;
+        model.setEngine([&code](lift::WindowOperations& window) {
+            return std::make_unique<program::FormProgram>(code, window);
+        });
+        model.load();
+        model.clickGrilleButton(lodarix::Grille::Closed);
+        try {
+            model.clickFloorButton(4);
+        } catch (const program::ProgramError& error) {
+            benchmark::DoNotOptimize(error.number());
+        }
+    }
+}
+BENCHMARK(anEndlessClickStopped)->Unit(benchmark::kMillisecond);
 
 // A long session of bench::LongSessionRows rows.
 const lodarix::replay::MotionSession& longSession()
