@@ -51,15 +51,19 @@ private:
         throw ProgramError(line_, columnOf(at_), std::string(text));
     }
 
-    // The column of the character at byte at of the line under way.
+    // The column of the character at byte at of the line under way, counted
+    // on from the last one asked, so that a long line costs its length once.
     int columnOf(std::size_t at) const
     {
-        int column = 1;
-        for (std::size_t byte = lineStart_; byte < at && byte < source_.size(); ++byte) {
-            if ((static_cast<unsigned char>(source_[byte]) & 0xC0) != 0x80)
-                ++column;
+        if (countedTo_ < lineStart_ || countedTo_ > at) {
+            countedTo_ = lineStart_;
+            column_ = 1;
         }
-        return column;
+        for (; countedTo_ < at && countedTo_ < source_.size(); ++countedTo_) {
+            if ((static_cast<unsigned char>(source_[countedTo_]) & 0xC0) != 0x80)
+                ++column_;
+        }
+        return column_;
     }
 
     void push(TokenKind kind, std::string text, Value literal = {})
@@ -191,8 +195,10 @@ private:
 
     std::string_view source_;
     std::size_t at_ = 0;
-    std::size_t start_ = 0;     // where the token under way began
-    std::size_t lineStart_ = 0; // where the line under way began
+    std::size_t start_ = 0;             // where the token under way began
+    std::size_t lineStart_ = 0;         // where the line under way began
+    mutable std::size_t countedTo_ = 0; // columnOf's last byte, and its column
+    mutable int column_ = 1;
     int line_ = 1;
     std::vector<Token> tokens_;
 };
