@@ -348,6 +348,8 @@ int main(int argc, char* argv[])
             return fail("--check takes its programs as arguments, not --program");
         if (options.scripts.empty())
             return fail("--check needs at least one --script");
+        if (options.files.empty())
+            return fail("--check needs at least one program");
         return replay_tool::check(*options.check, options.scripts, options.files);
     }
     if (options.compare && !options.program)

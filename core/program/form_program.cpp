@@ -18,9 +18,10 @@ FormProgram::FormProgram(std::shared_ptr<const Program> program, lift::WindowOpe
 
 void FormProgram::takeOver(const lift::FormState& state)
 {
-    if (currentFloor_)
+    // A floor the other engine left as none stays Empty here.
+    if (currentFloor_ && lift::FloorTable::isValid(state.CurrentFloor()))
         machine_.setVariable(*currentFloor_, Value::integer(state.CurrentFloor()));
-    if (targetFloor_)
+    if (targetFloor_ && lift::FloorTable::isValid(state.TargetFloor()))
         machine_.setVariable(*targetFloor_, Value::integer(state.TargetFloor()));
 }
 
@@ -100,14 +101,16 @@ void FormProgram::stop()
     throw;
 }
 
-lift::FloorIndex FormProgram::floorIn(std::optional<std::size_t> slot) const
+lift::FloorIndex floorValue(const Value& value)
 {
-    if (!slot)
-        return lift::NoFloor;
-    const Value& value = machine_.variables()[*slot];
     if (value.type == Type::Empty || !value.isNumeric() || !lift::FloorTable::isValid(value.number))
         return lift::NoFloor;
     return lift::FloorIndex(value.number);
+}
+
+lift::FloorIndex FormProgram::floorIn(std::optional<std::size_t> slot) const
+{
+    return slot ? floorValue(machine_.variables()[*slot]) : lift::NoFloor;
 }
 
 lift::FloorIndex FormProgram::CurrentFloor() const

@@ -23,6 +23,10 @@ struct StatementRan {
     const std::vector<Change>& changes;
 };
 
+// A form variable's value as a floor: lift::NoFloor where it holds none
+// (Empty, a text, a number outside the building).
+lift::FloorIndex floorValue(const Value& value);
+
 class FormProgram final : public lift::FormEngine {
 public:
     using Listener = std::function<void(const StatementRan&)>;

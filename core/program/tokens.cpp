@@ -40,6 +40,7 @@ public:
     {
         while (at_ < source_.size())
             next();
+        start_ = at_;
         push(TokenKind::EndOfLine, {});
         push(TokenKind::EndOfFile, {});
         return std::move(tokens_);

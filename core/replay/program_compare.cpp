@@ -84,13 +84,16 @@ public:
     void grilleOpened() override { add("Option2(1).Value", "True"); }
     void stepsSwitched(bool running) override { add("Timer1.Enabled", running ? "True" : "False"); }
     void statusRead(const std::string& text) override { status_ = text; }
+    // A text that adds to the box's is kept as what it adds ("&" and the
+    // tail), so that a long log costs its length once; any other as the
+    // whole ("=" and the text). Where every write before was the same, the
+    // box held the same, and the tails tell the texts apart.
     void statusWritten(const std::string& text) override
     {
         const bool adds = !status_.empty() && text.starts_with(status_);
-        add(std::string(StatusText), text,
-            adds ? std::string(StatusText) + " & "
-                    + textValue(std::string_view(text).substr(status_.size()))
-                 : textValue(text));
+        const std::string_view tail = std::string_view(text).substr(adds ? status_.size() : 0);
+        add(std::string(StatusText), (adds ? "&" : "=") + std::string(tail),
+            adds ? std::string(StatusText) + " & " + textValue(tail) : textValue(text));
         status_ = text;
     }
     void grilleSelected(bool, const std::string& statusText) override { status_ = statusText; }
@@ -126,9 +129,13 @@ std::string eventsDifference(const EventRun& mine, const EventRun& theirs, int& 
             continue;
         line = a[i].line;
         if (a[i].target == b[i].target) {
-            const auto [ours, theirs] = a[i].target == StatusText
-                ? partingTexts(a[i].value, b[i].value)
-                : std::pair{a[i].value, b[i].value};
+            const auto [ours, theirs] = a[i].target != StatusText
+                ? std::pair{a[i].value, b[i].value}
+                : a[i].value[0] != b[i].value[0] ? std::pair{a[i].shown, b[i].shown}
+                : a[i].value[0] == '='
+                ? partingTexts(a[i].value.substr(1), b[i].value.substr(1))
+                : std::pair{"… & " + textValue(std::string_view(a[i].value).substr(1)),
+                            "… & " + textValue(std::string_view(b[i].value).substr(1))};
             return texts::fill(
                 compare_texts::OtherValue,
                 {a[i].target, ours, std::to_string(a[i].line), theirs, std::to_string(b[i].line)});

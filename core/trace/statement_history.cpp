@@ -32,6 +32,7 @@ void StatementHistory::procedureStarting(lift::Procedure procedure, lift::FloorI
                                                                        : program::Event::Timer;
     Event event{dropped_ + kept_.size(),
                 trace_ ? trace_->size() : NoRow,
+                false,
                 kind,
                 floor,
                 colors_,
@@ -122,11 +123,10 @@ program::Ran StatementHistory::at(std::size_t statement) const
 
 std::uint64_t StatementHistory::rowOfEvent(std::size_t event) const
 {
-    // An event that failed made no row: the next one makes the row it would have.
-    const std::uint64_t row = events_[event].row;
-    const bool made = trace_ && row < trace_->size()
-        && (event + 1 == events_.size() || events_[event + 1].row != row);
-    return made ? row : NoRow;
+    // An event that failed made no row: the next row, a grille's or an
+    // event's, takes the number it would have had.
+    const Event& kept = events_[event];
+    return trace_ && kept.madeRow && kept.row < trace_->size() ? kept.row : NoRow;
 }
 
 std::optional<std::size_t> StatementHistory::rowOf(std::size_t statement) const

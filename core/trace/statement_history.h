@@ -72,9 +72,10 @@ public:
     // The bytes it holds, spare room included.
     std::size_t bytesHeld() const;
 
-    void loaded(const lift::FormState&) override {}
-    void floorPicked(const lift::FormState&, bool) override {}
-    void stepRan(const lift::FormState&) override {}
+    // The event under way ended, and the trace made its row.
+    void loaded(const lift::FormState&) override { rowMade(); }
+    void floorPicked(const lift::FormState&, bool) override { rowMade(); }
+    void stepRan(const lift::FormState&) override { rowMade(); }
     void procedureStarting(lift::Procedure procedure, lift::FloorIndex floor) override;
     void floorPainted(lift::FloorIndex floor, lift::Color color) override;
     void grilleOpened() override { grille_ = GrilleState::Open; }
@@ -95,6 +96,7 @@ private:
     struct Event {
         std::uint64_t firstStatement; // counted from the first ever
         std::uint64_t row;            // the trace's size as it began; NoRow without a trace
+        bool madeRow;                 // it ended, and the trace made that row
         program::Event kind;
         lift::FloorIndex floor;
         std::array<lift::Color, lift::FloorTable::Count> colors;
@@ -112,6 +114,11 @@ private:
 
     // The trace row that events_[event] made, or NoRow.
     std::uint64_t rowOfEvent(std::size_t event) const;
+    void rowMade()
+    {
+        if (!events_.empty())
+            events_.back().madeRow = true;
+    }
     // The status text as the event under way found it.
     void keepText(Event& event, const std::string& text);
     void dropOldest();

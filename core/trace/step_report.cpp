@@ -1,6 +1,7 @@
 #include "core/trace/step_report.h"
 
 #include "core/program/changes.h"
+#include "core/program/form_program.h"
 #include "core/program/line_report.h"
 #include "core/texts/code_view_texts.h"
 #include "core/texts/number_texts.h"
@@ -22,16 +23,15 @@ void addValues(std::string& text, const std::vector<program::Variable>& names,
     }
 }
 
-// The form's variable as a floor, 0 when it holds none.
+// The form's variable as a floor, as the program's engine reads it.
 int floorIn(const program::Program& program, const Moment& moment, std::string_view name)
 {
     for (std::size_t slot = 0; slot < program.variables.size() && slot < moment.variables.size();
          ++slot) {
-        const program::Value& value = moment.variables[slot];
-        if (program.variables[slot].name == name && value.isNumeric())
-            return value.number;
+        if (program.variables[slot].name == name)
+            return program::floorValue(moment.variables[slot]);
     }
-    return 0;
+    return lift::NoFloor;
 }
 
 } // namespace

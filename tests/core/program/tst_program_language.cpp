@@ -215,6 +215,37 @@ private slots:
         QCOMPARE(outcome.value, value);
     }
 
+    // The column counts characters, not bytes, from 1; at the end of the
+    // text it stands after the last character.
+    void readingErrorsNameTheirColumn_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::newRow("at the end of the text")
+            << QStringLiteral("Dim r As Variant\nSub Form_Load()\n    r = 1 +") << 3 << 12;
+        QTest::newRow("after Cyrillic letters")
+            << QStringLiteral("Dim r As Variant\nSub Form_Load()\n    r = \"Етаж\" / 2\nEnd Sub\n")
+            << 3 << 16;
+        QTest::newRow("an unknown name")
+            << QStringLiteral("Sub Form_Load()\n    Call Nowhere\nEnd Sub\n") << 2 << 10;
+    }
+
+    void readingErrorsNameTheirColumn()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        try {
+            read(source.toStdString());
+            QFAIL("it read");
+        } catch (const ProgramError& error) {
+            QCOMPARE(error.number(), 0);
+            QCOMPARE(error.line(), line);
+            QCOMPARE(error.column(), column);
+        }
+    }
+
     void nestingDeeperThan64IsAReadingError_data()
     {
         QTest::addColumn<QString>("open");

@@ -41,8 +41,9 @@ std::string windowState(const WindowModel& window)
 }
 
 struct Session {
-    explicit Session(std::size_t maxKept)
-        : history(code, maxKept)
+    explicit Session(std::size_t maxKept, std::string_view source = program::formCode())
+        : code(std::make_shared<const program::Program>(program::read(source)))
+        , history(code, maxKept)
     {
         model.setRuleObserver(&record);
         model.addRuleObserver(&trace);
@@ -70,8 +71,7 @@ struct Session {
             model.timerPeriod();
     }
 
-    std::shared_ptr<const program::Program> code =
-        std::make_shared<const program::Program>(program::read(program::formCode()));
+    std::shared_ptr<const program::Program> code;
     motion::MotionRecorder record{[] { return std::int64_t(0); }, 800};
     trace::EventTrace trace{record};
     trace::StatementHistory history;
@@ -140,6 +140,26 @@ private slots:
         }
         QCOMPARE(statement, history.size());
         QVERIFY(!history.statementsOfRow(session.trace.size()));
+    }
+
+    // A step that fails makes no row; the grille's row after it is none of its.
+    void aFailedEventHasNoRowAndLendsNoneItsLines()
+    {
+        std::string source(program::formCode());
+        const std::string step = "Private Sub Timer1_Timer()\n";
+        source.insert(source.find(step) + step.size(),
+                      "    TargetFloor = TargetFloor\n    Option1(11).BackColor = &HFF00&\n");
+        Session session(trace::StatementHistory::MaxKept, source);
+        session.model.clickGrilleButton(Grille::Closed);
+        session.model.clickFloorButton(3);
+        QVERIFY_THROWS_EXCEPTION(program::ProgramError, session.model.timerPeriod());
+        const std::size_t failed = session.history.size() - 1;
+        session.model.clickGrilleButton(Grille::Open);
+        const std::size_t grilleRow = session.trace.size() - 1;
+        QCOMPARE(session.trace.rows()[grilleRow].kind, trace::EventKind::Grille);
+        QCOMPARE(session.history.rowOf(failed), std::nullopt);
+        QCOMPARE(session.history.statementsOfRow(grilleRow), std::nullopt);
+        QVERIFY(session.history.rowOf(failed - 1).has_value());
     }
 
     void theOldestAreDroppedBeyondWhatIsKept()
