@@ -79,9 +79,7 @@ test("an edited line runs on the live form; the original comes back byte for byt
     .getByRole("dialog", { name: t.UnsavedTitle })
     .getByRole("button", { name: t.Yes })
     .click();
-  await page.waitForFunction(() =>
-    document.querySelector(".code-status")?.textContent?.includes("оригинала."),
-  );
+  await status(page).getByText("Формата изпълнява оригинала.").waitFor();
   assert.equal(await box.inputValue(), original);
   assert.equal(await markers(page), "ciiiiiiiiii", "the window as described, the cabin on floor 1");
   assert.equal(await floorColour(page, 2), "#00FF00");
@@ -198,7 +196,7 @@ test("Образец… and Сравни по скрипт…: the original agai
   await chooseFile(page, t.OpenReference, "uchitel.bas", Buffer.from(yellowTimer));
   await status(page).getByText("Сравнява се с uchitel.bas.").waitFor();
   await chooseFile(page, t.CompareScript, "skript.txt", Buffer.from("close\npick 3\ntick\n"));
-  assert.match((await said.textContent()) ?? "", /^Събитие 4, Timer1_Timer: /);
+  await said.getByText(/^Събитие 4, Timer1_Timer: /).waitFor();
   assert.equal(await differingLine(page), yellowLine);
   await chooseFile(page, t.CompareScript, "skript.txt", Buffer.from("close\nfly 3\n"));
   await codeView(page)
