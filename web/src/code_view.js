@@ -18,6 +18,7 @@
 // the text being edited.
 
 import { CodeEditing } from "./code_editing.js";
+import { button } from "./elements.js";
 import { CodeListing } from "./code_listing.js";
 import { StepBar } from "./step_bar.js";
 
@@ -76,22 +77,15 @@ export class CodeView {
     }
 
     /** @param {string} text @param {string} tip @param {() => void} act */
-    const button = (text, tip, act) => {
-      const made = document.createElement("button");
-      made.type = "button";
-      made.textContent = text;
-      made.title = tip;
-      made.addEventListener("click", act);
-      return made;
-    };
-    this.lineByLine = button(t.LineByLine, t.LineByLineTip, () =>
+    const tipped = (text, tip, act) => button(document, text, act, { title: tip });
+    this.lineByLine = tipped(t.LineByLine, t.LineByLineTip, () =>
       this.setLineByLine(!this.lineByLineOn),
     );
     this.lineByLine.setAttribute("aria-pressed", "false");
-    this.nextButton = button(t.NextLine, t.NextLineTip, () => this.nextLine());
+    this.nextButton = tipped(t.NextLine, t.NextLineTip, () => this.nextLine());
     this.nextButton.setAttribute("aria-keyshortcuts", keys.nextLine.join(" "));
-    this.restartButton = button(t.Restart, t.RestartTip, () => this.restart());
-    this.readButton = button(t.ReadLine, t.ReadLineTip, () => this.readLine());
+    this.restartButton = tipped(t.Restart, t.RestartTip, () => this.restart());
+    this.readButton = tipped(t.ReadLine, t.ReadLineTip, () => this.readLine());
     this.readButton.setAttribute("aria-keyshortcuts", keys.readLine.join(" "));
     const bar = document.createElement("div");
     bar.className = "code-controls";

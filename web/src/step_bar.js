@@ -5,6 +5,8 @@
 // drawing of the form after it (window_sketch.js). The bar only shows what
 // the core says; the choosing is the core's.
 
+import { button } from "./elements.js";
+
 /** @typedef {import("./window_sketch.js").Sketch} Sketch */
 
 /**
@@ -42,17 +44,10 @@ export class StepBar {
     const t = (this.#texts = texts);
     this.#draw = draw;
     /** @param {string} text @param {string} tip @param {() => void} act */
-    const button = (text, tip, act) => {
-      const made = document.createElement("button");
-      made.type = "button";
-      made.textContent = text;
-      made.title = tip;
-      made.addEventListener("click", act);
-      return made;
-    };
-    this.back = button(t.Back, t.BackTip, () => acts.move(-1));
-    this.forward = button(t.Forward, t.ForwardTip, () => acts.move(1));
-    this.latest = button(t.Latest, t.LatestTip, () => acts.choose(Infinity));
+    const tipped = (text, tip, act) => button(document, text, act, { title: tip });
+    this.back = tipped(t.Back, t.BackTip, () => acts.move(-1));
+    this.forward = tipped(t.Forward, t.ForwardTip, () => acts.move(1));
+    this.latest = tipped(t.Latest, t.LatestTip, () => acts.choose(Infinity));
     this.slider = document.createElement("input");
     this.slider.type = "range";
     this.slider.setAttribute("aria-label", t.Steps);
