@@ -29,7 +29,7 @@ export async function sizeFigures({ pagePath }) {
     [
       "inside it",
       `scripts run at start ${kb(run)}, later parts ${kb(late)} and wasm ${kb(wasm)} ` +
-        `(gzipped, in base64), style ${kb(style)}, font ${kb(font)}`,
+        `(gzipped, in base 85), style ${kb(style)}, font ${kb(font)}`,
       "",
       true,
     ],

@@ -1,11 +1,14 @@
 // The parts of the page that its start does without: the core's module, the
-// motion view, the events view and the help. The build bundles each apart and
-// keeps it in the page as inert text, gzipped (a script element of type
-// application/gzip, id "lodarix-late-NAME"), neither run nor parsed while the
+// motion view, the events view, the code view and the help. The build
+// bundles each apart and keeps it in the page as inert text, gzipped and
+// written in base 85 (base85.js), in a script element of type
+// application/gzip, id "lodarix-late-NAME": neither run nor parsed while the
 // page starts. The first time one is needed it is unpacked and run as an
 // inline module, which the page's policy allows by its hash; it announces
 // what it exports by an event on the document, and the page holds that from
 // then on.
+
+import { fromBase85 } from "./base85.js";
 
 const Announced = "lodarix-late";
 
@@ -19,20 +22,14 @@ export function announceLate(name, exports) {
 }
 
 /**
- * A gzipped block that the page keeps in base64, as a response whose body is
- * unpacked as it is read, through a stream of the page's own (a Blob's would
- * be read through the browser).
- * @param {string} base64
+ * A gzipped block that the page keeps in base 85 (base85.js), as a response
+ * whose body is unpacked as it is read, through a stream of the page's own
+ * (a Blob's would be read through the browser).
+ * @param {string} kept
  * @param {string} type the body's content type
  */
-export function unpack(base64, type) {
-  const fromBase64 = /** @type {any} */ (Uint8Array).fromBase64;
-  let gzipped = fromBase64?.(base64);
-  if (!gzipped) {
-    const binary = atob(base64);
-    gzipped = new Uint8Array(binary.length);
-    for (let at = 0; at < binary.length; ++at) gzipped[at] = binary.charCodeAt(at);
-  }
+export function unpack(kept, type) {
+  const gzipped = fromBase85(kept);
   return new Response(
     new ReadableStream({
       start(controller) {
