@@ -4,9 +4,9 @@
 // written in base 85 (base85.js), in a script element of type
 // application/gzip, id "lodarix-late-NAME": neither run nor parsed while the
 // page starts. The first time one is needed it is unpacked and run as an
-// inline module, which the page's policy allows by its hash; it announces
-// what it exports by an event on the document, and the page holds that from
-// then on.
+// inline module, which the page's policy allows by its hash; it adds its
+// view's style sheet to the page's, and announces what it exports by an
+// event on the document, and the page holds that from then on.
 
 import { fromBase85 } from "./base85.js";
 
@@ -19,6 +19,16 @@ const Announced = "lodarix-late";
  */
 export function announceLate(name, exports) {
   document.dispatchEvent(new CustomEvent(Announced, { detail: { name, exports } }));
+}
+
+/**
+ * A late module's first line: its style sheet, added after the page's.
+ * @param {string} style
+ */
+export function adoptLateStyle(style) {
+  const sheet = new CSSStyleSheet();
+  sheet.replaceSync(style);
+  document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
 }
 
 /**

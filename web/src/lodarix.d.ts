@@ -449,7 +449,8 @@ declare global {
   const lodarixOpeners: { motion: string; events: string; code: string };
   // In the start-up check, the page's script and the motion view's.
   const lodarixKeys: PageKeys;
-  // Each late module's, in its own bundle (src/late/).
+  // Each late module's, in its own bundle (src/late/); lodarixStyle is its view's style sheet.
+  const lodarixStyle: string;
   const lodarixMotionTexts: Record<string, string>;
   const lodarixMotionControls: MotionControls;
   const lodarixMotionGraph: MotionGraphFacts;

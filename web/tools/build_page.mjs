@@ -1,7 +1,7 @@
 // node build_page.mjs ESBUILD ZOPFLI CORE.mjs CORE.wasm FACTS.js SOURCES FONT.woff2 OUT.html
 // Writes the page as one self-contained file, whose first frame is the form:
 // - the style: the page's style sheets (page.css, then the others of SOURCES
-//   by name), the form's own (its rectangles and colours, form_markup.mjs)
+//   by name, save the views' own, which their late modules carry), the form's own (its rectangles and colours, form_markup.mjs)
 //   and the font (Lodarix Serif, from FONT.woff2) as a data URL, so that the
 //   form is drawn in it from the first frame;
 // - the start-up check (start_check.js), a classic script in ES5 that runs in
@@ -105,6 +105,28 @@ const script = scriptText(
       }),
   }),
 );
+/**
+ * Style sheets of SOURCES, minified as one.
+ * @param {string[]} texts
+ */
+const minifiedStyle = (texts) =>
+  execFileSync(
+    esbuild,
+    ["--loader=css", "--minify", `--target=${Floor}`, "--charset=utf8", "--log-level=warning"],
+    { input: texts.join("\n"), encoding: "utf8" },
+  ).trim();
+/** @param {string} name */
+const sheet = (name) => readFileSync(join(sources, name), "utf8");
+/** Each view's style sheet, which its late module adds to the page's. */
+const LateSheets = {
+  motion: "motion.css",
+  events: "events.css",
+  code: "code.css",
+  help: "help.css",
+};
+/** @param {keyof typeof LateSheets} name */
+const lateStyle = (name) => minifiedStyle([sheet(LateSheets[name])]);
+
 /** @type {Record<string, string>} */
 const late = {
   core: bundle("late/core.js", {
@@ -112,6 +134,7 @@ const late = {
   }),
   motion: bundle("late/motion.js", {
     banner: constants({
+      lodarixStyle: lateStyle("motion"),
       lodarixMotionTexts: facts.motionTexts,
       lodarixMotionControls: facts.motionControls,
       lodarixMotionGraph: facts.motionGraph,
@@ -120,39 +143,33 @@ const late = {
   }),
   events: bundle("late/events.js", {
     banner: constants({
+      lodarixStyle: lateStyle("events"),
       lodarixEventsTexts: facts.eventsTexts,
       lodarixEventsFacts: facts.eventsFacts,
     }),
   }),
   code: bundle("late/code.js", {
     banner: constants({
+      lodarixStyle: lateStyle("code"),
       lodarixCodeTexts: facts.codeTexts,
       lodarixCodeFacts: facts.codeFacts,
       lodarixEditingTexts: facts.editingTexts,
       lodarixKeys: facts.keys,
     }),
   }),
-  help: bundle("late/help.js", { banner: constants({ lodarixHelp: facts.help }) }),
+  help: bundle("late/help.js", {
+    banner: constants({ lodarixStyle: lateStyle("help"), lodarixHelp: facts.help }),
+  }),
 };
 
+const lateSheets = new Set(Object.values(LateSheets));
 const sheets = readdirSync(sources)
-  .filter((name) => name.endsWith(".css") && name !== "page.css")
+  .filter((name) => name.endsWith(".css") && name !== "page.css" && !lateSheets.has(name))
   .sort();
 const fontFace =
   `@font-face{font-family:"Lodarix Serif";font-display:block;` +
   `src:url(data:font/woff2;base64,${readFileSync(fontPath).toString("base64")}) format("woff2")}`;
-const style = execFileSync(
-  esbuild,
-  ["--loader=css", "--minify", `--target=${Floor}`, "--charset=utf8", "--log-level=warning"],
-  {
-    input: [
-      fontFace,
-      ...["page.css", ...sheets].map((name) => readFileSync(join(sources, name), "utf8")),
-      formStyle,
-    ].join("\n"),
-    encoding: "utf8",
-  },
-).trim();
+const style = minifiedStyle([fontFace, ...["page.css", ...sheets].map(sheet), formStyle]);
 
 const texts = facts.pageTexts;
 const notices = [

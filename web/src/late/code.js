@@ -1,7 +1,8 @@
 // The code view as a late module, with its words, facts and keys.
 import { CodeView } from "../code_view.js";
-import { announceLate } from "../late_modules.js";
+import { adoptLateStyle, announceLate } from "../late_modules.js";
 
+adoptLateStyle(lodarixStyle);
 announceLate("code", {
   CodeView,
   texts: lodarixCodeTexts,
