@@ -20,7 +20,9 @@ export async function sizeFigures({ pagePath }) {
   const sum = (pattern) =>
     [...page.matchAll(pattern)].reduce((total, match) => total + Buffer.byteLength(match[1]), 0);
   const run = sum(/<script(?: type="module")?>([\s\S]*?)<\/script>/g);
-  const late = sum(/<script type="application\/gzip" id="lodarix-late-[a-z]+">([^<]*)<\/script>/g);
+  const late = sum(
+    /<script type="application\/gzip" id="lodarix-late-[a-z]+" data-late="[a-z ]+">([^<]*)<\/script>/g,
+  );
   const wasm = sum(/<script type="application\/gzip" id="lodarix-wasm">([^<]*)<\/script>/g);
   const font = sum(/url\((data:font\/woff2;base64,[^)]*)\)/g);
   const style = sum(/<style>([\s\S]*?)<\/style>/g) - font;

@@ -1,9 +1,10 @@
 // The parts of the page that its start does without: the core's module, the
 // motion view, the events view, the code view and the help. The build
-// bundles each apart and keeps it in the page as inert text, gzipped and
-// written in base 85 (base85.js), in a script element of type
-// application/gzip, id "lodarix-late-NAME": neither run nor parsed while the
-// page starts. The first time one is needed it is unpacked and run as an
+// bundles each apart and keeps them in the page as inert text, in blocks
+// (the core's module alone; the views' and the help's together, which
+// packs them smaller), each gzipped and written in base 85 (base85.js), in
+// a script element of type application/gzip whose data-late names the
+// modules it keeps: neither run nor parsed while the page starts. The first time one is needed it is unpacked and run as an
 // inline module, which the page's policy allows by its hash; it adds its
 // view's style sheet to the page's, and announces what it exports by an
 // event on the document, and the page holds that from then on.
@@ -62,10 +63,32 @@ export function keptBlock(document, id) {
   return (block.textContent ?? "").trim();
 }
 
+/**
+ * The texts of a block of late modules, as the build joins them: a first
+ * line of their names and lengths, [[name, length], ...], then the texts one
+ * after another.
+ * @param {string} joined
+ * @returns {Map<string, string>}
+ */
+function parted(joined) {
+  const lineEnd = joined.indexOf("\n");
+  /** @type {[string, number][]} */
+  const lengths = JSON.parse(joined.slice(0, lineEnd));
+  const texts = new Map();
+  let at = lineEnd + 1;
+  for (const [name, length] of lengths) {
+    texts.set(name, joined.slice(at, at + length));
+    at += length;
+  }
+  return texts;
+}
+
 export class LateModules {
   #document;
   /** @type {Map<string, Promise<any>>} */
   #loaded = new Map();
+  /** @type {Map<string, Promise<Map<string, string>>>} */
+  #blocks = new Map();
 
   /** @param {Document} document */
   constructor(document) {
@@ -86,13 +109,28 @@ export class LateModules {
     return loaded;
   }
 
+  /**
+   * The late module's text, from the block that keeps it with others,
+   * unpacked once for all of them.
+   * @param {string} name
+   */
+  async #textOf(name) {
+    const block = this.#document.querySelector(`script[data-late~="${name}"]`);
+    if (!block) throw new Error(`the page keeps no ${name}`);
+    let texts = this.#blocks.get(block.id);
+    if (!texts) {
+      texts = unpack(keptBlock(this.#document, block.id), "text/plain").text().then(parted);
+      this.#blocks.set(block.id, texts);
+    }
+    const text = (await texts).get(name);
+    if (text === undefined) throw new Error(`the page's ${block.id} keeps no ${name}`);
+    return text;
+  }
+
   /** @param {string} name */
   async #run(name) {
     const document = this.#document;
-    const text = await unpack(
-      keptBlock(document, `lodarix-late-${name}`),
-      "text/javascript",
-    ).text();
+    const text = await this.#textOf(name);
     return new Promise((resolve, reject) => {
       const onAnnounced = (/** @type {Event} */ event) => {
         const { detail } = /** @type {CustomEvent} */ (event);

@@ -15,10 +15,11 @@
 //   slow start shows after 2 s;
 // - the page's module (main.js and what it imports), with the facts it reads;
 // - kept as inert text, run when first needed (src/late_modules.js): the
-//   core's module (CORE.mjs), the motion view, the events view, the code
-//   view and the help, each with its facts; and the core's wasm (CORE.wasm);
-//   each gzipped by ZOPFLI, some 5 % smaller than zlib at its best, and
-//   written in base 85 (src/base85.js), a sixteenth smaller than base64;
+//   core's module (CORE.mjs); the motion view, the events view, the code
+//   view and the help, each with its facts and its style sheet, in one
+//   block; and the core's wasm (CORE.wasm); each block gzipped by ZOPFLI,
+//   some 5 % smaller than zlib at its best, and written in base 85
+//   (src/base85.js), a sixteenth smaller than base64;
 // - a Content-Security-Policy that allows exactly those scripts by their
 //   hashes, the style by its hash, the font as a data URL and the compile of
 //   the wasm, and nothing from anywhere.
@@ -184,12 +185,28 @@ const page = [
   `<div class="page-tools" role="group"></div></div><div class="views" hidden></div></main>`,
   `<p class="starting" role="status">${escapeHtml(texts.Starting)}</p>`,
 ].join("");
+/**
+ * The late modules kept in the page, by block: the core's module alone, as
+ * the page needs it at once; the views' and the help's together, which
+ * share much and pack smaller so.
+ */
+const LateBlocks = { core: ["core"], views: ["motion", "events", "code", "help"] };
+/**
+ * The texts of names as one, for late_modules.js to part: a first line of
+ * their names and lengths, then the texts one after another.
+ * @param {string[]} names
+ */
+const joined = (names) =>
+  `${JSON.stringify(names.map((name) => [name, late[name].length]))}\n` +
+  names.map((name) => late[name]).join("");
 const kept = [
-  ...Object.entries(late).map(([name, text]) => [`lodarix-late-${name}`, packed(text)]),
-  ["lodarix-wasm", packed(readFileSync(wasmPath))],
-]
-  .map(([id, text]) => `<script type="application/gzip" id="${id}">${text}</script>`)
-  .join("\n");
+  ...Object.entries(LateBlocks).map(
+    ([block, names]) =>
+      `<script type="application/gzip" id="lodarix-late-${block}" data-late="${names.join(" ")}">` +
+      `${packed(joined(names))}</script>`,
+  ),
+  `<script type="application/gzip" id="lodarix-wasm">${packed(readFileSync(wasmPath))}</script>`,
+].join("\n");
 
 const csp = [
   "default-src 'none'",
