@@ -444,10 +444,10 @@ export interface PageFacts {
 declare global {
   // The page's facts (PageFacts), placed by the build before the script
   // that reads them.
-  const lodarixForm: FormDescription;
+  const lodarixPackedForm: import("./packed_form.js").PackedForm;
   const lodarixScreenTexts: Record<string, string>;
   const lodarixOpeners: { motion: string; events: string; code: string };
-  // In the start-up check, the page's script and the motion view's.
+  // Before the start-up check, read by it and by the page's script; in the motion view's and code view's.
   const lodarixKeys: PageKeys;
   // Each late module's, in its own bundle (src/late/); lodarixStyle is its view's style sheet.
   const lodarixStyle: string;
@@ -460,7 +460,7 @@ declare global {
   const lodarixCodeTexts: Record<string, string>;
   const lodarixCodeFacts: CodeFacts;
   const lodarixEditingTexts: Record<string, string>;
-  // The page's own texts (PageFacts.pageTexts), in the start-up check and the page's script.
+  // The page's own texts (PageFacts.pageTexts), before the start-up check, read by it and by the page's script.
   const lodarixPageTexts: Record<string, string>;
   // Made by the start-up check, where the page can start.
   var lodarixKeptInput: KeptInput | undefined;

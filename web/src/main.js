@@ -3,21 +3,24 @@
 // Where that check found this browser lacking, its notice stands in place of
 // the form and the page goes no further; otherwise the page host takes the
 // page over (page_host.js). The build places what the core says of the window
-// and of the page's tools before this script (lodarixForm,
-// lodarixScreenTexts, lodarixOpeners, lodarixPageTexts, lodarixKeys); the core, the views
-// and the help come later (late_modules.js), each with its own facts.
+// and of the page's tools before this script (lodarixPackedForm,
+// packed_form.js; lodarixScreenTexts, lodarixOpeners), and the page's texts
+// and keys before the start-up check (lodarixPageTexts, lodarixKeys); the
+// core, the views and the help come later (late_modules.js), each with its
+// own facts.
 //
 // The page fits the window unless the address asks for the original size
 // (page_layout.js); the motion view, the events view and the help are made
 // when first shown. A failure while starting shows the start's notice
 // (start_notice.js).
 
+import { unpackForm } from "./packed_form.js";
 import { startPage } from "./page_host.js";
 import { noticeShown } from "./start_notice.js";
 
 if (!noticeShown(document))
   await startPage(document, {
-    form: lodarixForm,
+    form: unpackForm(lodarixPackedForm),
     screenTexts: lodarixScreenTexts,
     pageTexts: lodarixPageTexts,
     openers: lodarixOpeners,

@@ -31,6 +31,7 @@ import { mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from "n
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { toBase85 } from "../src/base85.js";
+import { packForm } from "../src/packed_form.js";
 import { escapeHtml, formMarkup } from "./form_markup.mjs";
 
 const [esbuild, zopfli, corePath, wasmPath, factsPath, sources, fontPath, outPath] =
@@ -88,21 +89,20 @@ const check = scriptText(
   }),
 );
 // The module marks its first line, so that the start-up check can tell a
-// module that never ran.
+// module that never ran. It reads the page's texts and keys from the
+// start-up check, which always runs before it.
 const script = scriptText(
   bundle("main.js", {
     banner:
       `document.documentElement.setAttribute("data-start","begun");` +
       constants({
-        lodarixForm: facts.form,
+        lodarixPackedForm: packForm(facts.form),
         lodarixScreenTexts: facts.screenTexts,
         lodarixOpeners: {
           motion: facts.motionTexts.ShowMotionWindow,
           events: facts.eventsTexts.ShowEventsView,
           code: facts.codeTexts.ShowCodeView,
         },
-        lodarixPageTexts: facts.pageTexts,
-        lodarixKeys: facts.keys,
       }),
   }),
 );
