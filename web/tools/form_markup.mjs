@@ -35,7 +35,7 @@ export const escapeHtml = (text) =>
 /**
  * A length of the desktop window in pixels, as the page shows it (--form-px,
  * layout.css).
- * @param {number} pixels
+ * @param {number | string} pixels
  */
 const scaled = (pixels) => `calc(${pixels} * var(--form-px))`;
 
@@ -137,6 +137,9 @@ export function formMarkup(description) {
       `font-family:"Lodarix Serif","${description.font.family}",serif;` +
       `font-size:calc(${(description.font.pointSize * 4) / 3} * var(--form-px));` +
       `font-weight:${description.font.weight}}`,
+    // Each control's rectangle, from its own rule's --x, --y, --w and --h.
+    `#${description.name} [data-control]{left:${scaled("var(--x)")};top:${scaled("var(--y)")};` +
+      `width:${scaled("var(--w)")};height:${scaled("var(--h)")}}`,
   ];
   /** @typedef {{ control: ControlDescription, children: string[], radios: [ControlDescription, string][] }} Frame */
   /** @type {Map<string, Frame>} */
@@ -148,8 +151,8 @@ export function formMarkup(description) {
     const key = controlKey(control.name, control.index);
     const { left, top: y, width, height } = control.rect;
     css.push(
-      `[data-control="${key}"]{left:${scaled(left)};top:${scaled(y)};width:${scaled(width)};` +
-        `height:${scaled(height)}${control.background ? `;--face:${control.background}` : ""}}`,
+      `[data-control="${key}"]{--x:${left};--y:${y};--w:${width};--h:${height}` +
+        `${control.background ? `;--face:${control.background}` : ""}}`,
     );
     const common = { "data-control": key, hidden: !control.visible };
     const into = control.container ? containers.get(control.container) : undefined;
