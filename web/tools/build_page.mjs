@@ -131,7 +131,7 @@ const lateStyle = (name) => minifiedStyle([sheet(LateSheets[name])]);
 /** @type {Record<string, string>} */
 const late = {
   core: bundle("late/core.js", {
-    extra: [`--alias:lodarix-core=${corePath}`, "--external:fs", "--external:path"],
+    extra: [`--alias:lodarix-core=${corePath}`],
   }),
   motion: bundle("late/motion.js", {
     banner: constants({
