@@ -139,18 +139,18 @@ std::string shortestNumber(double value)
     const int point = shortest.exponent + 1; // digits before the decimal point
     std::string text = value < 0 ? "-" : "";
     if (count <= point && point <= 21) {
-        text += digits + std::string(static_cast<std::size_t>(point - count), '0');
+        text.append(digits).append(static_cast<std::size_t>(point - count), '0');
     } else if (0 < point && point <= 21) {
-        text += digits.substr(0, static_cast<std::size_t>(point)) + '.'
-            + digits.substr(static_cast<std::size_t>(point));
+        const auto whole = static_cast<std::size_t>(point);
+        text.append(digits, 0, whole).append(1, '.').append(digits, whole);
     } else if (-6 < point && point <= 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+        text.append("0.").append(static_cast<std::size_t>(-point), '0').append(digits);
     } else {
-        text += digits.substr(0, 1);
+        text.append(digits, 0, 1);
         if (count > 1)
-            text += '.' + digits.substr(1);
-        text += shortest.exponent < 0 ? "E-" : "E+";
-        text += std::to_string(shortest.exponent < 0 ? -shortest.exponent : shortest.exponent);
+            text.append(1, '.').append(digits, 1);
+        text.append(shortest.exponent < 0 ? "E-" : "E+");
+        text.append(std::to_string(shortest.exponent < 0 ? -shortest.exponent : shortest.exponent));
     }
     return text;
 }
