@@ -79,12 +79,14 @@ function bundle(entry, { format = "esm", target = Floor, banner = "", extra = []
 const facts = JSON.parse(execFileSync(process.execPath, [factsPath], { encoding: "utf8" }));
 const { html: form, css: formStyle } = formMarkup(facts.form);
 
+// The page's texts that its markup holds (below); its scripts read the others.
+const { NoScript, NoScriptWhatToDo, Starting, ...scriptTexts } = facts.pageTexts;
 const check = scriptText(
   bundle("start_check.js", {
     format: "iife",
     target: "es5",
     banner:
-      `var lodarixPageTexts=${JSON.stringify(facts.pageTexts)};` +
+      `var lodarixPageTexts=${JSON.stringify(scriptTexts)};` +
       `var lodarixKeys=${JSON.stringify(facts.keys)};`,
   }),
 );
@@ -172,18 +174,17 @@ const fontFace =
   `src:url(data:font/woff2;base64,${readFileSync(fontPath).toString("base64")}) format("woff2")}`;
 const style = minifiedStyle([fontFace, ...["page.css", ...sheets].map(sheet), formStyle]);
 
-const texts = facts.pageTexts;
 const notices = [
   `<div class="script-notices">`,
-  `<noscript><section class="notice"><h1>${escapeHtml(texts.NoScript)}</h1>`,
-  `<p>${escapeHtml(texts.NoScriptWhatToDo)}</p></section></noscript>`,
-  `<section class="notice script-blocked"><h1>${escapeHtml(texts.NoScript)}</h1>`,
-  `<p>${escapeHtml(texts.NoScriptWhatToDo)}</p></section></div>`,
+  `<noscript><section class="notice"><h1>${escapeHtml(NoScript)}</h1>`,
+  `<p>${escapeHtml(NoScriptWhatToDo)}</p></section></noscript>`,
+  `<section class="notice script-blocked"><h1>${escapeHtml(NoScript)}</h1>`,
+  `<p>${escapeHtml(NoScriptWhatToDo)}</p></section></div>`,
 ].join("");
 const page = [
   `<main class="page"><div class="form-column">${form}`,
   `<div class="page-tools" role="group"></div></div><div class="views" hidden></div></main>`,
-  `<p class="starting" role="status">${escapeHtml(texts.Starting)}</p>`,
+  `<p class="starting" role="status">${escapeHtml(Starting)}</p>`,
 ].join("");
 /**
  * The late modules kept in the page, by block: the core's module alone, as
