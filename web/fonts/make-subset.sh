@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes LodarixSerif-Regular.woff2 from Debian's fonts-liberation2
-# (Liberation Serif 2, SIL Open Font License 1.1): Latin, Cyrillic and the
-# punctuation of Bulgarian texts, without hinting. Since "Liberation" is a
+# (Liberation Serif 2, SIL Open Font License 1.1): Latin, Cyrillic, the
+# punctuation of Bulgarian texts and the few Latin-1 signs they use (no-break
+# space, § « ° ± · » ×), without hinting. Since "Liberation" is a
 # Reserved Font Name of that licence, the subset is renamed "Lodarix Serif".
 # Run by hand when the font should change; the build uses the committed file.
 # Needs: apt-get install fonts-liberation2 fonttools
@@ -9,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source=/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf
 /usr/bin/pyftsubset "$source" \
-    --unicodes="U+0020-007E,U+00A0-00BB,U+00D7,U+0400-045F,U+0490-0491,U+2013-2014,U+2018-201E,U+2022,U+2026,U+2116,U+20AC" \
+    --unicodes="U+0020-007E,U+00A0,U+00A7,U+00AB,U+00B0-00B1,U+00B7,U+00BB,U+00D7,U+0400-045F,U+0490-0491,U+2013-2014,U+2018-201E,U+2022,U+2026,U+2116,U+20AC" \
     --name-IDs="*" --no-hinting --flavor=woff2 --output-file=subset.woff2
 /usr/bin/python3 - <<'PYTHON'
 from fontTools.ttLib import TTFont
