@@ -1,5 +1,5 @@
 // The size of lodarix.html, as it is and gzipped, and what it carries
-// (group "size"): the scripts run at start, the parts kept gzipped for later,
+// (group "size"): the scripts run at start, the parts kept packed for later,
 // the core's wasm, the style and the font inside it.
 import { readFileSync, statSync } from "node:fs";
 import { gzipSync } from "node:zlib";
@@ -7,6 +7,9 @@ import { fixed } from "./figures.mjs";
 
 /** @param {number} bytes */
 const kb = (bytes) => `${fixed(bytes / 1000)} KB`;
+/** The page's size before it showed the form's code, and what that may add. */
+const BeforeFormCode = 217_900;
+const Budget = BeforeFormCode + 30_000;
 
 /**
  * @param {import("./figures.mjs").Bench} bench
@@ -27,7 +30,12 @@ export async function sizeFigures({ pagePath }) {
   const font = sum(/url\((data:font\/woff2;base64,[^)]*)\)/g);
   const style = sum(/<style>([\s\S]*?)<\/style>/g) - font;
   return [
-    ["size of lodarix.html", `${kb(bytes)} (${kb(gzipped)} gzipped)`, "≤ 255 KB", bytes <= 255_000],
+    [
+      "size of lodarix.html",
+      `${kb(bytes)} (${kb(gzipped)} gzipped)`,
+      `≤ ${kb(Budget)}: ${kb(BeforeFormCode)} before the form's code, and 30 KB`,
+      bytes <= Budget,
+    ],
     [
       "inside it",
       `scripts run at start ${kb(run)}, later parts ${kb(late)} and wasm ${kb(wasm)} ` +
