@@ -10,9 +10,10 @@
 //   frame;
 // - the window as it stands once loaded, written as markup from what the
 //   core says of it (lodarix-page-facts, FACTS.js), in the page's layout;
-// - the notice that a page whose script does not run shows (noscript, or a
-//   script blocked: then by style alone, after 3 s), and the line that a
-//   slow start shows after 2 s;
+// - the notice that a page whose script does not run shows (at once where
+//   script is off, by the style a noscript element holds; where the script
+//   is blocked, by style alone, after 3 s), and the line that a slow start
+//   shows after 2 s;
 // - the page's module (main.js and what it imports), with the facts it reads;
 // - kept as inert text, run when first needed (src/late_modules.js): the
 //   core's module (CORE.mjs); the motion view, the events view, the code
@@ -21,7 +22,7 @@
 //   some 5 % smaller than zlib at its best, and written in base 85
 //   (src/base85.js), a sixteenth smaller than base64;
 // - a Content-Security-Policy that allows exactly those scripts by their
-//   hashes, the style by its hash, the font as a data URL and the compile of
+//   hashes, the two styles by theirs, the font as a data URL and the compile of
 //   the wasm, and nothing from anywhere.
 // The scripts and the style are bundled and minified by esbuild (ESBUILD),
 // for the page's browser floor.
@@ -174,10 +175,10 @@ const fontFace =
   `src:url(data:font/woff2;base64,${readFileSync(fontPath).toString("base64")}) format("woff2")}`;
 const style = minifiedStyle([fontFace, ...["page.css", ...sheets].map(sheet), formStyle]);
 
+// Script turned off, the noscript element's style shows the notice at once.
+const noScriptStyle = ".script-blocked{visibility:visible;animation:none}";
 const notices = [
-  `<div class="script-notices">`,
-  `<noscript><section class="notice"><h1>${escapeHtml(NoScript)}</h1>`,
-  `<p>${escapeHtml(NoScriptWhatToDo)}</p></section></noscript>`,
+  `<div class="script-notices"><noscript><style>${noScriptStyle}</style></noscript>`,
   `<section class="notice script-blocked"><h1>${escapeHtml(NoScript)}</h1>`,
   `<p>${escapeHtml(NoScriptWhatToDo)}</p></section></div>`,
 ].join("");
@@ -212,7 +213,7 @@ const kept = [
 const csp = [
   "default-src 'none'",
   `script-src ${[check, script, ...Object.values(late)].map(sha256).join(" ")} 'wasm-unsafe-eval'`,
-  `style-src ${sha256(style)}`,
+  `style-src ${sha256(style)} ${sha256(noScriptStyle)}`,
   "font-src data:",
   "base-uri 'none'",
   "form-action 'none'",
