@@ -34,26 +34,47 @@ export function toBase85(bytes) {
 }
 
 /**
- * The bytes of a text that toBase85 wrote; throws on any other.
+ * @param {string} text
+ * @param {number} at
+ */
+const refused = (text, at) => new Error(`not a base 85 text: ${text.slice(at, at + 5)} at ${at}`);
+
+/**
+ * The bytes of a text that toBase85 wrote; throws on any other. A whole
+ * group is read in one step, written out: the page reads its wasm so as it
+ * starts, before the browser has optimised this. The last group is read as
+ * a whole one, padded with the highest digit, of which the bytes it had are
+ * kept.
  * @param {string} text
  * @returns {Uint8Array}
  */
 export function fromBase85(text) {
   const rest = text.length % 5;
   if (rest === 1) throw new Error("not a base 85 text: a group of one digit");
-  const bytes = new Uint8Array(Math.floor(text.length / 5) * 4 + Math.max(rest - 1, 0));
+  const whole = text.length - rest;
+  const bytes = new Uint8Array((whole / 5) * 4 + Math.max(rest - 1, 0));
   const view = new DataView(bytes.buffer);
-  for (let at = 0, to = 0; at < text.length; at += 5, to += 4) {
-    let value = 0;
-    for (let i = at; i < at + 5; ++i) {
-      const code = i < text.length ? text.charCodeAt(i) : Digits.charCodeAt(Base - 1);
-      const digit = code < 128 ? values[code] : 255;
-      if (digit === 255) throw new Error(`not a base 85 text: ${text[i]} at ${i}`);
-      value = value * Base + digit;
-    }
-    if (value > 0xffffffff) throw new Error(`not a base 85 text: a group too large at ${at}`);
-    if (to + 4 <= bytes.length) view.setUint32(to, value);
-    else for (let i = 0; to + i < bytes.length; ++i) bytes[to + i] = value >>> (24 - 8 * i);
+  let to = 0;
+  for (let at = 0; at < whole; at += 5, to += 4) {
+    const c0 = text.charCodeAt(at);
+    const c1 = text.charCodeAt(at + 1);
+    const c2 = text.charCodeAt(at + 2);
+    const c3 = text.charCodeAt(at + 3);
+    const c4 = text.charCodeAt(at + 4);
+    if ((c0 | c1 | c2 | c3 | c4) > 127) throw refused(text, at);
+    const value =
+      (((values[c0] * Base + values[c1]) * Base + values[c2]) * Base + values[c3]) * Base +
+      values[c4];
+    if (
+      (values[c0] | values[c1] | values[c2] | values[c3] | values[c4]) === 255 ||
+      value > 0xffffffff
+    )
+      throw refused(text, at);
+    view.setUint32(to, value);
+  }
+  if (rest) {
+    const last = fromBase85(text.slice(whole).padEnd(5, Digits[Base - 1]));
+    bytes.set(last.subarray(0, rest - 1), to);
   }
   return bytes;
 }
