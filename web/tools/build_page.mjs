@@ -91,6 +91,8 @@ const check = scriptText(
       `var lodarixKeys=${JSON.stringify(facts.keys)};`,
   }),
 );
+/** The screen's texts that only the site's manifest reads (site.mjs). */
+const SiteTexts = ["AppName", "AppDescription"];
 // The module marks its first line, so that the start-up check can tell a
 // module that never ran. It reads the page's texts and keys from the
 // start-up check, which always runs before it.
@@ -100,7 +102,9 @@ const script = scriptText(
       `document.documentElement.setAttribute("data-start","begun");` +
       constants({
         lodarixPackedForm: packForm(facts.form),
-        lodarixScreenTexts: facts.screenTexts,
+        lodarixScreenTexts: Object.fromEntries(
+          Object.entries(facts.screenTexts).filter(([name]) => !SiteTexts.includes(name)),
+        ),
         lodarixOpeners: {
           motion: facts.motionTexts.ShowMotionWindow,
           events: facts.eventsTexts.ShowEventsView,
