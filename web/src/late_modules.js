@@ -1,13 +1,14 @@
 // The parts of the page that its start does without: the core's module, the
 // motion view, the events view, the code view and the help. The build
 // bundles each apart and keeps them in the page as inert text, in blocks
-// (the core's module alone; the views' and the help's together, which
-// packs them smaller), each gzipped and written in base 85 (base85.js), in
-// a script element of type application/gzip whose data-late names the
-// modules it keeps: neither run nor parsed while the page starts. The first time one is needed it is unpacked and run as an
-// inline module, which the page's policy allows by its hash; it adds its
-// view's style sheet to the page's, and announces what it exports by an
-// event on the document, and the page holds that from then on.
+// (the core's module alone; the views' and the help's together, which packs
+// them smaller), each gzipped and written in base 85 (base85.js), in a
+// script element of type application/gzip whose data-late names the modules
+// it keeps: neither run nor parsed while the page starts. The first time one
+// is needed it is unpacked and run as an inline module, which the page's
+// policy allows by its hash; it adds its view's style sheet to the page's,
+// and announces what it exports by an event on the document, and the page
+// holds that from then on.
 
 import { fromBase85 } from "./base85.js";
 

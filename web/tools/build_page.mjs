@@ -1,9 +1,10 @@
 // node build_page.mjs ESBUILD ZOPFLI CORE.mjs CORE.wasm FACTS.js SOURCES FONT.woff2 OUT.html
 // Writes the page as one self-contained file, whose first frame is the form:
 // - the style: the page's style sheets (page.css, then the others of SOURCES
-//   by name, save the views' own, which their late modules carry), the form's own (its rectangles and colours, form_markup.mjs)
-//   and the font (Lodarix Serif, from FONT.woff2) as a data URL, so that the
-//   form is drawn in it from the first frame;
+//   by name, save the views' own, which their late modules carry), the
+//   form's own (its rectangles and colours, form_markup.mjs) and the font
+//   (Lodarix Serif, from FONT.woff2) as a data URL, so that the form is drawn
+//   in it from the first frame;
 // - the start-up check (start_check.js), a classic script in ES5 that runs in
 //   any browser, with the page's own texts and keys; before the form, so
 //   that it keeps what the user does to the form from the form's first
@@ -22,8 +23,8 @@
 //   some 5 % smaller than zlib at its best, and written in base 85
 //   (src/base85.js), a sixteenth smaller than base64;
 // - a Content-Security-Policy that allows exactly those scripts by their
-//   hashes, the two styles by theirs, the font as a data URL and the compile of
-//   the wasm, and nothing from anywhere.
+//   hashes, the two styles by theirs, the font as a data URL and the compile
+//   of the wasm, and nothing from anywhere.
 // The scripts and the style are bundled and minified by esbuild (ESBUILD),
 // for the page's browser floor.
 import { createHash } from "node:crypto";
